@@ -1,0 +1,175 @@
+#include "app/SettingsStore.h"
+
+#include <type_traits>
+
+#include "app/Cp932.h"
+#include "app/Util.h"
+
+namespace quenlark {
+namespace {
+
+// The password is stored with its bytes in reverse order.
+template <class S>
+struct ReversedText {
+  S& text;
+};
+
+// Visits every value of section System in the order in which it is loaded and
+// saved. `Settings` is TSettings or const TSettings.
+template <class Settings, class Visit>
+void ForEachSystemValue(Settings& s, Visit&& v) {
+  v("RecentMax", s.RecentMax, 30);
+  v("ScanTime", s.ScanTime, 5);
+  v("AutoClear", s.AutoClear, false);
+  v("MultiUser", s.MultiUser, false);
+  v("PathDiff", s.PathDiff, false);
+  v("ExtDisp", s.ExtDisp, true);
+  v("PathDisp", s.PathDisp, false);
+  v("PathDispNumber", s.PathDispNumber, -1);
+  v("DateTimeDisp", s.DateTimeDisp, 0);
+  v("ExtCheck", s.ExtCheck, 0);
+  v("ExtName", s.ExtName, "htm,jpg,gif");
+  v("DriveCheck", s.DriveCheck, false);
+  v("DriveName", s.DriveName, "a,b");
+  v("NetworkCheck", s.NetworkCheck, false);
+  v("FolderCheck", s.FolderCheck, false);
+  v("DateTopDisp", s.DateTopDisp, false);
+  v("SortSelect", s.SortSelect, 0);
+  v("StartMode", s.StartMode, 0);
+  v("LastMode", s.LastMode, true);
+  v("DbClickPassWord", s.DbClickPassWord, false);
+  v("PassWord", ReversedText<std::remove_reference_t<decltype((s.PassWord))>>{s.PassWord}, "");
+  v("RecentClick", s.RecentClick, 0);
+  v("RecentHotKey", s.RecentHotKey, 0);
+  v("UseFileClick", s.UseFileClick, 1);
+  v("UseFileHotKey", s.UseFileHotKey, 0);
+  v("QuenlarkClick", s.QuenlarkClick, 3);
+  v("QuenlarkHotKey", s.QuenlarkHotKey, 0);
+  v("IconDisp", s.IconDisp, true);
+  v("OfficeStyle", s.OfficeStyle, false);
+  v("QuenlarkMenuDisp", s.QuenlarkMenuDisp, true);
+  v("SendToRecycle", s.SendToRecycle, false);
+}
+
+std::int32_t ReadInteger(platform::IRegistryKey& key, const char* section, const char* name, std::int32_t fallback) {
+  auto text = key.ReadString(section, name);
+  return text ? util::StrToIntDef(*text, fallback) : fallback;
+}
+
+struct Loader {
+  platform::IRegistryKey& key;
+  void operator()(const char* name, std::int32_t& value, std::int32_t fallback) {
+    value = ReadInteger(key, kSystemSection, name, fallback);
+  }
+  void operator()(const char* name, bool& value, bool fallback) {
+    value = ReadInteger(key, kSystemSection, name, fallback ? 1 : 0) != 0;
+  }
+  void operator()(const char* name, std::uint8_t& value, std::int32_t fallback) {
+    value = static_cast<std::uint8_t>(ReadInteger(key, kSystemSection, name, fallback) & 0xFF);
+  }
+  void operator()(const char* name, std::string& value, const char* fallback) {
+    value = key.ReadString(kSystemSection, name).value_or(fallback);
+  }
+  void operator()(const char* name, ReversedText<std::string> value, const char* fallback) {
+    value.text = util::ReverseText(key.ReadString(kSystemSection, name).value_or(fallback));
+  }
+};
+
+struct Saver {
+  platform::IRegistryKey& key;
+  void operator()(const char* name, std::int32_t value, std::int32_t) {
+    key.WriteString(kSystemSection, name, std::to_string(value));
+  }
+  void operator()(const char* name, bool value, bool) { key.WriteString(kSystemSection, name, value ? "1" : "0"); }
+  void operator()(const char* name, std::uint8_t value, std::int32_t) {
+    key.WriteString(kSystemSection, name, std::to_string(value));
+  }
+  void operator()(const char* name, const std::string& value, const char*) {
+    key.WriteString(kSystemSection, name, value);
+  }
+  void operator()(const char* name, ReversedText<const std::string> value, const char*) {
+    key.WriteString(kSystemSection, name, util::ReverseText(value.text));
+  }
+};
+
+constexpr const char* kFavouriteFields[] = {"Name", "File", "Execute"};
+
+}  // namespace
+
+std::string FavouriteValueName(int slot, const char* field) {
+  return util::PadNumber(slot, 2, '0') + "_" + field;
+}
+
+void SqueezeFavourites(TFavourites& favourites) {
+  int used = 0;
+  for (int i = 0; i < kFavouriteSlots; ++i) {
+    if (favourites.Slots[i].Name.empty()) continue;
+    if (i != used) favourites.Slots[used] = std::move(favourites.Slots[i]);
+    ++used;
+  }
+  for (int i = used; i < kFavouriteSlots; ++i) favourites.Slots[i] = TFavourite{};
+  favourites.FavouriteCount = used;
+}
+
+bool LoadSettings(platform::IRegistry& registry, TSettings& settings, TFavourites& favourites) {
+  auto key = registry.OpenKey(kRegistryKey);
+  if (!key) {
+    // The key can be neither opened nor created: run on the defaults.
+    settings = TSettings{};
+    settings.PathDispNumber = settings.PathDisp ? 1 : 0;
+    favourites = TFavourites{};
+    return false;
+  }
+
+  settings.Version = key->ReadString(kSystemSection, "Version").value_or("");
+  if (settings.Version.empty() || settings.Version < kProgramVersion) {
+    key->WriteString(kSystemSection, "Version", kProgramVersion);
+  }
+
+  ForEachSystemValue(settings, Loader{*key});
+  if (settings.PathDispNumber == -1) settings.PathDispNumber = settings.PathDisp ? 1 : 0;
+
+  bool upgraded = false;
+  if (!settings.Version.empty() && settings.Version < kClickCodeVersion) {
+    if (settings.RecentClick > 1) ++settings.RecentClick;
+    if (settings.UseFileClick > 1) ++settings.UseFileClick;
+    upgraded = true;
+  }
+
+  for (int slot = 0; slot < kFavouriteSlots; ++slot) {
+    TFavourite& f = favourites.Slots[slot];
+    f.Name = key->ReadString(kUseFilesSection, FavouriteValueName(slot, "Name")).value_or("");
+    f.File = key->ReadString(kUseFilesSection, FavouriteValueName(slot, "File")).value_or("");
+    f.Execute = key->ReadString(kUseFilesSection, FavouriteValueName(slot, "Execute")).value_or("");
+  }
+  SqueezeFavourites(favourites);
+
+  key.reset();
+  if (upgraded) SaveSettings(registry, settings, favourites);
+  return upgraded;
+}
+
+void SaveSettings(platform::IRegistry& registry, const TSettings& settings, const TFavourites& favourites) {
+  auto key = registry.OpenKey(kRegistryKey);
+  if (!key) return;
+  ForEachSystemValue(settings, Saver{*key});
+  for (int slot = 0; slot < kFavouriteSlots; ++slot) {
+    const TFavourite& f = favourites.Slots[slot];
+    if (!cp932::Trim(f.Name).empty()) {
+      key->WriteString(kUseFilesSection, FavouriteValueName(slot, "Name"), f.Name);
+      key->WriteString(kUseFilesSection, FavouriteValueName(slot, "File"), f.File);
+      key->WriteString(kUseFilesSection, FavouriteValueName(slot, "Execute"), f.Execute);
+    } else {
+      for (const char* field : kFavouriteFields) key->DeleteValue(kUseFilesSection, FavouriteValueName(slot, field));
+    }
+  }
+}
+
+void SaveExitState(platform::IRegistry& registry, const TSettings& settings) {
+  auto key = registry.OpenKey(kRegistryKey);
+  if (!key) return;
+  key->WriteString(kSystemSection, "LastMode", settings.LastMode ? "1" : "0");
+  key->WriteString(kSystemSection, "SendToRecycle", settings.SendToRecycle ? "1" : "0");
+}
+
+}  // namespace quenlark

@@ -1,0 +1,89 @@
+// The settings record, the favourites table and their registry form.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/Registry.h"
+
+namespace quenlark {
+
+inline constexpr const char* kRegistryKey = "Software\\Kestrow\\Quenlark";
+inline constexpr const char* kSystemSection = "System";
+inline constexpr const char* kUseFilesSection = "UseFiles";
+inline constexpr const char* kPositionSection = "Position";
+inline constexpr const char* kProgramVersion = "2.4.2";
+// Stored versions before this one numbered the click kinds without Ctrl + left.
+inline constexpr const char* kClickCodeVersion = "1.82";
+
+struct TSettings {
+  std::int32_t RecentMax = 30;
+  std::int32_t ScanTime = 5;
+  bool AutoClear = false;
+  bool MultiUser = false;
+  bool PathDiff = false;
+  bool ExtDisp = true;
+  bool PathDisp = false;
+  std::int32_t PathDispNumber = -1;
+  std::int32_t DateTimeDisp = 0;
+  std::int32_t ExtCheck = 0;
+  std::string ExtName = "htm,jpg,gif";
+  bool DriveCheck = false;
+  std::string DriveName = "a,b";
+  bool NetworkCheck = false;
+  bool FolderCheck = false;
+  bool DateTopDisp = false;
+  std::uint8_t SortSelect = 0;
+  std::uint8_t StartMode = 0;
+  bool LastMode = true;
+  bool DbClickPassWord = false;
+  std::string PassWord;
+  std::uint8_t RecentClick = 0;
+  std::int32_t RecentHotKey = 0;
+  std::uint8_t UseFileClick = 1;
+  std::int32_t UseFileHotKey = 0;
+  std::uint8_t QuenlarkClick = 3;
+  std::int32_t QuenlarkHotKey = 0;
+  bool IconDisp = true;
+  bool OfficeStyle = false;
+  bool QuenlarkMenuDisp = true;
+  bool SendToRecycle = false;
+  // Read at load, written only by the version upgrade.
+  std::string Version;
+};
+
+inline constexpr int kFavouriteSlots = 99;
+
+struct TFavourite {
+  std::string Name;
+  std::string File;
+  std::string Execute;
+};
+
+struct TFavourites {
+  std::array<TFavourite, kFavouriteSlots> Slots;
+  int FavouriteCount = 0;
+};
+
+// Fills the record and the favourites from the registry (defaults where a
+// value is missing or unreadable), stamps the program's version, upgrades the
+// click codes of old versions and saves at once when it did. Returns true
+// when the upgrade changed the record.
+bool LoadSettings(platform::IRegistry& registry, TSettings& settings, TFavourites& favourites);
+
+// Writes the whole record and the favourites; slots whose trimmed Name is
+// empty have their values deleted.
+void SaveSettings(platform::IRegistry& registry, const TSettings& settings, const TFavourites& favourites);
+
+// Writes LastMode and SendToRecycle alone (at exit).
+void SaveExitState(platform::IRegistry& registry, const TSettings& settings);
+
+// Moves the slots in use (non-empty Name) to the front in their order, empties
+// the rest and sets FavouriteCount.
+void SqueezeFavourites(TFavourites& favourites);
+
+// "00_Name" ... "98_Execute".
+std::string FavouriteValueName(int slot, const char* field);
+
+}  // namespace quenlark
