@@ -1,0 +1,82 @@
+#include "app/Application.h"
+
+namespace quenlark {
+
+namespace {
+constexpr const char* kApplicationClass = "QuenlarkApplication";
+}
+
+TApplication::TApplication(HINSTANCE instance) : instance_(instance) {}
+
+TApplication::~TApplication() {
+  if (handle_) DestroyWindow(handle_);
+}
+
+bool TApplication::Initialize() {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = &TApplication::WndProc;
+  wc.hInstance = instance_;
+  wc.lpszClassName = kApplicationClass;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  RegisterClassExA(&wc);
+  handle_ = CreateWindowExA(0, kApplicationClass, Title.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                            0, 0, 0, 0, nullptr, nullptr, instance_, this);
+  return handle_ != nullptr;
+}
+
+LRESULT CALLBACK TApplication::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+  if (msg == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<TApplication*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (self && msg == WM_SYSCOMMAND && (wp & 0xFFF0) == SC_MINIMIZE) {
+    self->Minimize();
+    return 0;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+void TApplication::DispatchOne(MSG& msg) {
+  HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  if (root && (GetWindowLongA(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageA(root, &msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+}
+
+int TApplication::Run() {
+  MSG msg;
+  while (true) {
+    BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) break;
+    DispatchOne(msg);
+  }
+  terminated_ = true;
+  return static_cast<int>(msg.wParam);
+}
+
+void TApplication::Terminate() {
+  if (terminated_) return;
+  terminated_ = true;
+  PostQuitMessage(0);
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // Leave the quit message for the loop that owns the program's life.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    DispatchOne(msg);
+  }
+}
+
+void TApplication::Minimize() {
+  ShowWindow(handle_, SW_HIDE);
+  if (OnMinimize) OnMinimize();
+}
+
+}  // namespace quenlark

@@ -1,0 +1,53 @@
+// The process-wide application object: the hidden application window that
+// owns every other window, the title, the help file, and the message loop.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace quenlark {
+
+class TApplication {
+ public:
+  explicit TApplication(HINSTANCE instance);
+  ~TApplication();
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
+
+  // Creates the hidden application window; false when it cannot be created.
+  bool Initialize();
+
+  HINSTANCE Instance() const { return instance_; }
+  HWND Handle() const { return handle_; }
+
+  std::string Title = "Quenlark";
+  std::string HelpFile = "Quenlark.hlp";
+  // How long the dialogs' tooltips stay up, in milliseconds.
+  int HintHidePause = 10000;
+  bool ShowMainForm = false;
+
+  // Runs the message loop until Terminate; returns the quit code.
+  int Run();
+  // Asks the message loop to end (posts the quit message once).
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+  // Handles the messages that are waiting, then returns.
+  void ProcessMessages();
+  // Hides the application window (no task-bar button) and reports it.
+  void Minimize();
+  std::function<void()> OnMinimize;
+
+  // Dispatches one message, giving the dialog under it its keyboard handling.
+  static void DispatchOne(MSG& msg);
+
+ private:
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+
+  HINSTANCE instance_;
+  HWND handle_ = nullptr;
+  bool terminated_ = false;
+};
+
+}  // namespace quenlark

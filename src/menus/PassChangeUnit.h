@@ -1,0 +1,18 @@
+// The password change dialog opened from the settings dialog.
+#pragma once
+
+#include "app/Forms.h"
+
+namespace quenlark {
+
+class TPassChangeForm : public TForm {
+ public:
+  TPassChangeForm(TApplication& app, platform::IRegistry& registry)
+      : TForm(app, registry, "TPassChangeForm", "ﾊﾟｽﾜｰﾄﾞ変更", 245, 104) {}
+
+ protected:
+  void FormCreate() override;
+  void FormDestroy() override;
+};
+
+}  // namespace quenlark

@@ -1,0 +1,47 @@
+#include "platform/Win32System.h"
+
+#include <windows.h>
+
+#include "app/Cp932.h"
+
+namespace platform {
+
+std::string QueryWindowsVersionName() {
+  OSVERSIONINFOA info{};
+  info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  bool ok = GetVersionExA(&info) != FALSE;
+#pragma GCC diagnostic pop
+  return quenlark::WindowsVersionName(ok, info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
+}
+
+quenlark::ScreenSize PlacementScreenSize() {
+  if (quenlark::UsesVirtualScreen(QueryWindowsVersionName())) {
+    return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  }
+  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+std::string LoginUserName() {
+  char buffer[256] = {};
+  DWORD size = 255;
+  if (!GetUserNameA(buffer, &size)) return {};
+  return buffer;
+}
+
+std::string WindowsFolderPath() {
+  char buffer[MAX_PATH + 1] = {};
+  UINT n = GetWindowsDirectoryA(buffer, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return "\\";
+  return std::string(buffer, n) + "\\";
+}
+
+std::string ProgramFolderPath() {
+  char buffer[MAX_PATH + 1] = {};
+  DWORD n = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return {};
+  return cp932::ExtractFilePath(std::string(buffer, n));
+}
+
+}  // namespace platform

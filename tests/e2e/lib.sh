@@ -1,0 +1,80 @@
+# Helpers of the end-to-end scenarios. Sourced by run-scenario.
+# shellcheck shell=bash
+: "${QUENLARK_WINE_STATE:?}" "${QUENLARK_BUILD:?}" "${QUENLARK_SOURCE:?}"
+# shellcheck source=../wine/env
+source "$QUENLARK_SOURCE/tests/wine/env"
+
+QL_KEY='Software\Kestrow\Quenlark'
+QL_PID=
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# The driver program, run inside the prefix; output without carriage returns.
+drv() {
+  wine "$QUENLARK_BUILD/qldriver.exe" "$@" | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
+
+expect_eq() {  # expect_eq ACTUAL EXPECTED WHAT
+  [ "$1" == "$2" ] || fail "$3: expected '$2', got '$1'"
+  echo "ok: $3 = '$1'"
+}
+
+reg_get() { drv reg-get "$QL_KEY\\$1" "$2" || true; }
+reg_set() { drv reg-set "$QL_KEY\\$1" "$2" "$3" || fail "cannot write $1\\$2"; }
+
+# Ends every Quenlark process of the prefix.
+kill_quenlark() {
+  pkill -f 'quenlark\.exe' 2>/dev/null || true
+  for _ in $(seq 1 50); do
+    pgrep -f 'quenlark\.exe' >/dev/null || return 0
+    sleep 0.1
+  done
+  pkill -9 -f 'quenlark\.exe' 2>/dev/null || true
+}
+
+scenario_setup() {
+  SCENARIO=$1
+  WORK="$QUENLARK_BUILD/e2e/$SCENARIO"
+  SHOTS="$WORK/screenshots"
+  kill_quenlark
+  rm -rf "$WORK"
+  mkdir -p "$WORK/app" "$SHOTS"
+  # A copy of the program per scenario: its history folder is its own.
+  cp "$QUENLARK_BUILD/quenlark.exe" "$WORK/app/quenlark.exe"
+  APP="$WORK/app/quenlark.exe"
+  drv reg-delete-key 'Software\Kestrow' >/dev/null
+}
+
+scenario_teardown() {
+  local rc=$?
+  if [ $rc -ne 0 ]; then shot "failure" || true; fi
+  kill_quenlark
+  return $rc
+}
+
+# Starts Quenlark in the background and waits for its controller window.
+ql_start() {
+  (cd "$WORK/app" && exec wine "$APP" >"$WORK/quenlark.log" 2>&1) &
+  QL_PID=$!
+  drv wait-window TQuenlarkForm 20 || fail "the controller window did not appear"
+}
+
+# Waits for the last started Quenlark to end; fails after SECONDS.
+ql_wait_exit() {
+  local seconds=$1 pid=${2:-$QL_PID}
+  local deadline=$((SECONDS + seconds))
+  while kill -0 "$pid" 2>/dev/null; do
+    [ $SECONDS -lt $deadline ] || fail "process $pid still running after ${seconds}s"
+    sleep 0.2
+  done
+}
+
+# Screenshot of the whole X display into the scenario's screenshot folder.
+shot() {
+  import -window root -display "$DISPLAY" "$SHOTS/$1.png"
+  echo "screenshot: $SHOTS/$1.png"
+}

@@ -1,0 +1,95 @@
+// The small system seams: folders, names, the single-instance guard.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include "app/SingleTerm.h"
+#include "platform/Win32FileSystem.h"
+#include "platform/Win32System.h"
+#include "recent/HistoryFolder.h"
+
+namespace {
+
+std::string TempFolder(const char* name) {
+  char buffer[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, buffer);
+  std::string folder = std::string(buffer) + name + "\\";
+  return folder;
+}
+
+void RemoveTree(const std::string& folder) {
+  std::string from = folder;
+  if (!from.empty() && from.back() == '\\') from.pop_back();
+  from.push_back('\0');
+  SHFILEOPSTRUCTA op{};
+  op.wFunc = FO_DELETE;
+  op.pFrom = from.c_str();
+  op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+  SHFileOperationA(&op);
+}
+
+}  // namespace
+
+TEST(SystemTest, FoldersAndNames) {
+  std::string windows = platform::WindowsFolderPath();
+  ASSERT_GE(windows.size(), 4u);
+  EXPECT_EQ(windows.back(), '\\');
+  EXPECT_NE(GetFileAttributesA(windows.c_str()), INVALID_FILE_ATTRIBUTES);
+  std::string program = platform::ProgramFolderPath();
+  EXPECT_EQ(program.back(), '\\');
+  EXPECT_FALSE(platform::LoginUserName().empty());
+  auto screen = platform::PlacementScreenSize();
+  EXPECT_GT(screen.Width, 0);
+  EXPECT_GT(screen.Height, 0);
+  EXPECT_FALSE(platform::QueryWindowsVersionName().empty());
+}
+
+TEST(SystemTest, HistoryFolderIsCreatedOneLevelAtATime) {
+  std::string base = TempFolder("ql_history_test");
+  RemoveTree(base);
+  ASSERT_TRUE(CreateDirectoryA(base.c_str(), nullptr));
+  platform::Win32FileSystem fs;
+
+  std::string shared = quenlark::LocateHistoryFolder(fs, base, false, "太郎");
+  EXPECT_EQ(shared, base + "Recent");
+  EXPECT_TRUE(fs.DirectoryExists(shared));
+
+  std::string own = quenlark::LocateHistoryFolder(fs, base, true, "太郎");
+  EXPECT_EQ(own, base + "Recent\\太郎");
+  EXPECT_TRUE(fs.DirectoryExists(own));
+
+  // An empty login name gives the shared folder with a trailing separator.
+  EXPECT_EQ(quenlark::LocateHistoryFolder(fs, base, true, ""), base + "Recent\\");
+
+  // A program folder that does not exist: nothing is created, nothing reported.
+  std::string missing = base + "missing\\deeper\\";
+  EXPECT_EQ(quenlark::LocateHistoryFolder(fs, missing, true, "x"), missing + "Recent\\x");
+  EXPECT_FALSE(fs.DirectoryExists(missing));
+  RemoveTree(base);
+}
+
+TEST(SystemTest, SingleTermMarksTheFirstWindowAndRefusesASecond) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "QuenlarkSingleTermTest";
+  RegisterClassA(&wc);
+  HWND first = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
+  HWND second = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
+  ASSERT_TRUE(first && second);
+  {
+    quenlark::TSingleTerm a;
+    EXPECT_TRUE(a.Attach(first));
+    EXPECT_EQ(GetWindowLongPtrA(first, GWLP_USERDATA), reinterpret_cast<LONG_PTR>(first));
+    quenlark::TSingleTerm b;
+    EXPECT_FALSE(b.Attach(second));
+    EXPECT_EQ(GetWindowLongPtrA(second, GWLP_USERDATA), 0);
+    EXPECT_EQ(quenlark::TSingleTerm::FindMarkedWindow("QuenlarkSingleTermTest", second), first);
+  }
+  // With the first guard gone the mutex is free again.
+  DestroyWindow(first);
+  quenlark::TSingleTerm c;
+  EXPECT_TRUE(c.Attach(second));
+  DestroyWindow(second);
+}
