@@ -42,6 +42,12 @@ ControlClass ClassOf(ControlKind kind) {
   return {"STATIC", 0};
 }
 
+BOOL CALLBACK CollectEnabledWindow(HWND w, LPARAM p) {
+  auto* list = reinterpret_cast<std::vector<HWND>*>(p);
+  if (IsWindowVisible(w) && IsWindowEnabled(w)) list->push_back(w);
+  return TRUE;
+}
+
 }  // namespace
 
 TForm::TForm(TApplication& app, platform::IRegistry& registry, std::string className, std::string caption,
@@ -180,14 +186,7 @@ int TForm::ShowModal() {
 
   // Every other visible window of the program is disabled while this one is up.
   std::vector<HWND> disabled;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* list = reinterpret_cast<std::vector<HWND>*>(p);
-        if (IsWindowVisible(w) && IsWindowEnabled(w)) list->push_back(w);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&disabled));
+  EnumThreadWindows(GetCurrentThreadId(), &CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
   for (HWND w : disabled) EnableWindow(w, FALSE);
 
   FormShow();
