@@ -9,6 +9,7 @@
 #include "dialogs/SettingUnit.h"
 #include "dialogs/UseFileSettingUnit.h"
 #include "menus/PassChangeUnit.h"
+#include "menus/LockMode.h"
 #include "menus/PassForm.h"
 #include "platform/Win32FileSystem.h"
 #include "platform/Win32Registry.h"
@@ -48,20 +49,7 @@ void TQuenlarkForm::FormCreate() {
 
 void TQuenlarkForm::StartTimerTimer() {
   app_.Minimize();
-  switch (Settings.StartMode) {
-    case 0:
-      UseAllowed = true;
-      break;
-    case 1:
-      UseAllowed = false;
-      break;
-    case 2:
-      UseAllowed = Settings.LastMode;
-      break;
-    default:
-      UseAllowed = true;
-      break;
-  }
+  UseAllowed = UseAllowedAtStart(Settings.StartMode, Settings.LastMode);
   KillTimer(Handle(), kStartTimer);
 }
 
