@@ -11,15 +11,21 @@
 #include "menus/PassChangeUnit.h"
 #include "menus/LockMode.h"
 #include "menus/PassForm.h"
+#include "platform/Win32Collation.h"
 #include "platform/Win32FileSystem.h"
+#include "platform/Win32NetworkNames.h"
+#include "platform/Win32ShortcutReader.h"
 #include "platform/Win32Registry.h"
 #include "platform/Win32System.h"
 #include "recent/HistoryFolder.h"
+#include "recent/Scan.h"
 
 namespace quenlark {
 
-TQuenlarkForm::TQuenlarkForm(TApplication& app, platform::IRegistry& registry, platform::IFileSystem& fs)
-    : TForm(app, registry, "TQuenlarkForm", "Quenlark", 0, 0, WS_POPUP, WS_EX_TOOLWINDOW), fs_(fs) {}
+TQuenlarkForm::TQuenlarkForm(TApplication& app, Services services)
+    : TForm(app, services.registry, "TQuenlarkForm", "Quenlark", 0, 0, WS_POPUP, WS_EX_TOOLWINDOW),
+      services_(services),
+      resolution_(services.shortcuts) {}
 
 void TQuenlarkForm::FormCreate() {
   // The guard runs before anything else: a second process must leave the
@@ -56,10 +62,15 @@ void TQuenlarkForm::StartTimerTimer() {
 void TQuenlarkForm::ScanTimerTimer() { ScanRecent(false); }
 
 void TQuenlarkForm::LocateHistoryFolderNow() {
-  HistoryFolder = LocateHistoryFolder(fs_, platform::ProgramFolderPath(), Settings.MultiUser, LoginName);
+  HistoryFolder = LocateHistoryFolder(services_.fs, platform::ProgramFolderPath(), Settings.MultiUser, LoginName);
 }
 
-void TQuenlarkForm::ScanRecent(bool) {}
+void TQuenlarkForm::ScanRecent(bool firstScan) {
+  ScanResult result =
+      quenlark::ScanRecent({services_.fs, resolution_, services_.collation, services_.network},
+                           {HistoryListing, ShellListing, Filters}, Settings, HistoryFolder, ShellRecentFolder, firstScan);
+  TrayHint = result.hint;
+}
 
 void TQuenlarkForm::ExitMenuItemClick() { app_.Terminate(); }
 
@@ -87,8 +98,8 @@ void TQuenlarkForm::FormDestroy() {
   WinHelpA(Handle(), app_.HelpFile.c_str(), HELP_QUIT, 0);
   Settings.LastMode = UseAllowed;
   SaveExitState(registry_, Settings);
-  ExtList.clear();
-  DriveList.clear();
+  Filters.ExtList.clear();
+  Filters.DriveList.clear();
 }
 
 bool TQuenlarkForm::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
@@ -125,7 +136,10 @@ int RunQuenlark(HINSTANCE instance) {
 
   platform::Win32Registry registry;
   platform::Win32FileSystem fs;
-  TQuenlarkForm controller(app, registry, fs);
+  platform::Win32ShortcutReader shortcuts;
+  platform::Win32Collation collation;
+  platform::Win32NetworkNames network;
+  TQuenlarkForm controller(app, {registry, fs, shortcuts, collation, network});
   if (!controller.Create()) return 1;
   if (controller.SecondInstance()) {
     app.Run();

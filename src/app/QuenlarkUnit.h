@@ -8,7 +8,13 @@
 #include "app/Forms.h"
 #include "app/SettingsStore.h"
 #include "app/SingleTerm.h"
+#include "platform/Collation.h"
 #include "platform/FileSystem.h"
+#include "platform/NetworkNames.h"
+#include "platform/ShortcutReader.h"
+#include "recent/Filters.h"
+#include "recent/Listing.h"
+#include "recent/ResolutionCache.h"
 
 namespace quenlark {
 
@@ -17,7 +23,16 @@ class TQuenlarkForm : public TForm {
   static constexpr UINT_PTR kStartTimer = 1;
   static constexpr UINT_PTR kScanTimer = 2;
 
-  TQuenlarkForm(TApplication& app, platform::IRegistry& registry, platform::IFileSystem& fs);
+  // The operating system as the controller's logic uses it.
+  struct Services {
+    platform::IRegistry& registry;
+    platform::IFileSystem& fs;
+    platform::IShortcutReader& shortcuts;
+    platform::ITextCollation& collation;
+    platform::INetworkNames& network;
+  };
+
+  TQuenlarkForm(TApplication& app, Services services);
 
   // The dialogs, in the order they were created; they save their placement
   // before the controller's own shut-down runs.
@@ -48,8 +63,13 @@ class TQuenlarkForm : public TForm {
   std::string HistoryFolder;
   std::string ShellRecentFolder;
   std::string WindowsFolder;
-  std::vector<std::string> ExtList;
-  std::vector<std::string> DriveList;
+  // ExtList and DriveList, rebuilt by every scan whose filter is on.
+  FilterLists Filters;
+  ListingTable MenuListing{kControllerTableHighestIndex};
+  ListingTable HistoryListing{kControllerTableHighestIndex};
+  ListingTable ShellListing{kControllerTableHighestIndex};
+  // The hint of the tray icon, as the latest scan left it.
+  std::string TrayHint = "Quenlark";
 
   TSingleTerm SingleTerm;
   TForm* AboutForm = nullptr;
@@ -63,7 +83,8 @@ class TQuenlarkForm : public TForm {
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
-  platform::IFileSystem& fs_;
+  Services services_;
+  ShortcutResolution resolution_;
   std::vector<TForm*> dialogs_;
   bool secondInstance_ = false;
 };

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/Win32Handles.h"
+
 namespace platform {
 
 bool Win32FileSystem::DirectoryExists(const std::string& path) {
@@ -10,5 +12,49 @@ bool Win32FileSystem::DirectoryExists(const std::string& path) {
 }
 
 bool Win32FileSystem::CreateFolder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != FALSE; }
+
+std::vector<FileEntry> Win32FileSystem::ListFiles(const std::string& folder) {
+  std::vector<FileEntry> files;
+  WIN32_FIND_DATAA data;
+  UniqueFind find(FindFirstFileA((folder + "\\*.*").c_str(), &data));
+  if (!find) return files;
+  constexpr DWORD kSkipped =
+      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | 0x00000008 /* volume label */;
+  do {
+    if (data.dwFileAttributes & kSkipped) continue;
+    FileEntry entry;
+    entry.name = data.cFileName;
+    entry.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    entry.lastWrite =
+        (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    // The date as the search reports it: local time in DOS form, two-second steps.
+    FILETIME local;
+    WORD dosDate = 0, dosTime = 0;
+    if (FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) && FileTimeToDosDateTime(&local, &dosDate, &dosTime)) {
+      entry.date = {1980 + (dosDate >> 9), (dosDate >> 5) & 0x0F, dosDate & 0x1F,
+                    dosTime >> 11,         (dosTime >> 5) & 0x3F, (dosTime & 0x1F) * 2};
+    }
+    files.push_back(std::move(entry));
+  } while (FindNextFileA(find.get(), &data));
+  return files;
+}
+
+bool Win32FileSystem::CopyOver(const std::string& from, const std::string& to) {
+  return CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE;
+}
+
+bool Win32FileSystem::Remove(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
+
+std::string Win32FileSystem::CurrentFolder() {
+  char buffer[MAX_PATH + 1] = {};
+  DWORD n = GetCurrentDirectoryA(MAX_PATH, buffer);
+  return n > 0 && n < MAX_PATH ? std::string(buffer, n) : std::string();
+}
+
+void Win32FileSystem::SetCurrentFolder(const std::string& path) {
+  if (!path.empty()) SetCurrentDirectoryA(path.c_str());
+}
+
+unsigned Win32FileSystem::SetErrorMode(unsigned mode) { return ::SetErrorMode(mode); }
 
 }  // namespace platform

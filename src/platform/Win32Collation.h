@@ -1,0 +1,13 @@
+// The user locale's case-insensitive ordering (CompareStringA).
+#pragma once
+
+#include "platform/Collation.h"
+
+namespace platform {
+
+class Win32Collation : public ITextCollation {
+ public:
+  int Compare(std::string_view a, std::string_view b) override;
+};
+
+}  // namespace platform

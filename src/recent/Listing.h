@@ -1,0 +1,88 @@
+// Listing lines: how every user of a folder of shortcuts reads it. A line has
+// four fields: the sort key, the shortcut's path, the target's path and the
+// date of last use. Lines are kept as records of their fields, so a name with
+// a comma in it stays itself; the comma-joined text is only derived from them
+// (for ordering, and for the callers that want the text form).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Collation.h"
+#include "platform/FileSystem.h"
+#include "platform/ShortcutReader.h"
+#include "recent/ResolutionCache.h"
+
+namespace quenlark {
+
+struct ListingLine {
+  std::string key;       // field 1: the sort key, upper-cased
+  std::string shortcut;  // field 2: the shortcut file's full path
+  std::string target;    // field 3: the target's path (or the shortcut's own path)
+  std::string date;      // field 4: "YYYY-MM-DD hh:mm:ss"
+  std::uint64_t lastWrite = 0;
+
+  // The four fields joined by ",".
+  std::string Joined() const;
+  // Field n (1 to 4) of the record; n <= 1 gives the key, n > 4 the empty text.
+  const std::string& Field(int n) const;
+};
+
+// A table of listing lines with a fixed highest index (1099 for the
+// controller's tables, 100 for the selective clear dialog's). It never holds
+// more than highest index + 1 lines.
+class ListingTable {
+ public:
+  explicit ListingTable(int highestIndex) : capacity_(highestIndex < 0 ? 0 : highestIndex + 1) {}
+  std::size_t Capacity() const { return capacity_; }
+  int Count() const { return static_cast<int>(lines.size()); }
+  bool Full() const { return lines.size() >= capacity_; }
+  // Inserts at index 0 when there is room; false when the table is full.
+  bool InsertFront(const ListingLine& line);
+
+  std::vector<ListingLine> lines;
+
+ private:
+  std::size_t capacity_;
+};
+
+inline constexpr int kControllerTableHighestIndex = 1099;
+inline constexpr int kSortByName = 0;
+inline constexpr int kSortByPath = 1;
+inline constexpr int kSortByDate = 2;
+inline constexpr int kSortByDateDescending = 3;
+inline constexpr int kSortByExtension = 4;
+
+// "YYYY-MM-DD hh:mm:ss".
+std::string DateText(const platform::FileDate& date);
+
+// The sort key of a line for a sort code, upper-cased. Codes outside 0-4 sort
+// by date, like code 2.
+std::string SortKey(int sortCode, const std::string& target, const std::string& date);
+
+// The services a listing needs.
+struct ListingServices {
+  platform::IFileSystem& fs;
+  ShortcutResolution& resolution;
+  platform::ITextCollation& collation;
+};
+
+struct ListingOptions {
+  bool resolve = true;
+  int sortCode = kSortByDate;
+  // A shortcut that can be read but has no target is deleted when this is
+  // set (AutoClear) or when the folder is the history folder (the same text).
+  bool autoClear = false;
+  std::string historyFolder;
+};
+
+// Lists the shortcut files of a folder into the table, sorted; returns the
+// count. With more files than the table holds, the newest ones are kept.
+int ListFolder(ListingServices services, const std::string& folder, ListingTable& table,
+               const ListingOptions& options);
+
+// Sorts lines ascending by their joined text with the collation.
+void SortListing(std::vector<ListingLine>& lines, platform::ITextCollation& collation);
+
+}  // namespace quenlark

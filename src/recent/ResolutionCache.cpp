@@ -1,0 +1,35 @@
+#include "recent/ResolutionCache.h"
+
+namespace quenlark {
+
+platform::ShortcutTarget ShortcutResolution::Resolve(const std::string& path, const platform::FileEntry& file) {
+  if (cacheEnabled_) {
+    auto it = cache_.find(path);
+    if (it != cache_.end() && it->second.size == file.size && it->second.lastWrite == file.lastWrite) {
+      return it->second.target;
+    }
+  }
+  ++readerCalls_;
+  platform::ShortcutTarget target = reader_.Resolve(path);
+  if (cacheEnabled_) {
+    if (target.status == platform::ShortcutStatus::Unavailable) {
+      cache_.erase(path);
+    } else {
+      cache_[path] = Entry{file.size, file.lastWrite, target};
+    }
+  }
+  return target;
+}
+
+void ShortcutResolution::Forget(const std::string& folderPrefix, const std::unordered_map<std::string, bool>& seen) {
+  for (auto it = cache_.begin(); it != cache_.end();) {
+    bool inFolder = it->first.compare(0, folderPrefix.size(), folderPrefix) == 0;
+    if (inFolder && !seen.count(it->first)) {
+      it = cache_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+}  // namespace quenlark

@@ -1,0 +1,40 @@
+// The scan: copies every new shortcut of the shell's Recent folder that the
+// filters accept into the history folder, trims the history to RecentMax,
+// optionally empties the shell's folder, and reports the count for the tray.
+#pragma once
+
+#include <string>
+
+#include "app/SettingsStore.h"
+#include "platform/NetworkNames.h"
+#include "recent/Filters.h"
+#include "recent/Listing.h"
+
+namespace quenlark {
+
+struct ScanServices {
+  platform::IFileSystem& fs;
+  ShortcutResolution& resolution;
+  platform::ITextCollation& collation;
+  platform::INetworkNames& network;
+};
+
+// What a scan reads and writes of the controller's state.
+struct ScanTables {
+  ListingTable& historyListing;
+  ListingTable& shellListing;
+  FilterLists& filterLists;
+};
+
+struct ScanResult {
+  int historyCount = 0;
+  std::string hint;
+};
+
+// "Quenlark - <count>/<RecentMax>Files".
+std::string TrayHint(int historyCount, int recentMax);
+
+ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings& settings,
+                      const std::string& historyFolder, const std::string& shellRecentFolder, bool firstScan);
+
+}  // namespace quenlark

@@ -1,0 +1,126 @@
+// In-memory file system, shortcut reader and network names for the tests of
+// the listing, the filters and the scan. A fake shortcut's content is its
+// target path; "<not a shortcut>" and "<locked>" stand for a readable file
+// that is no shortcut and for a file that cannot be read at the moment.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Cp932.h"
+#include "platform/FileSystem.h"
+#include "platform/NetworkNames.h"
+#include "platform/ShortcutReader.h"
+
+namespace test {
+
+struct FakeFile {
+  std::string content;
+  std::uint64_t lastWrite = 0;
+  platform::FileDate date;
+};
+
+class FakeFileSystem : public platform::IFileSystem {
+ public:
+  std::map<std::string, FakeFile> files;  // full path -> file
+  std::vector<std::string> folders;
+  std::vector<std::string> log;            // copies and deletions, in order
+  unsigned errorMode = 0;
+  std::vector<unsigned> errorModes;        // every mode set
+  std::string current = "C:\\WORK";
+  bool failCopies = false;
+
+  // Adds a file dated minutes after 2026-12-01 00:00:00 (local time).
+  void Add(const std::string& path, const std::string& content, int minutes) {
+    FakeFile f;
+    f.content = content;
+    f.lastWrite = static_cast<std::uint64_t>(minutes) * 600000000ull;
+    f.date = {2026, 12, 1 + minutes / 1440, (minutes / 60) % 24, minutes % 60, 0};
+    files[path] = f;
+  }
+  bool Has(const std::string& path) const { return files.count(path) > 0; }
+  std::vector<std::string> In(const std::string& folder) const {
+    std::vector<std::string> names;
+    for (const auto& f : files) {
+      if (f.first.rfind(folder + "\\", 0) != 0) continue;
+      std::string name = f.first.substr(folder.size() + 1);
+      if (cp932::LastDelimiter("\\", name) == std::string::npos) names.push_back(name);
+    }
+    return names;
+  }
+
+  bool DirectoryExists(const std::string& path) override {
+    for (const auto& f : folders) {
+      if (f == path) return true;
+    }
+    return false;
+  }
+  bool CreateFolder(const std::string& path) override {
+    folders.push_back(path);
+    return true;
+  }
+  std::vector<platform::FileEntry> ListFiles(const std::string& folder) override {
+    std::vector<platform::FileEntry> entries;
+    for (const std::string& name : In(folder)) {
+      const FakeFile& f = files.at(folder + "\\" + name);
+      entries.push_back({name, f.content.size(), f.lastWrite, f.date});
+    }
+    return entries;
+  }
+  bool CopyOver(const std::string& from, const std::string& to) override {
+    log.push_back("copy " + from + " -> " + to);
+    if (failCopies || !files.count(from)) return false;
+    files[to] = files.at(from);
+    return true;
+  }
+  bool Remove(const std::string& path) override {
+    log.push_back("delete " + path);
+    return files.erase(path) > 0;
+  }
+  std::string CurrentFolder() override { return current; }
+  void SetCurrentFolder(const std::string& path) override { current = path; }
+  unsigned SetErrorMode(unsigned mode) override {
+    unsigned previous = errorMode;
+    errorMode = mode;
+    errorModes.push_back(mode);
+    return previous;
+  }
+};
+
+class FakeShortcutReader : public platform::IShortcutReader {
+ public:
+  explicit FakeShortcutReader(FakeFileSystem& fs) : fs_(fs) {}
+  int calls = 0;
+  platform::ShortcutTarget Resolve(const std::string& path) override {
+    ++calls;
+    auto it = fs_.files.find(path);
+    if (it == fs_.files.end() || it->second.content == "<locked>") {
+      return {platform::ShortcutStatus::Unavailable, ""};
+    }
+    if (it->second.content == "<not a shortcut>" || it->second.content.empty()) {
+      return {platform::ShortcutStatus::Unreadable, ""};
+    }
+    return {platform::ShortcutStatus::Resolved, it->second.content};
+  }
+
+ private:
+  FakeFileSystem& fs_;
+};
+
+class FakeNetwork : public platform::INetworkNames {
+ public:
+  bool nt = true;
+  std::map<std::string, std::string> universal;  // path -> UNC path (NT)
+  std::optional<std::vector<platform::ConnectedDisk>> disks;  // 9x
+  bool IsNtFamily() override { return nt; }
+  std::optional<std::string> UniversalName(const std::string& path) override {
+    auto it = universal.find(path);
+    if (it == universal.end()) return std::nullopt;
+    return it->second;
+  }
+  std::optional<std::vector<platform::ConnectedDisk>> ConnectedDisks() override { return disks; }
+};
+
+}  // namespace test

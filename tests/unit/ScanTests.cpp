@@ -1,0 +1,235 @@
+#include "recent/Scan.h"
+
+#include <gtest/gtest.h>
+
+#include "FakeSystem.h"
+#include "recent/Collation.h"
+
+using namespace quenlark;
+
+namespace {
+
+const std::string kShell = "C:\\USERS\\ME\\RECENT";
+const std::string kHistory = "C:\\APP\\Recent";
+
+class ScanTest : public ::testing::Test {
+ protected:
+  ScanResult Scan(bool first = false) {
+    return ScanRecent({fs, resolution, collation, network}, {history, shell, lists}, settings, kHistory, kShell,
+                      first);
+  }
+  void Use(const std::string& name, const std::string& target, int minutes) {
+    fs.Add(kShell + "\\" + name, target, minutes);
+  }
+  std::vector<std::string> History() const { return fs.In(kHistory); }
+
+  test::FakeFileSystem fs;
+  test::FakeShortcutReader reader{fs};
+  ShortcutResolution resolution{reader};
+  WordSortCollation collation;
+  test::FakeNetwork network;
+  ListingTable history{kControllerTableHighestIndex};
+  ListingTable shell{kControllerTableHighestIndex};
+  FilterLists lists;
+  TSettings settings;
+};
+
+}  // namespace
+
+TEST_F(ScanTest, EmptyHistoryTakesEveryEntryUnderTheTargetsUpperCasedName) {
+  Use("report.doc.lnk", "c:\\docs\\report.doc", 10);
+  Use("表.txt.lnk", "c:\\ソフト\\表.txt", 11);
+  Use("root.lnk", "e:\\", 12);  // a drive root has no file name
+  ScanResult r = Scan(true);
+  EXPECT_EQ(History(), (std::vector<std::string>{"REPORT.DOC.lnk", "表.TXT.lnk"}));
+  EXPECT_EQ(r.historyCount, 2);
+  EXPECT_EQ(r.hint, "Quenlark - 2/30Files");
+  // The copy is the shell's shortcut, time stamp included.
+  EXPECT_EQ(fs.files.at(kHistory + "\\REPORT.DOC.lnk").lastWrite, fs.files.at(kShell + "\\report.doc.lnk").lastWrite);
+}
+
+TEST_F(ScanTest, OlderThanTheNewestHistoryEntryIsNeverCaptured) {
+  fs.Add(kHistory + "\\B.TXT.lnk", "c:\\b.txt", 20);
+  Use("a.txt.lnk", "c:\\a.txt", 10);  // older, even though not in the history
+  Use("c.txt.lnk", "c:\\c.txt", 30);
+  Scan();
+  EXPECT_EQ(History(), (std::vector<std::string>{"B.TXT.lnk", "C.TXT.lnk"}));
+}
+
+TEST_F(ScanTest, TheNewestDateIsCopiedAgainOnEveryTimerScan) {
+  Use("a.txt.lnk", "c:\\a.txt", 10);
+  Scan(true);
+  fs.log.clear();
+  Scan();
+  Scan();
+  int copies = 0;
+  for (const auto& entry : fs.log) copies += entry.rfind("copy ", 0) == 0;
+  EXPECT_EQ(copies, 2);
+  EXPECT_EQ(History(), (std::vector<std::string>{"A.TXT.lnk"}));
+}
+
+TEST_F(ScanTest, FirstScanUpdatesOnlyNewerUses) {
+  fs.Add(kHistory + "\\A.TXT.lnk", "c:\\a.txt", 20);
+  fs.Add(kHistory + "\\Z.TXT.lnk", "c:\\z.txt", 5);
+  Use("z.txt.lnk", "c:\\z.txt", 20);   // same target, newer: update
+  Use("a.txt.lnk", "c:\\a.txt", 20);   // same target, same date: skip
+  Scan(true);
+  EXPECT_EQ(fs.files.at(kHistory + "\\Z.TXT.lnk").lastWrite, 20u * 600000000ull);
+  int copiesOfA = 0;
+  for (const auto& entry : fs.log) copiesOfA += entry.find("A.TXT.lnk") != std::string::npos && entry[0] == 'c';
+  EXPECT_EQ(copiesOfA, 0);
+}
+
+TEST_F(ScanTest, SameFileNameFromTwoFoldersKeepsTheLaterUse) {
+  Use("readme.txt.lnk", "c:\\one\\readme.txt", 10);
+  Scan(true);
+  fs.Add(kShell + "\\readme.txt.lnk", "d:\\two\\readme.txt", 20);  // the shell updates its shortcut
+  Scan();
+  ASSERT_EQ(History(), (std::vector<std::string>{"README.TXT.lnk"}));
+  EXPECT_EQ(fs.files.at(kHistory + "\\README.TXT.lnk").content, "d:\\two\\readme.txt");
+}
+
+TEST_F(ScanTest, OlderUseOfTheSameTargetInOneScanDoesNotOverwriteTheNewer) {
+  Use("a1.lnk", "c:\\a.txt", 30);
+  Use("a2.lnk", "c:\\a.txt", 10);
+  Scan(true);
+  EXPECT_EQ(fs.files.at(kHistory + "\\A.TXT.lnk").lastWrite, 30u * 600000000ull);
+}
+
+TEST_F(ScanTest, TrimsToRecentMaxOldestFirst) {
+  settings.RecentMax = 30;
+  for (int i = 0; i < 35; ++i) Use("f" + std::to_string(100 + i) + ".lnk", "c:\\f" + std::to_string(100 + i), i);
+  ScanResult r = Scan(true);
+  EXPECT_EQ(r.hint, "Quenlark - 30/30Files");
+  auto names = History();
+  ASSERT_EQ(names.size(), 30u);
+  EXPECT_EQ(names.front(), "F105.lnk");  // F100-F104, the five oldest, are gone
+}
+
+TEST_F(ScanTest, RecentMaxZeroOrBelowEmptiesTheHistoryButNothingElse) {
+  for (int max : {0, -5, -2147483647 - 1}) {
+    fs.files.clear();
+    settings.RecentMax = max;
+    Use("a.lnk", "c:\\a", 1);
+    fs.Add("C:\\APP\\Other\\KEEP.lnk", "c:\\keep", 1);
+    ScanResult r = Scan();
+    EXPECT_TRUE(History().empty()) << max;
+    EXPECT_EQ(r.hint, "Quenlark - 0/" + std::to_string(max) + "Files");
+    EXPECT_TRUE(fs.Has("C:\\APP\\Other\\KEEP.lnk"));
+    EXPECT_TRUE(fs.Has(kShell + "\\a.lnk"));
+  }
+}
+
+TEST_F(ScanTest, AutoClearEmptiesTheShellFolderIncludingRejectedEntries) {
+  settings.AutoClear = true;
+  settings.ExtCheck = 1;
+  settings.ExtName = "tmp";
+  Use("a.txt.lnk", "c:\\a.txt", 10);
+  Use("b.tmp.lnk", "c:\\b.tmp", 11);
+  Use("broken.lnk", "<not a shortcut>", 12);
+  Use("busy.lnk", "<locked>", 13);
+  Scan();
+  EXPECT_EQ(History(), (std::vector<std::string>{"A.TXT.lnk"}));
+  EXPECT_EQ(fs.In(kShell), (std::vector<std::string>{"busy.lnk"}));  // only the locked one stays
+}
+
+TEST_F(ScanTest, FiltersDecideWhatIsRemembered) {
+  settings.ExtCheck = 2;
+  settings.ExtName = "txt";
+  Use("a.txt.lnk", "c:\\a.txt", 10);
+  Use("b.doc.lnk", "c:\\b.doc", 11);
+  Scan();
+  EXPECT_EQ(History(), (std::vector<std::string>{"A.TXT.lnk"}));
+  EXPECT_EQ(lists.ExtList, (std::vector<std::string>{".TXT"}));
+}
+
+TEST_F(ScanTest, CommaInADocumentNameIsCapturedAndTrimmedAsItself) {
+  settings.RecentMax = 1;
+  Use("a,b.txt.lnk", "c:\\x,y\\a,b.txt", 10);
+  Scan();
+  EXPECT_EQ(History(), (std::vector<std::string>{"A,B.TXT.lnk"}));
+  Use("c.txt.lnk", "c:\\c.txt", 20);
+  Scan();
+  EXPECT_EQ(History(), (std::vector<std::string>{"C.TXT.lnk"}));
+  for (const auto& entry : fs.log) {
+    if (entry.rfind("delete ", 0) == 0) {
+      EXPECT_EQ(entry, "delete " + kHistory + "\\A,B.TXT.lnk");
+    }
+  }
+}
+
+TEST_F(ScanTest, MissingShellFolderStillTrimsAndReports) {
+  fs.Add(kHistory + "\\A.lnk", "c:\\a", 1);
+  fs.Add(kHistory + "\\B.lnk", "c:\\b", 2);
+  settings.RecentMax = 1;
+  ScanResult r = ScanRecent({fs, resolution, collation, network}, {history, shell, lists}, settings, kHistory, "",
+                            false);
+  EXPECT_EQ(r.hint, "Quenlark - 1/1Files");
+  EXPECT_EQ(History(), (std::vector<std::string>{"B.lnk"}));
+}
+
+TEST_F(ScanTest, UnreadableHistoryEntriesGoOnlyOnTheFirstScan) {
+  fs.Add(kHistory + "\\BAD.lnk", "<not a shortcut>", 1);
+  fs.Add(kHistory + "\\BUSY.lnk", "<locked>", 1);
+  Scan();
+  EXPECT_TRUE(fs.Has(kHistory + "\\BAD.lnk"));  // timer scans do not resolve the history
+  Scan(true);
+  EXPECT_FALSE(fs.Has(kHistory + "\\BAD.lnk"));
+  EXPECT_TRUE(fs.Has(kHistory + "\\BUSY.lnk"));
+}
+
+TEST_F(ScanTest, AFullHistoryTableStopsCapturingWithoutOverflow) {
+  ListingTable tiny(2);  // room for three lines
+  settings.RecentMax = 100;
+  fs.Add(kHistory + "\\OLD.lnk", "c:\\old", 1);
+  for (int i = 0; i < 5; ++i) Use("n" + std::to_string(i) + ".lnk", "c:\\n" + std::to_string(i), 10 + i);
+  ScanRecent({fs, resolution, collation, network}, {tiny, shell, lists}, settings, kHistory, kShell, false);
+  EXPECT_LE(tiny.lines.size(), 3u);
+  // The two newest were captured before the table filled up.
+  EXPECT_TRUE(fs.Has(kHistory + "\\N4.lnk"));
+  EXPECT_TRUE(fs.Has(kHistory + "\\N3.lnk"));
+  EXPECT_TRUE(fs.Has(kHistory + "\\OLD.lnk"));
+}
+
+// The cache must never change what a scan does: the same sequence of uses
+// gives the same copies and deletions with and without it.
+TEST(ScanCacheTest, CachedAndUncachedScansDoTheSame) {
+  auto run = [](bool cached, int* readerCalls) {
+    test::FakeFileSystem fs;
+    test::FakeShortcutReader reader{fs};
+    ShortcutResolution resolution{reader, cached};
+    WordSortCollation collation;
+    test::FakeNetwork network;
+    ListingTable history{kControllerTableHighestIndex}, shell{kControllerTableHighestIndex};
+    FilterLists lists;
+    TSettings settings;
+    settings.RecentMax = 5;
+    auto scan = [&](bool first) {
+      return ScanRecent({fs, resolution, collation, network}, {history, shell, lists}, settings, kHistory, kShell,
+                        first)
+          .hint;
+    };
+    std::vector<std::string> hints;
+    for (int i = 0; i < 8; ++i) fs.Add(kShell + "\\d" + std::to_string(i) + ".lnk", "c:\\d" + std::to_string(i), i);
+    fs.Add(kShell + "\\junk.lnk", "<not a shortcut>", 3);
+    hints.push_back(scan(true));
+    for (int round = 0; round < 4; ++round) {
+      hints.push_back(scan(false));
+      // A document used again: the shell rewrites its shortcut with a new time.
+      fs.Add(kShell + "\\d2.lnk", "c:\\d2", 20 + round);
+      // A shortcut replaced in place with another target and another size.
+      fs.Add(kShell + "\\d7.lnk", round % 2 ? "c:\\d7" : "c:\\other\\d7x", 7);
+      hints.push_back(scan(false));
+    }
+    settings.AutoClear = true;
+    hints.push_back(scan(false));
+    *readerCalls = reader.calls;
+    return std::make_pair(fs.log, hints);
+  };
+  int cachedCalls = 0, plainCalls = 0;
+  auto cached = run(true, &cachedCalls);
+  auto plain = run(false, &plainCalls);
+  EXPECT_EQ(cached.first, plain.first);
+  EXPECT_EQ(cached.second, plain.second);
+  EXPECT_LT(cachedCalls * 3, plainCalls);
+}
