@@ -14,7 +14,7 @@ fail() {
 
 # The driver program, run inside the prefix; output without carriage returns.
 drv() {
-  wine "$QUENLARK_BUILD/qldriver.exe" "$@" | tr -d '\r'
+  wine "$QUENLARK_BUILD/qldriver.exe" "$@" | tr -d '\r' | iconv -f CP932 -t UTF-8
   return "${PIPESTATUS[0]}"
 }
 
@@ -77,4 +77,62 @@ ql_wait_exit() {
 shot() {
   import -window root -display "$DISPLAY" "$SHOTS/$1.png"
   echo "screenshot: $SHOTS/$1.png"
+}
+
+# The Windows form of a Linux path (Wine's Z: drive).
+winpath() {
+  local p=${1//\//\\}
+  echo "Z:$p"
+}
+
+# A local time SECONDS from now, as "YYYY-MM-DD hh:mm:ss" (Wine's local time
+# is the machine's). Even seconds, as the folder search reports them.
+time_from_now() {
+  local t=$(( $(date +%s) + $1 ))
+  date -d "@$(( t - t % 2 ))" '+%Y-%m-%d %H:%M:%S'
+}
+
+# Points the shell's Recent folder at a folder of the scenario and makes the
+# documents folder; sets ShellRecent, ShellRecentW, Docs, DocsW, History, HistoryW.
+use_shell_folder() {
+  ShellRecent="$WORK/shell-recent"
+  Docs="$WORK/docs"
+  History="$WORK/app/Recent"
+  mkdir -p "$ShellRecent" "$Docs"
+  ShellRecentW=$(winpath "$ShellRecent")
+  DocsW=$(winpath "$Docs")
+  HistoryW=$(winpath "$History")
+  drv reg-set 'Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' Recent "$ShellRecentW" ||
+    fail "cannot point Shell Folders\\Recent at the scenario"
+}
+
+# "Uses" a document the way the shell records it: creates the document and a
+# shortcut to it in the shell's Recent folder dated SECONDS from now.
+#   use_document NAME.lnk DOCUMENT-WINDOWS-PATH SECONDS
+use_document() {
+  drv touch "$2" >/dev/null || fail "cannot create $2"
+  local attempt
+  for attempt in 1 2 3; do
+    drv shortcut "$ShellRecentW\\$1" "$2" "$(time_from_now "$3")" && return 0
+    echo "note: writing shortcut $1 failed (attempt $attempt)" >&2
+    sleep 0.5
+  done
+  fail "cannot write shortcut $1"
+}
+
+# The sorted plain file names of a folder (Windows path), one per line.
+list_folder() { drv list "$1"; }
+
+# Waits until a file exists (Windows path), failing after SECONDS.
+wait_file() { drv wait-file "$1" "$2" || fail "$1 did not appear within $2 s"; }
+
+# Waits until the folder listing equals the expected text, failing after SECONDS.
+wait_listing() {  # wait_listing FOLDER-WINDOWS EXPECTED SECONDS
+  local deadline=$((SECONDS + $3)) got
+  while true; do
+    got=$(list_folder "$1")
+    [ "$got" == "$2" ] && { echo "ok: $1 holds: $(echo "$got" | tr '\n' ' ')"; return 0; }
+    [ $SECONDS -lt $deadline ] || fail "$1 holds '$(echo "$got" | tr '\n' ' ')', expected '$(echo "$2" | tr '\n' ' ')'"
+    sleep 0.3
+  done
 }

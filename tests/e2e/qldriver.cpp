@@ -5,11 +5,16 @@
 // Usage: qldriver <command> [arguments...]; prints results on stdout and
 // exits 0 on success, 1 on a failed expectation, 2 on bad usage.
 #include <windows.h>
+#include <objbase.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "ShortcutWriter.h"
+#include "platform/Win32ShortcutReader.h"
 
 namespace {
 
@@ -26,7 +31,14 @@ int Usage() {
                "  wait-no-window CLASS SECONDS  wait until none exists\n"
                "  end-session CLASS           send WM_QUERYENDSESSION and WM_ENDSESSION to the window\n"
                "  post CLASS MSG WPARAM LPARAM  post a message to the window\n"
-               "  window-rect CLASS           print left top right bottom of the first window\n");
+               "  window-rect CLASS           print left top right bottom of the first window\n"
+               "  shortcut LNK TARGET [DATE]  write a shortcut; DATE \"YYYY-MM-DD hh:mm:ss\" local sets its time\n"
+               "  resolve LNK                 print the shortcut's target as the program reads it\n"
+               "  file-date PATH              print the local last-write time\n"
+               "  wait-file PATH SECONDS      wait until the file exists\n"
+               "  touch PATH                  create an empty file (and nothing else)\n"
+               "  user-name                   print the login name\n"
+               "  list PATH                   print the plain file names of a folder, sorted\n");
   return 2;
 }
 
@@ -60,9 +72,25 @@ HKEY OpenKey(const char* path, REGSAM access, bool create) {
   return rc == ERROR_SUCCESS ? key : nullptr;
 }
 
+bool ParseDate(const std::string& text, SYSTEMTIME& st) {
+  st = {};
+  int y, mo, d, h, mi, se;
+  if (std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d", &y, &mo, &d, &h, &mi, &se) != 6) return false;
+  st.wYear = static_cast<WORD>(y);
+  st.wMonth = static_cast<WORD>(mo);
+  st.wDay = static_cast<WORD>(d);
+  st.wHour = static_cast<WORD>(h);
+  st.wMinute = static_cast<WORD>(mi);
+  st.wSecond = static_cast<WORD>(se);
+  return true;
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  CoInitialize(nullptr);
   if (argc < 2) return Usage();
   std::string cmd = argv[1];
   std::vector<std::string> a(argv + 2, argv + argc);
@@ -150,6 +178,63 @@ int main(int argc, char** argv) {
     RECT r{};
     if (!w || !GetWindowRect(w, &r)) return 1;
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+  }
+  if (cmd == "shortcut" && (a.size() == 2 || a.size() == 3)) {
+    if (!testsupport::WriteShortcut(a[0], a[1])) return 1;
+    if (a.size() == 3) {
+      SYSTEMTIME st;
+      if (!ParseDate(a[2], st) || !testsupport::SetLastWriteTime(a[0], st)) return 1;
+    }
+    return 0;
+  }
+  if (cmd == "resolve" && a.size() == 1) {
+    std::printf("%s\n", platform::ResolveShortcut(a[0]).c_str());
+    return 0;
+  }
+  if (cmd == "file-date" && a.size() == 1) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(a[0].c_str(), GetFileExInfoStandard, &data)) return 1;
+    FILETIME local;
+    SYSTEMTIME st;
+    FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
+    FileTimeToSystemTime(&local, &st);
+    std::printf("%04d-%02d-%02d %02d:%02d:%02d\n", st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond);
+    return 0;
+  }
+  if (cmd == "wait-file" && a.size() == 2) {
+    DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(a[1].c_str()) * 1000);
+    while (!FileExists(a[0])) {
+      if (static_cast<LONG>(GetTickCount() - deadline) > 0) return 1;
+      Sleep(100);
+    }
+    return 0;
+  }
+  if (cmd == "touch" && a.size() == 1) {
+    HANDLE h = CreateFileA(a[0].c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return 1;
+    CloseHandle(h);
+    return 0;
+  }
+  if (cmd == "user-name" && a.empty()) {
+    char name[256] = {};
+    DWORD size = 255;
+    if (!GetUserNameA(name, &size)) return 1;
+    std::printf("%s\n", name);
+    return 0;
+  }
+  if (cmd == "list" && a.size() == 1) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((a[0] + "\\*.*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+      do {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(data.cFileName);
+      } while (FindNextFileA(find, &data));
+      FindClose(find);
+    }
+    std::sort(names.begin(), names.end());
+    for (const auto& n : names) std::printf("%s\n", n.c_str());
     return 0;
   }
   return Usage();

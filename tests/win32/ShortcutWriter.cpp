@@ -1,0 +1,72 @@
+#include "ShortcutWriter.h"
+
+#include <objidl.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+namespace testsupport {
+
+namespace {
+
+constexpr CLSID kClsidShellLink = {0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kIidShellLinkA = {0x000214EE, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kIidPersistFile = {0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+// Releases the interface it holds.
+template <class T>
+struct Releasing {
+  T* p = nullptr;
+  ~Releasing() {
+    if (p) p->Release();
+  }
+  void** out() { return reinterpret_cast<void**>(&p); }
+};
+
+// A new link object, filled by fill(link), saved to lnkPath.
+template <class Fill>
+bool SaveLink(const std::string& lnkPath, Fill fill) {
+  Releasing<IShellLinkA> link;
+  if (FAILED(CoCreateInstance(kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER, kIidShellLinkA, link.out())))
+    return false;
+  if (!fill(link.p)) return false;
+  Releasing<IPersistFile> file;
+  if (FAILED(link.p->QueryInterface(kIidPersistFile, file.out()))) return false;
+  WCHAR wide[MAX_PATH] = {};
+  if (MultiByteToWideChar(CP_ACP, 0, lnkPath.c_str(), -1, wide, MAX_PATH) == 0) return false;
+  return SUCCEEDED(file.p->Save(wide, TRUE));
+}
+
+}  // namespace
+
+bool WriteShortcut(const std::string& lnkPath, const std::string& targetPath, const std::string& args,
+                   const std::string& workingDir) {
+  return SaveLink(lnkPath, [&](IShellLinkA* link) {
+    if (FAILED(link->SetPath(targetPath.c_str()))) return false;
+    if (!args.empty() && FAILED(link->SetArguments(args.c_str()))) return false;
+    if (!workingDir.empty() && FAILED(link->SetWorkingDirectory(workingDir.c_str()))) return false;
+    return true;
+  });
+}
+
+bool WriteShellItemShortcut(const std::string& lnkPath, int csidl) {
+  return SaveLink(lnkPath, [&](IShellLinkA* link) {
+    LPITEMIDLIST item = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &item)) || !item) return false;
+    bool ok = SUCCEEDED(link->SetIDList(item));
+    CoTaskMemFree(item);
+    return ok;
+  });
+}
+
+bool SetLastWriteTime(const std::string& path, const SYSTEMTIME& local) {
+  FILETIME localTime, utc;
+  if (!SystemTimeToFileTime(&local, &localTime) || !LocalFileTimeToFileTime(&localTime, &utc)) return false;
+  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = SetFileTime(file, nullptr, nullptr, &utc) != FALSE;
+  CloseHandle(file);
+  return ok;
+}
+
+}  // namespace testsupport

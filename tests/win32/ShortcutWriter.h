@@ -1,0 +1,26 @@
+// Writing shortcut files the way the shell does (IShellLinkA + IPersistFile),
+// and setting file time stamps. Used by the Win32 tests and the end-to-end
+// driver; needs only the system headers and ole32/shell32. COM must be
+// initialised on the calling thread.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace testsupport {
+
+// A shortcut at lnkPath to targetPath with the given arguments and working
+// folder. All text is ANSI (code page 932 under the tests).
+bool WriteShortcut(const std::string& lnkPath, const std::string& targetPath, const std::string& args = "",
+                   const std::string& workingDir = "");
+
+// A shortcut at lnkPath to a shell item that has no file-system path: the
+// special folder csidl (CSIDL_DRIVES, CSIDL_CONTROLS, ...).
+bool WriteShellItemShortcut(const std::string& lnkPath, int csidl);
+
+// Sets the file's last-write time to the given local time, converted as
+// FileTimeToLocalFileTime converts back (the current time-zone bias).
+bool SetLastWriteTime(const std::string& path, const SYSTEMTIME& local);
+
+}  // namespace testsupport
