@@ -67,7 +67,7 @@ void TQuenlarkForm::LocateHistoryFolderNow() {
 
 void TQuenlarkForm::ScanRecent(bool firstScan) {
   ScanResult result =
-      quenlark::ScanRecent({services_.fs, resolution_, services_.collation, services_.network},
+      quenlark::ScanRecent({services_.fs, resolution_, services_.collation, services_.network, &orderCache_},
                            {HistoryListing, ShellListing, Filters}, Settings, HistoryFolder, ShellRecentFolder, firstScan);
   TrayHint = result.hint;
 }

@@ -85,6 +85,7 @@ class TQuenlarkForm : public TForm {
  private:
   Services services_;
   ShortcutResolution resolution_;
+  SortOrderCache orderCache_;
   std::vector<TForm*> dialogs_;
   bool secondInstance_ = false;
 };

@@ -1,7 +1,6 @@
 #include "recent/Listing.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <unordered_map>
 
 #include "app/Cp932.h"
@@ -31,10 +30,18 @@ bool ListingTable::InsertFront(const ListingLine& line) {
 }
 
 std::string DateText(const platform::FileDate& d) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", d.year % 10000, d.month % 100, d.day % 100,
-                d.hour % 100, d.minute % 100, d.second % 100);
-  return buffer;
+  // Formatted by hand: every listed file needs one, every few seconds.
+  std::string text = "0000-00-00 00:00:00";
+  auto put = [&](std::size_t at, int value, int digits) {
+    for (int i = digits - 1; i >= 0; --i, value /= 10) text[at + i] = static_cast<char>('0' + value % 10);
+  };
+  put(0, d.year < 0 ? 0 : d.year % 10000, 4);
+  put(5, d.month < 0 ? 0 : d.month % 100, 2);
+  put(8, d.day < 0 ? 0 : d.day % 100, 2);
+  put(11, d.hour < 0 ? 0 : d.hour % 100, 2);
+  put(14, d.minute < 0 ? 0 : d.minute % 100, 2);
+  put(17, d.second < 0 ? 0 : d.second % 100, 2);
+  return text;
 }
 
 std::string SortKey(int sortCode, const std::string& target, const std::string& date) {
@@ -53,17 +60,69 @@ std::string SortKey(int sortCode, const std::string& target, const std::string& 
   }
 }
 
-void SortListing(std::vector<ListingLine>& lines, platform::ITextCollation& collation) {
-  if (lines.size() < 2) return;
-  std::vector<std::pair<std::string, std::size_t>> order;
-  order.reserve(lines.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) order.emplace_back(lines[i].Joined(), i);
+namespace {
+
+bool SameLine(const ListingLine& a, const ListingLine& b) {
+  return a.shortcut == b.shortcut && a.date == b.date && a.target == b.target && a.key == b.key;
+}
+
+}  // namespace
+
+const std::vector<std::size_t>* SortOrderCache::Find(const std::string& slot,
+                                                     const std::vector<ListingLine>& lines) const {
+  auto it = entries_.find(slot);
+  if (it == entries_.end() || it->second.lines.size() != lines.size()) return nullptr;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (!SameLine(lines[i], it->second.lines[i])) return nullptr;
+  }
+  return &it->second.order;
+}
+
+void SortOrderCache::Store(const std::string& slot, const std::vector<ListingLine>& lines,
+                           std::vector<std::size_t> order) {
+  entries_[slot] = Entry{lines, std::move(order)};
+}
+
+namespace {
+
+std::vector<std::size_t> SortedOrder(const std::vector<std::string>& joined, platform::ITextCollation& collation) {
+  std::vector<std::size_t> order(joined.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
   std::stable_sort(order.begin(), order.end(),
-                   [&](const auto& a, const auto& b) { return collation.Compare(a.first, b.first) < 0; });
+                   [&](std::size_t a, std::size_t b) { return collation.Compare(joined[a], joined[b]) < 0; });
+  return order;
+}
+
+void Permute(std::vector<ListingLine>& lines, const std::vector<std::size_t>& order) {
   std::vector<ListingLine> sorted;
   sorted.reserve(lines.size());
-  for (const auto& o : order) sorted.push_back(std::move(lines[o.second]));
+  for (std::size_t i : order) sorted.push_back(std::move(lines[i]));
   lines = std::move(sorted);
+}
+
+// Sorts the lines, reusing the remembered order of `slot` when the lines are
+// the same as last time.
+void SortLines(std::vector<ListingLine>& lines, platform::ITextCollation& collation, SortOrderCache* cache,
+               const std::string& slot) {
+  if (lines.size() < 2) return;
+  if (cache) {
+    if (const auto* order = cache->Find(slot, lines)) {
+      Permute(lines, *order);
+      return;
+    }
+  }
+  std::vector<std::string> joined;
+  joined.reserve(lines.size());
+  for (const ListingLine& line : lines) joined.push_back(line.Joined());
+  std::vector<std::size_t> order = SortedOrder(joined, collation);
+  if (cache) cache->Store(slot, lines, order);
+  Permute(lines, order);
+}
+
+}  // namespace
+
+void SortListing(std::vector<ListingLine>& lines, platform::ITextCollation& collation) {
+  SortLines(lines, collation, nullptr, {});
 }
 
 int ListFolder(ListingServices services, const std::string& folder, ListingTable& table,
@@ -73,14 +132,13 @@ int ListFolder(ListingServices services, const std::string& folder, ListingTable
   const bool isHistory = folder == options.historyFolder;
   const std::string prefix = folder + "\\";
 
-  std::unordered_map<std::string, bool> seen;
+  if (options.resolve) services.resolution.BeginListing();
   std::vector<ListingLine> found;
   for (const platform::FileEntry& file : services.fs.ListFiles(folder)) {
     std::string shortcut = prefix + file.name;
     std::string target = shortcut;
     if (options.resolve) {
       platform::ShortcutTarget resolved = services.resolution.Resolve(shortcut, file);
-      seen[shortcut] = true;
       if (resolved.status != platform::ShortcutStatus::Resolved) {
         // Only a file that was read and found to be no shortcut with a path
         // is removed; one that could not be read now is left alone.
@@ -95,7 +153,7 @@ int ListFolder(ListingServices services, const std::string& folder, ListingTable
     std::string date = DateText(file.date);
     found.push_back(ListingLine{SortKey(options.sortCode, target, date), shortcut, target, date, file.lastWrite});
   }
-  if (options.resolve) services.resolution.Forget(prefix, seen);
+  if (options.resolve) services.resolution.ForgetUnseen(prefix);
 
   if (found.size() > table.Capacity()) {
     // More files than the table holds: keep the most recently used ones.
@@ -103,10 +161,13 @@ int ListFolder(ListingServices services, const std::string& folder, ListingTable
                      [](const ListingLine& a, const ListingLine& b) { return a.lastWrite > b.lastWrite; });
     found.resize(table.Capacity());
   }
-  SortListing(found, services.collation);
+  SortLines(found, services.collation, services.orderCache,
+            folder + "|" + std::to_string(options.sortCode) + (options.resolve ? "|r" : "|n"));
   table.lines = std::move(found);
 
-  services.fs.SetCurrentFolder(savedFolder);
+  // Restore the current folder the listing found (a no-op unless something
+  // moved it meanwhile; setting it costs a file-system access).
+  if (services.fs.CurrentFolder() != savedFolder) services.fs.SetCurrentFolder(savedFolder);
   return table.Count();
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Collation.h"
@@ -61,11 +62,31 @@ std::string DateText(const platform::FileDate& date);
 // by date, like code 2.
 std::string SortKey(int sortCode, const std::string& target, const std::string& date);
 
-// The services a listing needs.
+// Remembers the order the latest sort gave for each folder and sort code, so
+// that listing a folder whose lines are exactly those of the previous listing
+// (in the same search order) reuses that order instead of sorting again.
+// The timer scan lists the same folders every few seconds, mostly unchanged.
+class SortOrderCache {
+ public:
+  // The sorted order for these lines (in search order), when they equal the
+  // remembered ones field by field.
+  const std::vector<std::size_t>* Find(const std::string& slot, const std::vector<ListingLine>& lines) const;
+  void Store(const std::string& slot, const std::vector<ListingLine>& lines, std::vector<std::size_t> order);
+
+ private:
+  struct Entry {
+    std::vector<ListingLine> lines;  // in search order
+    std::vector<std::size_t> order;  // indexes into `lines`, sorted
+  };
+  std::unordered_map<std::string, Entry> entries_;
+};
+
+// The services a listing needs; the order cache is optional.
 struct ListingServices {
   platform::IFileSystem& fs;
   ShortcutResolution& resolution;
   platform::ITextCollation& collation;
+  SortOrderCache* orderCache = nullptr;
 };
 
 struct ListingOptions {

@@ -6,6 +6,7 @@ platform::ShortcutTarget ShortcutResolution::Resolve(const std::string& path, co
   if (cacheEnabled_) {
     auto it = cache_.find(path);
     if (it != cache_.end() && it->second.size == file.size && it->second.lastWrite == file.lastWrite) {
+      it->second.generation = generation_;
       return it->second.target;
     }
   }
@@ -15,16 +16,16 @@ platform::ShortcutTarget ShortcutResolution::Resolve(const std::string& path, co
     if (target.status == platform::ShortcutStatus::Unavailable) {
       cache_.erase(path);
     } else {
-      cache_[path] = Entry{file.size, file.lastWrite, target};
+      cache_[path] = Entry{file.size, file.lastWrite, target, generation_};
     }
   }
   return target;
 }
 
-void ShortcutResolution::Forget(const std::string& folderPrefix, const std::unordered_map<std::string, bool>& seen) {
+void ShortcutResolution::ForgetUnseen(const std::string& folderPrefix) {
   for (auto it = cache_.begin(); it != cache_.end();) {
     bool inFolder = it->first.compare(0, folderPrefix.size(), folderPrefix) == 0;
-    if (inFolder && !seen.count(it->first)) {
+    if (inFolder && it->second.generation != generation_) {
       it = cache_.erase(it);
     } else {
       ++it;

@@ -23,9 +23,10 @@ class ShortcutResolution {
   // nothing lasting (the file could not be read now) are never cached.
   platform::ShortcutTarget Resolve(const std::string& path, const platform::FileEntry& file);
 
-  // Drops the entries of a folder's files that its latest listing did not
-  // see; `seen` holds the paths that were listed.
-  void Forget(const std::string& folderPrefix, const std::unordered_map<std::string, bool>& seen);
+  // Starts a listing: the entries it resolves are marked as seen by it.
+  void BeginListing() { ++generation_; }
+  // Drops the entries under `folderPrefix` that the current listing did not see.
+  void ForgetUnseen(const std::string& folderPrefix);
 
   // Forgets a file (deleted, or replaced by a copy).
   void Forget(const std::string& path) { cache_.erase(path); }
@@ -38,11 +39,13 @@ class ShortcutResolution {
     std::uint64_t size;
     std::uint64_t lastWrite;
     platform::ShortcutTarget target;
+    std::uint64_t generation;
   };
   platform::IShortcutReader& reader_;
   bool cacheEnabled_;
   std::unordered_map<std::string, Entry> cache_;
   std::uint64_t readerCalls_ = 0;
+  std::uint64_t generation_ = 0;
 };
 
 }  // namespace quenlark

@@ -16,7 +16,7 @@ enum class Verdict { New, Update, Skip };
 
 ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings& settings,
                       const std::string& historyFolder, const std::string& shellRecentFolder, bool firstScan) {
-  ListingServices listing{services.fs, services.resolution, services.collation};
+  ListingServices listing{services.fs, services.resolution, services.collation, services.orderCache};
   ListingTable& history = tables.historyListing;
   ListingTable& shell = tables.shellListing;
 
@@ -30,6 +30,9 @@ ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings&
   int h = ListFolder(listing, historyFolder, history, historyOptions);
 
   const std::string newest = h >= 1 ? history.lines[h - 1].key : std::string();
+  // The history is listed again only after this scan changed the folder:
+  // without a copy or a deletion a new listing would give the same lines.
+  bool changed = false;
   for (int i = w - 1; i >= 0; --i) {
     const ListingLine& line = shell.lines[i];
     const std::string& d = line.key;
@@ -59,24 +62,29 @@ ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings&
     const std::string destination = historyFolder + "\\" + cp932::ExtractFileName(t) + ".lnk";
     services.fs.CopyOver(line.shortcut, destination);
     services.resolution.Forget(destination);
+    changed = true;
     if (verdict == Verdict::New) history.InsertFront(line);
   }
 
-  h = ListFolder(listing, historyFolder, history, historyOptions);
+  if (changed) h = ListFolder(listing, historyFolder, history, historyOptions);
+  changed = false;
   const int keep = settings.RecentMax < 0 ? 0 : settings.RecentMax;
   if (h > keep) {
     for (int i = 0; i < h - keep; ++i) {
       services.fs.Remove(history.lines[i].shortcut);
       services.resolution.Forget(history.lines[i].shortcut);
     }
+    changed = true;
   }
   if (settings.AutoClear) {
     for (const ListingLine& line : shell.lines) {
       services.fs.Remove(line.shortcut);
       services.resolution.Forget(line.shortcut);
     }
+    // The shell's folder may be the history folder itself.
+    changed = changed || (!shell.lines.empty() && shellRecentFolder == historyFolder);
   }
-  h = ListFolder(listing, historyFolder, history, historyOptions);
+  if (changed) h = ListFolder(listing, historyFolder, history, historyOptions);
   return ScanResult{h, TrayHint(h, settings.RecentMax)};
 }
 

@@ -17,6 +17,7 @@ struct ScanServices {
   ShortcutResolution& resolution;
   platform::ITextCollation& collation;
   platform::INetworkNames& network;
+  SortOrderCache* orderCache = nullptr;
 };
 
 // What a scan reads and writes of the controller's state.

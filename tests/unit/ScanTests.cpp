@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "FakeSystem.h"
 #include "recent/Collation.h"
 
@@ -204,9 +206,10 @@ TEST(ScanCacheTest, CachedAndUncachedScansDoTheSame) {
     FilterLists lists;
     TSettings settings;
     settings.RecentMax = 5;
+    SortOrderCache order;
     auto scan = [&](bool first) {
-      return ScanRecent({fs, resolution, collation, network}, {history, shell, lists}, settings, kHistory, kShell,
-                        first)
+      return ScanRecent({fs, resolution, collation, network, cached ? &order : nullptr}, {history, shell, lists},
+                        settings, kHistory, kShell, first)
           .hint;
     };
     std::vector<std::string> hints;
@@ -220,16 +223,23 @@ TEST(ScanCacheTest, CachedAndUncachedScansDoTheSame) {
       // A shortcut replaced in place with another target and another size.
       fs.Add(kShell + "\\d7.lnk", round % 2 ? "c:\\d7" : "c:\\other\\d7x", 7);
       hints.push_back(scan(false));
+      // A history entry removed behind the program's back.
+      if (round == 2) fs.files.erase(kHistory + "\\D5.lnk");
+      hints.push_back(scan(false));
     }
     settings.AutoClear = true;
     hints.push_back(scan(false));
     *readerCalls = reader.calls;
-    return std::make_pair(fs.log, hints);
+    std::vector<std::string> lines;
+    for (const auto& line : history.lines) lines.push_back(line.Joined());
+    for (const auto& line : shell.lines) lines.push_back(line.Joined());
+    return std::make_tuple(fs.log, hints, lines);
   };
   int cachedCalls = 0, plainCalls = 0;
   auto cached = run(true, &cachedCalls);
   auto plain = run(false, &plainCalls);
-  EXPECT_EQ(cached.first, plain.first);
-  EXPECT_EQ(cached.second, plain.second);
+  EXPECT_EQ(std::get<0>(cached), std::get<0>(plain));
+  EXPECT_EQ(std::get<1>(cached), std::get<1>(plain));
+  EXPECT_EQ(std::get<2>(cached), std::get<2>(plain));
   EXPECT_LT(cachedCalls * 3, plainCalls);
 }
