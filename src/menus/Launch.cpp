@@ -1,0 +1,93 @@
+#include "menus/Launch.h"
+
+#include <cstddef>
+
+#include "app/Cp932.h"
+#include "app/Util.h"
+
+namespace quenlark {
+
+std::string FolderPart(const std::string& path) {
+  // Walk the characters, remembering the last "\" or ":" and the character
+  // that stands before it; a 0x5C trail byte is neither.
+  std::size_t delimiter = std::string::npos;
+  std::size_t beforeDelimiter = std::string::npos;
+  std::size_t previous = std::string::npos;
+  for (std::size_t i = 0; i < path.size(); i += cp932::CharLength(path, i)) {
+    if (cp932::CharLength(path, i) == 1 && (path[i] == '\\' || path[i] == ':')) {
+      delimiter = i;
+      beforeDelimiter = previous;
+    }
+    previous = i;
+  }
+  if (delimiter == std::string::npos) return {};
+
+  std::size_t end = delimiter + 1;
+  if (path[delimiter] == '\\' && beforeDelimiter != std::string::npos) {
+    const bool keepSeparator = cp932::CharLength(path, beforeDelimiter) == 1 &&
+                               (path[beforeDelimiter] == ':' || path[beforeDelimiter] == '\\');
+    if (!keepSeparator) end = delimiter;
+  }
+  return path.substr(0, end);
+}
+
+std::string QuoteParameter(const std::string& path) {
+  // 0x20 is never part of a double-byte character, so a byte search is safe.
+  if (path.find(' ') == std::string::npos) return path;
+  if (!path.empty() && path[0] == '"') return path;
+  return "\"" + path + "\"";
+}
+
+FavouriteLaunch DecideFavouriteLaunch(const std::string& file, const std::string& execute, bool ctrlDown,
+                                      const std::string& windowsFolder,
+                                      const std::function<bool(const std::string&)>& isFolder,
+                                      const std::function<bool(const std::string&)>& fileExists) {
+  FavouriteLaunch launch;
+  // A shortcut opens with what it stores; Execute and Ctrl play no part. The
+  // name is checked first so that only such names cost a look at the disk.
+  if (cp932::UpperAscii(util::RightChars(file, 4)) == ".LNK" && !isFolder(file)) {
+    launch.action = FavouriteAction::OpenShortcut;
+    launch.shortcutPath = file;
+    return launch;
+  }
+
+  std::string path = file;
+  bool explorer = ctrlDown;
+  if (!path.empty() && path[0] == '*') {
+    explorer = true;
+    path.erase(0, 1);
+  }
+
+  ShellExecuteRequest& request = launch.request;
+  request.ownerIsController = true;
+  request.verb = "open";
+  request.showCommand = kShowRestore;
+  // Where the path is a parameter it is quoted when it holds a blank, or the
+  // receiving program would take its pieces for several files.
+  if (!execute.empty() && fileExists(execute)) {
+    request.file = execute;
+    request.parameters = QuoteParameter(path);
+    request.directory = path;
+  } else if (explorer) {
+    request.file = windowsFolder + "Explorer.exe";
+    request.parameters = "/E," + QuoteParameter(path);
+    request.directory = path;
+  } else {
+    request.file = path;
+    request.directory = FolderPart(path);
+  }
+  return launch;
+}
+
+ShellExecuteRequest ShortcutLaunch(const std::string& shortcutPath, const std::string& arguments,
+                                   const std::string& workingDirectory, int showCommand) {
+  ShellExecuteRequest request;
+  request.ownerIsController = false;
+  request.file = shortcutPath;
+  request.parameters = arguments;
+  request.directory = workingDirectory;
+  request.showCommand = showCommand;
+  return request;
+}
+
+}  // namespace quenlark

@@ -1,0 +1,53 @@
+// What choosing a menu item asks of the shell.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace quenlark {
+
+// One call of the shell's execute service.
+struct ShellExecuteRequest {
+  bool ownerIsController = true;  // the controller's window, or no owner
+  std::string verb;               // "" for the default verb
+  std::string file;
+  std::string parameters;
+  std::string directory;
+  int showCommand = 9;            // SW_RESTORE
+};
+
+inline constexpr int kShowRestore = 9;
+
+// The folder part of a path: up to its last "\" or ":", keeping the "\"
+// only after a drive colon or another "\" (CP932-aware).
+std::string FolderPart(const std::string& path);
+
+// A path handed to a program as its parameter: quoted when it holds a blank,
+// so that the program receives it as one argument.
+std::string QuoteParameter(const std::string& path);
+
+enum class FavouriteAction { OpenShortcut, Execute };
+
+struct FavouriteLaunch {
+  FavouriteAction action = FavouriteAction::Execute;
+  std::string shortcutPath;        // for OpenShortcut
+  ShellExecuteRequest request;     // for Execute
+};
+
+// The launch of a favourite: `File` ending in ".LNK" (any case) and not an
+// existing folder opens through the shortcut; otherwise an existing Execute
+// program wins, then "*" or Ctrl opens Explorer "/E,", else the path itself.
+// As the parameter of the Execute program or of Explorer the path (without
+// "*") is quoted when it holds a blank; as the working folder it is not.
+// `isFolder` and `fileExists` answer for the paths they are given.
+FavouriteLaunch DecideFavouriteLaunch(const std::string& file, const std::string& execute, bool ctrlDown,
+                                      const std::string& windowsFolder,
+                                      const std::function<bool(const std::string&)>& isFolder,
+                                      const std::function<bool(const std::string&)>& fileExists);
+
+// The execute call for a stored shortcut file: no owner, default verb, and
+// the shortcut's own arguments, working folder and show command.
+ShellExecuteRequest ShortcutLaunch(const std::string& shortcutPath, const std::string& arguments,
+                                   const std::string& workingDirectory, int showCommand);
+
+}  // namespace quenlark

@@ -1,0 +1,60 @@
+// A popup menu as the menu builders describe it, before it becomes a system
+// menu: captions, enabled state, tags, commands, submenus and which picture
+// each item wants. The Win32 layer turns it into an HMENU and an image list.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quenlark {
+
+enum class MenuCommand {
+  None,
+  OpenRecentItem,       // tag: index of the item's line in MenuListing
+  OpenFavourite,        // tag: slot number
+  Nothing,              // chosen, but only opens its submenu ("Quenlarkのﾒﾆｭｰ")
+  Setting,
+  UseFileSetting,
+  ClearWindowsRecent,
+  ClearQuenlarkRecent,
+  Help,
+  About,
+  Exit,
+};
+
+// Where an item's picture comes from.
+struct IconRequest {
+  enum class Kind {
+    None,
+    // Image `index` of the fixed command images (MenuIconImageList).
+    CommandImage,
+    // The small shell icon of `path` itself, looked up on disk (SHGetFileInfo,
+    // attributes 0).
+    OnDisk,
+    // The small shell icon of a file type by name alone: `path` is "*" + the
+    // extension, or empty (SHGFI_USEFILEATTRIBUTES, FILE_ATTRIBUTE_NORMAL;
+    // attribute 0 for the empty name).
+    FileType,
+    // A recent-files entry: the folder's own icon when `path` (the target)
+    // is an existing folder, otherwise the file type of `fallback` ("*.ext"
+    // or empty). Only folders are touched on disk.
+    FolderOrFileType,
+  };
+  Kind kind = Kind::None;
+  int index = -1;
+  std::string path;
+  std::string fallback;
+};
+
+struct MenuItem {
+  std::string caption;  // "-" is a separator
+  bool enabled = true;
+  int tag = 0;
+  MenuCommand command = MenuCommand::None;
+  IconRequest icon;
+  std::vector<MenuItem> children;
+
+  bool IsSeparator() const { return caption == "-"; }
+};
+
+}  // namespace quenlark

@@ -1,0 +1,37 @@
+// The program's own menu: its template and the copy rules that the program
+// menu and the favourites menu's appendix share.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "menus/MenuModel.h"
+
+namespace quenlark {
+
+struct TemplateItem {
+  const char* name;     // the item's design name, e.g. "SettingMenuItem"
+  const char* caption;
+  int imageIndex;       // index in the command images, -1 for none
+  MenuCommand command;
+  bool visible;
+  std::vector<TemplateItem> children;
+};
+
+// MainPopupMenu, in order, hidden items included.
+const std::vector<TemplateItem>& MainPopupMenu();
+
+// The command image for a caption (compared with the template captions in the
+// fixed order Exit, About, Help, ClearQuenlark, ClearWindows, Clear,
+// UseFileSetting, Setting); -1 when none matches.
+int CommandImageIndexOf(const std::string& caption);
+
+// Two levels of the template's visible items, with captions, enabled state
+// and commands; with iconDisp each gets the command image its caption names.
+std::vector<MenuItem> MirrorMainMenu(bool iconDisp);
+
+// The same copy of any template (MirrorMainMenu uses MainPopupMenu). Every
+// template item is enabled, so every copy is.
+std::vector<MenuItem> MirrorTemplate(const std::vector<TemplateItem>& items, bool iconDisp);
+
+}  // namespace quenlark

@@ -1,0 +1,135 @@
+#include "menus/Launch.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace quenlark;
+
+namespace {
+
+const std::string kWindows = "C:\\WINDOWS\\";
+
+// A disk that knows a few folders and files; it records what was asked.
+struct FakeDisk {
+  std::set<std::string> folders;
+  std::set<std::string> files;
+  std::vector<std::string> asked;
+
+  std::function<bool(const std::string&)> IsFolder() {
+    return [this](const std::string& p) {
+      asked.push_back(p);
+      return folders.count(p) > 0;
+    };
+  }
+  std::function<bool(const std::string&)> FileExists() {
+    return [this](const std::string& p) {
+      asked.push_back(p);
+      return files.count(p) > 0;
+    };
+  }
+};
+
+FavouriteLaunch Decide(FakeDisk& disk, const std::string& file, const std::string& execute, bool ctrl) {
+  return DecideFavouriteLaunch(file, execute, ctrl, kWindows, disk.IsFolder(), disk.FileExists());
+}
+
+void ExpectRequest(const FavouriteLaunch& launch, const std::string& file, const std::string& parameters,
+                   const std::string& directory) {
+  ASSERT_EQ(launch.action, FavouriteAction::Execute);
+  EXPECT_TRUE(launch.request.ownerIsController);
+  EXPECT_EQ(launch.request.verb, "open");
+  EXPECT_EQ(launch.request.file, file);
+  EXPECT_EQ(launch.request.parameters, parameters);
+  EXPECT_EQ(launch.request.directory, directory);
+  EXPECT_EQ(launch.request.showCommand, kShowRestore);
+}
+
+}  // namespace
+
+TEST(FolderPartTest, KeepsTheSeparatorOnlyAfterADriveOrAnotherSeparator) {
+  EXPECT_EQ(FolderPart("D:\\a.txt"), "D:\\");
+  EXPECT_EQ(FolderPart("D:\\x\\a.txt"), "D:\\x");
+  EXPECT_EQ(FolderPart("\\\\srv\\s\\a.txt"), "\\\\srv\\s");
+  EXPECT_EQ(FolderPart("D:a.txt"), "D:");
+  EXPECT_EQ(FolderPart("\\a.txt"), "\\");
+  EXPECT_EQ(FolderPart("\\\\srv"), "\\\\");
+  EXPECT_EQ(FolderPart("a.txt"), "");
+  EXPECT_EQ(FolderPart(""), "");
+  EXPECT_EQ(FolderPart("http://example.invalid/"), "http:");
+}
+
+TEST(FolderPartTest, TrailBytes0x5CAreNeitherTheSeparatorNorTheCharacterBeforeIt) {
+  // 表 and ソ end in the byte 0x5C.
+  EXPECT_EQ(FolderPart("D:\\表\\a.txt"), "D:\\表");
+  EXPECT_EQ(FolderPart("D:\\表"), "D:\\");
+  EXPECT_EQ(FolderPart("D:\\x\\ソフト表"), "D:\\x");
+  EXPECT_EQ(FolderPart("表\\a"), "表");
+}
+
+TEST(QuoteParameterTest, QuotesOnlyPathsWithBlanks) {
+  EXPECT_EQ(QuoteParameter("D:\\docs\\a.txt"), "D:\\docs\\a.txt");
+  EXPECT_EQ(QuoteParameter("D:\\My Docs\\a b.txt"), "\"D:\\My Docs\\a b.txt\"");
+  EXPECT_EQ(QuoteParameter("\"D:\\My Docs\\a.txt\""), "\"D:\\My Docs\\a.txt\"");
+  EXPECT_EQ(QuoteParameter(""), "");
+  EXPECT_EQ(QuoteParameter("D:\\表　x"), "D:\\表　x");  // an ideographic blank is not a separator
+}
+
+TEST(FavouriteLaunchTest, ShortcutsOpenThroughTheirStoredValues) {
+  FakeDisk disk;
+  disk.files = {"C:\\Editor\\ed.exe"};
+  for (const char* name : {"D:\\x\\Tool.lnk", "D:\\x\\Tool.LNK", "D:\\x\\Tool.LnK"}) {
+    for (bool ctrl : {false, true}) {
+      const auto launch = Decide(disk, name, "C:\\Editor\\ed.exe", ctrl);
+      EXPECT_EQ(launch.action, FavouriteAction::OpenShortcut) << name;
+      EXPECT_EQ(launch.shortcutPath, name);
+    }
+  }
+  // A folder named like a shortcut is a folder.
+  disk.folders = {"D:\\Links.lnk"};
+  ExpectRequest(Decide(disk, "D:\\Links.lnk", "", false), "D:\\Links.lnk", "", "D:\\");
+  // Names that do not end in ".lnk" cost no look at the folder.
+  disk.asked.clear();
+  Decide(disk, "D:\\x\\a.txt", "", false);
+  EXPECT_TRUE(disk.asked.empty());
+}
+
+TEST(FavouriteLaunchTest, AnExistingProgramWinsOverStarAndCtrl) {
+  FakeDisk disk;
+  disk.files = {"C:\\Editor\\ed.exe"};
+  ExpectRequest(Decide(disk, "D:\\docs\\a.txt", "C:\\Editor\\ed.exe", false), "C:\\Editor\\ed.exe",
+                "D:\\docs\\a.txt", "D:\\docs\\a.txt");
+  ExpectRequest(Decide(disk, "D:\\docs\\a.txt", "C:\\Editor\\ed.exe", true), "C:\\Editor\\ed.exe",
+                "D:\\docs\\a.txt", "D:\\docs\\a.txt");
+  ExpectRequest(Decide(disk, "*D:\\docs", "C:\\Editor\\ed.exe", false), "C:\\Editor\\ed.exe", "D:\\docs",
+                "D:\\docs");
+  // A program that is not there is ignored.
+  ExpectRequest(Decide(disk, "D:\\docs\\a.txt", "C:\\Gone\\ed.exe", false), "D:\\docs\\a.txt", "", "D:\\docs");
+}
+
+TEST(FavouriteLaunchTest, StarOrCtrlOpensExplorersTwoPaneView) {
+  FakeDisk disk;
+  disk.folders = {"D:\\Work"};
+  ExpectRequest(Decide(disk, "*D:\\Work", "", false), "C:\\WINDOWS\\Explorer.exe", "/E,D:\\Work", "D:\\Work");
+  ExpectRequest(Decide(disk, "D:\\Work", "", true), "C:\\WINDOWS\\Explorer.exe", "/E,D:\\Work", "D:\\Work");
+  ExpectRequest(Decide(disk, "D:\\Work", "", false), "D:\\Work", "", "D:\\");
+}
+
+TEST(FavouriteLaunchTest, PathsWithBlanksReachTheProgramAsOneArgument) {
+  FakeDisk disk;
+  disk.files = {"C:\\Program Files\\Ed\\ed.exe"};
+  ExpectRequest(Decide(disk, "D:\\My Docs\\a b.txt", "C:\\Program Files\\Ed\\ed.exe", false),
+                "C:\\Program Files\\Ed\\ed.exe", "\"D:\\My Docs\\a b.txt\"", "D:\\My Docs\\a b.txt");
+  ExpectRequest(Decide(disk, "*D:\\My Work", "", false), "C:\\WINDOWS\\Explorer.exe", "/E,\"D:\\My Work\"",
+                "D:\\My Work");
+  // Opened as itself, the path is the file and needs no quotes.
+  ExpectRequest(Decide(disk, "D:\\My Docs\\a b.txt", "", false), "D:\\My Docs\\a b.txt", "", "D:\\My Docs");
+}
+
+TEST(FavouriteLaunchTest, WebAddressesAndEmptyNamesGoToTheShellAsTheyAre) {
+  FakeDisk disk;
+  ExpectRequest(Decide(disk, "http://example.invalid/a", "", false), "http://example.invalid/a", "",
+                "http:");
+  ExpectRequest(Decide(disk, "*", "", false), "C:\\WINDOWS\\Explorer.exe", "/E,", "");
+  ExpectRequest(Decide(disk, "", "", false), "", "", "");
+}

@@ -1,0 +1,17 @@
+#include "menus/TrayHint.h"
+
+#include <gtest/gtest.h>
+
+using quenlark::TrayTipText;
+
+TEST(TrayHintTest, ShowsThePartBeforeABarCutTo63Bytes) {
+  EXPECT_EQ(TrayTipText("Quenlark - 12/30Files"), "Quenlark - 12/30Files");
+  EXPECT_EQ(TrayTipText("shown|hidden"), "shown");
+  EXPECT_EQ(TrayTipText("|"), "");
+  EXPECT_EQ(TrayTipText(std::string(70, 'x')), std::string(63, 'x'));
+  // "ポ" is 0x83 0x7C: its trail byte is not a bar.
+  EXPECT_EQ(TrayTipText("ポート|x"), "ポート");
+  // A double-byte character that would straddle byte 63 is left out whole.
+  std::string text = std::string(62, 'a') + "表";
+  EXPECT_EQ(TrayTipText(text), std::string(62, 'a'));
+}
