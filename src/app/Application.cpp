@@ -20,8 +20,8 @@ bool TApplication::Initialize() {
   wc.lpszClassName = kApplicationClass;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   RegisterClassExA(&wc);
-  handle_ = CreateWindowExA(0, kApplicationClass, Title.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                            0, 0, 0, 0, nullptr, nullptr, instance_, this);
+  handle_ = CreateWindowExA(WS_EX_TOOLWINDOW, kApplicationClass, Title.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                            instance_, this);
   return handle_ != nullptr;
 }
 
@@ -72,6 +72,18 @@ void TApplication::ProcessMessages() {
     }
     DispatchOne(msg);
   }
+}
+
+void TApplication::BringToFront(POINT at) {
+  SetWindowPos(handle_, HWND_TOPMOST, at.x, at.y, 1, 1, SWP_SHOWWINDOW);
+  SetForegroundWindow(handle_);
+}
+
+void TApplication::Recede() {
+  // Give the foreground back first: a hidden window that is still the
+  // foreground one cannot be brought forward again for the next menu.
+  if (GetForegroundWindow() == handle_) SetForegroundWindow(GetDesktopWindow());
+  ShowWindow(handle_, SW_HIDE);
 }
 
 void TApplication::Minimize() {

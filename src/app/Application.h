@@ -37,6 +37,13 @@ class TApplication {
   void ProcessMessages();
   // Hides the application window (no task-bar button) and reports it.
   void Minimize();
+  // Brings the application to the foreground for a popup menu: the window
+  // becomes a 1 x 1 tool window at the point, so that the menu gets the
+  // keyboard (a hidden window cannot take the focus under every window
+  // system), and the menu closes when the user clicks elsewhere.
+  void BringToFront(POINT at);
+  // Hides the application window again after the menu.
+  void Recede();
   std::function<void()> OnMinimize;
 
   // Dispatches one message, giving the dialog under it its keyboard handling.

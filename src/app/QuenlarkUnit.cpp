@@ -41,9 +41,12 @@ void TQuenlarkForm::FormCreate() {
   app_.ShowMainForm = false;
   SetBounds({0, 0, 0, 0});
 
+  CreateFrontDoor();
+
   UseAllowed = true;
   LoadSettings(registry_, Settings, Favourites);
   SetTimer(Handle(), kScanTimer, static_cast<UINT>(Settings.ScanTime) * 1000u, nullptr);
+  BuildClickMenuTable();
   LoginName = platform::LoginUserName();
   LocateHistoryFolderNow();
   ShellRecentFolder = ReadShellRecentFolder(registry_);
@@ -56,6 +59,12 @@ void TQuenlarkForm::FormCreate() {
 void TQuenlarkForm::StartTimerTimer() {
   app_.Minimize();
   UseAllowed = UseAllowedAtStart(Settings.StartMode, Settings.LastMode);
+  QuenlarkTrayIcon->SetHint(TrayHint);
+  QuenlarkTrayIcon->SetActive(true);
+  UpdateTrayIcon();
+  RegisterMenuHotKey(1, Settings.RecentHotKey);
+  RegisterMenuHotKey(2, Settings.UseFileHotKey);
+  RegisterMenuHotKey(3, Settings.QuenlarkHotKey);
   KillTimer(Handle(), kStartTimer);
 }
 
@@ -70,6 +79,7 @@ void TQuenlarkForm::ScanRecent(bool firstScan) {
       quenlark::ScanRecent({services_.fs, resolution_, services_.collation, services_.network, &orderCache_},
                            {HistoryListing, ShellListing, Filters}, Settings, HistoryFolder, ShellRecentFolder, firstScan);
   TrayHint = result.hint;
+  if (QuenlarkTrayIcon) QuenlarkTrayIcon->SetHint(TrayHint);
 }
 
 void TQuenlarkForm::ExitMenuItemClick() { app_.Terminate(); }
@@ -100,9 +110,19 @@ void TQuenlarkForm::FormDestroy() {
   SaveExitState(registry_, Settings);
   Filters.ExtList.clear();
   Filters.DriveList.clear();
+  // Then the components go: the icon leaves the notification area and the
+  // hot keys end with their window.
+  QuenlarkTrayIcon.reset();
+  HookHotKey.reset();
 }
 
-bool TQuenlarkForm::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+bool TQuenlarkForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  // The popup menus' messages pass through their renderers first.
+  if (ui::TPopupCool::RouteMessage(Handle(), msg, wp, lp, result)) return true;
+  if (QuenlarkTrayIcon && QuenlarkTrayIcon->HandleMessage(msg, wp, lp)) {
+    result = 0;
+    return true;
+  }
   switch (msg) {
     case WM_TIMER:
       if (wp == kStartTimer) StartTimerTimer();

@@ -2,6 +2,7 @@
 // tables, the timers and the single-instance guard, and carries every command.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,10 @@
 #include "recent/Filters.h"
 #include "recent/Listing.h"
 #include "recent/ResolutionCache.h"
+#include "menus/ClickTable.h"
+#include "menus/HookHotKey.h"
+#include "menus/PopupMenus.h"
+#include "menus/TrayIcon.h"
 
 namespace quenlark {
 
@@ -22,6 +27,8 @@ class TQuenlarkForm : public TForm {
  public:
   static constexpr UINT_PTR kStartTimer = 1;
   static constexpr UINT_PTR kScanTimer = 2;
+  // The tray icon's callback message.
+  static constexpr UINT kTrayMessage = WM_APP + 1;
 
   // The operating system as the controller's logic uses it.
   struct Services {
@@ -48,12 +55,34 @@ class TQuenlarkForm : public TForm {
   void SettingMenuItemClick();
   void UseFileSettingMenuItemClick();
   void AboutMenuItemClick();
+  void ClearWindowsRecentMenuItemClick();
+  void ClearQuenlarkRecentMenuItemClick();
+
+  // The front door: tray icon, hot keys and the three menus.
+  void BuildClickMenuTable();
+  void UpdateTrayIcon();
+  bool RegisterMenuHotKey(int id, std::int32_t combination);
+  bool UnregisterMenuHotKey(int id);
+  bool ReregisterMenuHotKey(int id, std::int32_t combination);
+  void QuenlarkTrayIconClick(MouseButton button, POINT at);
+  void HookHotKeyHotKey(int index);
+  void AppEventsMinimize();
+  void RecentPopupMenuPopup();
+  void QuenlarkPopupMenuPopup();
+  void OpenRecentItem(int tag);
+  void OpenFavourite(int tag);
 
   // The shut-down writes of the dialogs and the controller, once; used at the
   // end of the message loop and before an ending session returns.
   void SaveStateOnExit();
 
   void ScanRecent(bool firstScan);
+  // Pops a menu up with its top-left corner at the point, then runs the
+  // command of the chosen item (after the menu has closed).
+  void PopUp(TPopupMenu& menu, void (TQuenlarkForm::*build)(), POINT at);
+  void RunCommand(const ChosenItem& item);
+  // Creates the tray icon, the hot-key window and the menus.
+  void CreateFrontDoor();
   void LocateHistoryFolderNow();
 
   TSettings Settings;
@@ -71,7 +100,23 @@ class TQuenlarkForm : public TForm {
   // The hint of the tray icon, as the latest scan left it.
   std::string TrayHint = "Quenlark";
 
+  quenlark::ClickMenuTable ClickMenuTable{};
+  std::uint8_t MenuChoice = 0;
+  bool OpenedByHotKey = false;
+  POINT LastClickPos{};
+  bool ClickBusy = false;
+  bool HotKeyBusy = false;
+
   TSingleTerm SingleTerm;
+  std::unique_ptr<TTrayIcon> QuenlarkTrayIcon;
+  HICON TrayIconIActiveImage = nullptr;
+  HICON TrayIconISleepImage = nullptr;
+  std::unique_ptr<THookHotKey> HookHotKey;
+  std::unique_ptr<TMenuImages> MenuImages;
+  std::unique_ptr<TPopupMenu> RecentPopupMenu;
+  std::unique_ptr<TPopupMenu> QuenlarkPopupMenu;
+  std::unique_ptr<ui::TPopupCool> RecentPopupCool;
+  std::unique_ptr<ui::TPopupCool> QuenlarkPopupCool;
   TForm* AboutForm = nullptr;
   TForm* SettingForm = nullptr;
   TForm* SelectClearForm = nullptr;

@@ -136,3 +136,61 @@ wait_listing() {  # wait_listing FOLDER-WINDOWS EXPECTED SECONDS
     sleep 0.3
   done
 }
+
+# Registers recorder.exe (a copy in the scenario folder) as the program that
+# opens documents of the test type ".qlt"; sets Recorder, RecorderW, RecorderLog.
+register_recorder() {
+  mkdir -p "$WORK/recorder"
+  cp "$QUENLARK_BUILD/recorder.exe" "$WORK/recorder/recorder.exe"
+  Recorder="$WORK/recorder/recorder.exe"
+  RecorderW=$(winpath "$Recorder")
+  RecorderLog="$WORK/recorder/recorder.log"
+  rm -f "$RecorderLog"
+  drv reg-set 'HKCR\.qlt' '' 'QuenlarkTest.Document' || fail "cannot register .qlt"
+  drv reg-set 'HKCR\QuenlarkTest.Document\shell\open\command' '' "\"$RecorderW\" \"%1\"" ||
+    fail "cannot register the recorder"
+}
+
+# Waits until the recorder has logged a line containing TEXT; prints the log.
+wait_recorded() {  # wait_recorded TEXT SECONDS
+  local deadline=$((SECONDS + $2))
+  until [ -f "$RecorderLog" ] && iconv -f CP932 -t UTF-8 "$RecorderLog" | grep -qF -- "$1"; do
+    [ $SECONDS -lt $deadline ] || fail "the recorder did not receive '$1' (log: $(cat "$RecorderLog" 2>/dev/null))"
+    sleep 0.2
+  done
+  echo "ok: launched: $(iconv -f CP932 -t UTF-8 "$RecorderLog" | grep -F -- "$1" | tail -1)"
+}
+
+# The tray icon: the notification area sits at the right end of the virtual
+# desktop's taskbar; with one icon it is the rightmost one.
+TRAY_X=${TRAY_X:-1012}
+TRAY_Y=${TRAY_Y:-757}
+
+# Clicks the tray icon: tray_click left|right [shift|ctrl].
+tray_click() {
+  local button=1 modifier=${2:-}
+  [ "$1" = right ] && button=3
+  xdotool mousemove "$TRAY_X" "$TRAY_Y"
+  sleep 0.3
+  if [ -n "$modifier" ]; then
+    xdotool keydown "$modifier" click "$button" keyup "$modifier"
+  else
+    xdotool click "$button"
+  fi
+}
+
+# Waits for a popup menu and prints its rectangle (left top right bottom).
+wait_menu() {
+  drv menu-rect "${1:-5}" || fail "no popup menu appeared"
+  sleep 0.5  # the menu takes the keyboard a moment after it shows
+}
+wait_no_menu() { drv no-menu "${1:-5}" || fail "the popup menu did not close"; }
+
+# Presses keys (xdotool names) with a short pause between them.
+keys() {
+  local k
+  for k in "$@"; do
+    xdotool key "$k"
+    sleep 0.25
+  done
+}

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,11 @@ int Usage() {
                "  wait-file PATH SECONDS      wait until the file exists\n"
                "  touch PATH                  create an empty file (and nothing else)\n"
                "  user-name                   print the login name\n"
-               "  list PATH                   print the plain file names of a folder, sorted\n");
+               "  list PATH                   print the plain file names of a folder, sorted\n"
+               "  cursor                      print the mouse position\n"
+               "  menu-rect SECONDS           wait for a popup menu window and print its rectangle\n"
+               "  no-menu SECONDS             wait until no popup menu window is shown\n"
+               "(a KEY starting with HKCR\\ is under HKEY_CLASSES_ROOT, else HKEY_CURRENT_USER)\n");
   return 2;
 }
 
@@ -65,10 +70,16 @@ Count Windows(const char* cls) {
   return c;
 }
 
+// Keys are under HKEY_CURRENT_USER unless the path starts with "HKCR\\".
 HKEY OpenKey(const char* path, REGSAM access, bool create) {
+  HKEY root = HKEY_CURRENT_USER;
+  if (std::strncmp(path, "HKCR\\", 5) == 0) {
+    root = HKEY_CLASSES_ROOT;
+    path += 5;
+  }
   HKEY key = nullptr;
-  LONG rc = create ? RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, access, nullptr, &key, nullptr)
-                   : RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, access, &key);
+  LONG rc = create ? RegCreateKeyExA(root, path, 0, nullptr, 0, access, nullptr, &key, nullptr)
+                   : RegOpenKeyExA(root, path, 0, access, &key);
   return rc == ERROR_SUCCESS ? key : nullptr;
 }
 
@@ -215,6 +226,39 @@ int main(int argc, char** argv) {
     if (h == INVALID_HANDLE_VALUE) return 1;
     CloseHandle(h);
     return 0;
+  }
+  if (cmd == "cursor" && a.empty()) {
+    POINT p{};
+    GetCursorPos(&p);
+    std::printf("%ld %ld\n", p.x, p.y);
+    return 0;
+  }
+  if ((cmd == "menu-rect" || cmd == "no-menu") && a.size() == 1) {
+    DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(a[0].c_str()) * 1000);
+    while (true) {
+      Count menus{"#32768", 0, nullptr};
+      EnumWindows(
+          [](HWND w, LPARAM p) -> BOOL {
+            auto* c = reinterpret_cast<Count*>(p);
+            char name[64] = {};
+            GetClassNameA(w, name, 63);
+            if (std::strcmp(name, c->cls) == 0 && IsWindowVisible(w)) {
+              if (!c->first) c->first = w;
+              ++c->n;
+            }
+            return TRUE;
+          },
+          reinterpret_cast<LPARAM>(&menus));
+      if (cmd == "menu-rect" && menus.first) {
+        RECT r{};
+        GetWindowRect(menus.first, &r);
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        return 0;
+      }
+      if (cmd == "no-menu" && !menus.first) return 0;
+      if (static_cast<LONG>(GetTickCount() - deadline) > 0) return 1;
+      Sleep(100);
+    }
   }
   if (cmd == "user-name" && a.empty()) {
     char name[256] = {};

@@ -1,0 +1,138 @@
+#include "menus/PopupMenus.h"
+
+#include <shellapi.h>
+
+namespace quenlark {
+
+namespace {
+
+// The command pictures: one bitmap of 16 x 16 images, magenta transparent.
+constexpr COLORREF kCommandMask = RGB(255, 0, 255);
+
+// A small shell icon, or null. Folders and files are looked up on disk only
+// where the request says so; the system's critical-error boxes are off.
+HICON LookUpIcon(const IconRequest& request) {
+  SHFILEINFOA info{};
+  const UINT flags = SHGFI_ICON | SHGFI_SMALLICON | SHGFI_SHELLICONSIZE;
+  UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+  DWORD_PTR ok = 0;
+  switch (request.kind) {
+    case IconRequest::Kind::OnDisk:
+      ok = SHGetFileInfoA(request.path.c_str(), 0, &info, sizeof info, flags);
+      break;
+    case IconRequest::Kind::FileType:
+      ok = request.path.empty()
+               ? SHGetFileInfoA("", 0, &info, sizeof info, flags | SHGFI_USEFILEATTRIBUTES)
+               : SHGetFileInfoA(request.path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                                flags | SHGFI_USEFILEATTRIBUTES);
+      break;
+    case IconRequest::Kind::FolderOrFileType: {
+      DWORD attributes = GetFileAttributesA(request.path.c_str());
+      if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        ok = SHGetFileInfoA(request.path.c_str(), 0, &info, sizeof info, flags);
+      } else if (!request.fallback.empty()) {
+        ok = SHGetFileInfoA(request.fallback.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                            flags | SHGFI_USEFILEATTRIBUTES);
+      } else {
+        ok = SHGetFileInfoA("", 0, &info, sizeof info, flags | SHGFI_USEFILEATTRIBUTES);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  SetErrorMode(previous);
+  return ok ? info.hIcon : nullptr;
+}
+
+}  // namespace
+
+TMenuImages::TMenuImages(HINSTANCE instance) {
+  icons_ = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 16, 16);
+  commands_ = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 9, 0);
+  if (HBITMAP strip = static_cast<HBITMAP>(LoadImageA(instance, "MENUCOMMANDS", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))) {
+    ImageList_AddMasked(commands_, strip, kCommandMask);
+    DeleteObject(strip);
+  }
+}
+
+TMenuImages::~TMenuImages() {
+  if (icons_) ImageList_Destroy(icons_);
+  if (commands_) ImageList_Destroy(commands_);
+}
+
+void TMenuImages::Clear() { ImageList_RemoveAll(icons_); }
+
+int TMenuImages::Count() const { return ImageList_GetImageCount(icons_); }
+
+int TMenuImages::Add(const IconRequest& request) {
+  if (request.kind == IconRequest::Kind::None) return -1;
+  HICON icon = nullptr;
+  if (request.kind == IconRequest::Kind::CommandImage) {
+    icon = ImageList_GetIcon(commands_, request.index, ILD_TRANSPARENT);
+  } else {
+    icon = LookUpIcon(request);
+  }
+  if (!icon) return -1;
+  int index = ImageList_AddIcon(icons_, icon);
+  DestroyIcon(icon);
+  return index;
+}
+
+TPopupMenu::TPopupMenu() : menu_(CreatePopupMenu()) {}
+
+TPopupMenu::~TPopupMenu() {
+  if (menu_) DestroyMenu(menu_);
+}
+
+void TPopupMenu::Clear() {
+  while (GetMenuItemCount(menu_) > 0) DeleteMenu(menu_, 0, MF_BYPOSITION);
+  commands_.clear();
+}
+
+void TPopupMenu::Build(const std::vector<MenuItem>& items, TMenuImages& images, ui::TPopupCool* renderer) {
+  for (const MenuItem& item : items) Append(menu_, item, images, renderer);
+}
+
+void TPopupMenu::Append(HMENU parent, const MenuItem& item, TMenuImages& images, ui::TPopupCool* renderer) {
+  // Every item, submenu parents and separators included, has an identifier
+  // of its own: the renderer addresses items by it.
+  const UINT id = nextId_++;
+  if (nextId_ > 0x7000) nextId_ = 1000;
+  MENUITEMINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_STRING;
+  info.wID = id;
+  std::string caption = item.caption;
+  if (item.IsSeparator()) {
+    info.fType = MFT_SEPARATOR;
+  } else {
+    info.fType = MFT_STRING;
+    info.dwTypeData = caption.data();
+  }
+  info.fState = item.enabled ? MFS_ENABLED : MFS_GRAYED;
+  HMENU submenu = nullptr;
+  if (!item.children.empty()) {
+    submenu = CreatePopupMenu();
+    info.fMask |= MIIM_SUBMENU;
+    info.hSubMenu = submenu;
+  }
+  InsertMenuItemA(parent, GetMenuItemCount(parent), TRUE, &info);
+  commands_[id] = ChosenItem{item.command, item.tag};
+  if (renderer) {
+    int index = images.Add(item.icon);
+    if (index >= 0) {
+      ui::TItemImage& entry = renderer->AddItemImage();
+      entry.MenuItem = id;
+      entry.ImageIndex = index;
+    }
+  }
+  for (const MenuItem& child : item.children) Append(submenu, child, images, renderer);
+}
+
+ChosenItem TPopupMenu::Find(UINT id) const {
+  auto it = commands_.find(id);
+  return it == commands_.end() ? ChosenItem{} : it->second;
+}
+
+}  // namespace quenlark

@@ -1,0 +1,139 @@
+#include "menus/TrayIcon.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "menus/TrayHint.h"
+
+namespace quenlark {
+
+namespace {
+constexpr UINT kIconId = 0;
+constexpr int kMaxRetries = 60;  // one a second for a minute
+}  // namespace
+
+TTrayIcon::TTrayIcon(HWND owner, UINT callbackMessage)
+    : owner_(owner), callbackMessage_(callbackMessage), taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {}
+
+TTrayIcon::~TTrayIcon() {
+  Delete();
+  KillTimer(owner_, kRetryTimer);
+}
+
+NOTIFYICONDATAA TTrayIcon::Data(UINT flags) const {
+  NOTIFYICONDATAA data{};
+  data.cbSize = sizeof data;
+  data.hWnd = owner_;
+  data.uID = kIconId;
+  data.uFlags = flags;
+  data.uCallbackMessage = callbackMessage_;
+  data.hIcon = icon_;
+  std::string tip = TrayTipText(hint_);
+  std::memcpy(data.szTip, tip.c_str(), tip.size() + 1);
+  return data;
+}
+
+void TTrayIcon::Add() {
+  if (!icon_) return;
+  NOTIFYICONDATAA data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
+  shown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+  if (shown_) {
+    retries_ = 0;
+    KillTimer(owner_, kRetryTimer);
+  } else if (retries_ < kMaxRetries) {
+    // The taskbar may not be there yet (the program started with the session).
+    SetTimer(owner_, kRetryTimer, 1000, nullptr);
+  }
+}
+
+void TTrayIcon::Modify() {
+  NOTIFYICONDATAA data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
+  if (!Shell_NotifyIconA(NIM_MODIFY, &data)) {
+    // The icon is gone (a taskbar that went away): add it again.
+    shown_ = false;
+    Add();
+  }
+}
+
+void TTrayIcon::Delete() {
+  if (!shown_) return;
+  NOTIFYICONDATAA data = Data(0);
+  Shell_NotifyIconA(NIM_DELETE, &data);
+  shown_ = false;
+}
+
+void TTrayIcon::SetActive(bool active) {
+  if (active == active_) return;
+  active_ = active;
+  if (active_) {
+    retries_ = 0;
+    Add();
+  } else {
+    KillTimer(owner_, kRetryTimer);
+    Delete();
+  }
+}
+
+void TTrayIcon::SetIcon(HICON icon) {
+  icon_ = icon;
+  if (!active_) return;
+  shown_ ? Modify() : Add();
+}
+
+void TTrayIcon::SetHint(const std::string& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  if (active_ && shown_) Modify();
+}
+
+bool TTrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == taskbarCreated_ && taskbarCreated_ != 0) {
+    // A new taskbar knows no icons: add ours again with its image and hint.
+    if (active_) {
+      shown_ = false;
+      retries_ = 0;
+      Add();
+    }
+    return false;  // others may want to know too
+  }
+  if (msg == WM_TIMER && wp == kRetryTimer) {
+    KillTimer(owner_, kRetryTimer);
+    if (active_ && !shown_) {
+      ++retries_;
+      Add();
+    }
+    return true;
+  }
+  if (msg != callbackMessage_ || wp != kIconId) return false;
+  POINT at{};
+  GetCursorPos(&at);
+  switch (static_cast<UINT>(lp)) {
+    case WM_LBUTTONDOWN:
+      leftDown_ = true;
+      break;
+    case WM_RBUTTONDOWN:
+      rightDown_ = true;
+      break;
+    case WM_LBUTTONUP:
+      if (leftDown_) {
+        leftDown_ = false;
+        if (OnClick) OnClick(MouseButton::Left, at);
+      }
+      break;
+    case WM_RBUTTONUP:
+      if (rightDown_) {
+        rightDown_ = false;
+        if (OnClick) OnClick(MouseButton::Right, at);
+      }
+      break;
+    case WM_LBUTTONDBLCLK:
+      if (OnDblClick) OnDblClick();
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+}  // namespace quenlark

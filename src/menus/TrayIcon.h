@@ -1,0 +1,63 @@
+// The notification-area icon (Shell_NotifyIconA): its image and hint, and the
+// clicks on it. A press on the icon followed by the release of that button
+// is a click; a left double click is reported after the click of its first
+// release. The icon comes back by itself when the taskbar is created again
+// (Explorer restarted), and an add that failed because the taskbar was not
+// ready yet is tried again.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <functional>
+#include <string>
+
+#include "menus/ClickTable.h"
+
+namespace quenlark {
+
+class TTrayIcon {
+ public:
+  // `owner` receives the callback message; the owner's window procedure hands
+  // its messages to HandleMessage first.
+  TTrayIcon(HWND owner, UINT callbackMessage);
+  ~TTrayIcon();
+  TTrayIcon(const TTrayIcon&) = delete;
+  TTrayIcon& operator=(const TTrayIcon&) = delete;
+
+  void SetActive(bool active);
+  bool Active() const { return active_; }
+  bool Shown() const { return shown_; }
+  void SetIcon(HICON icon);
+  HICON Icon() const { return icon_; }
+  void SetHint(const std::string& hint);
+  const std::string& Hint() const { return hint_; }
+
+  std::function<void(MouseButton button, POINT at)> OnClick;
+  std::function<void()> OnDblClick;
+
+  // True when the message was the icon's (callback, taskbar re-creation or
+  // the retry timer).
+  bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+
+  static constexpr UINT_PTR kRetryTimer = 0x5154;
+
+ private:
+  void Add();
+  void Modify();
+  void Delete();
+  NOTIFYICONDATAA Data(UINT flags) const;
+
+  HWND owner_;
+  UINT callbackMessage_;
+  UINT taskbarCreated_;
+  HICON icon_ = nullptr;
+  std::string hint_ = "Quenlark";
+  bool active_ = false;
+  bool shown_ = false;
+  int retries_ = 0;
+  bool leftDown_ = false;
+  bool rightDown_ = false;
+};
+
+}  // namespace quenlark

@@ -1,0 +1,140 @@
+// The owner-drawn popup menu: each item gets an icon column (an image from
+// the renderer's image list, or a check square), its caption in the system's
+// menu font, and either the flat look (msOffice) or the classic one
+// (msWindows). The geometry and colour decisions live in CoolMenuLayout; this
+// unit switches a system menu's items to owner drawing, paints them, and
+// answers the menu messages that the popup's owner window hands over.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/CoolMenuLayout.h"
+
+namespace quenlark::ui {
+
+// Raised when an item cannot be switched to owner drawing; the message is
+// the item's caption followed by " のオーナードローに失敗しました".
+class ECoolMenuError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// What the renderer keeps of an item when it switches it to owner drawing:
+// an owner-drawn item no longer gives its text back to the system.
+struct TRememberedItem {
+  std::string Caption;
+  bool Separator = false;
+  bool Enabled = true;
+  bool Checked = false;
+  bool Default = false;
+};
+
+// The painter. Items are found by their command identifier, so every item
+// of a painted menu (submenu parents too) needs an identifier of its own;
+// separators may share one.
+class TCoolMenu {
+ public:
+  // The check marks "CHECK" and "CHECKMONO" are bitmap resources of
+  // `resourceInstance`, loaded once for all renderers and released with the
+  // last one.
+  explicit TCoolMenu(HINSTANCE resourceInstance);
+  virtual ~TCoolMenu();
+  TCoolMenu(const TCoolMenu&) = delete;
+  TCoolMenu& operator=(const TCoolMenu&) = delete;
+
+  TMenuStyle MenuStyle = msOffice;
+  // The item images (16 x 16); not owned.
+  HIMAGELIST Images = nullptr;
+
+  // Width of the icon column; the row height comes from the system font.
+  int ItemHeight() const { return itemHeight_; }
+  // Values below 18 are refused and the old value stays.
+  bool SetItemHeight(int itemHeight);
+
+  std::vector<TItemImage>& ItemImages() { return itemImages_; }
+  // Appends an entry (no image, no item) for the caller to fill in.
+  TItemImage& AddItemImage();
+  void ClearItemImages() { itemImages_.clear(); }
+  // The image of item `itemId`, or -1 (no image list, no entry, or an index
+  // past the end of the list).
+  int ImageIndexOf(UINT itemId) const;
+
+  // Switches every item of `menu` and of its submenus, depth first in menu
+  // order, to owner drawing by this renderer. Throws ECoolMenuError.
+  void OwnerDrawItems(HMENU menu);
+
+  // What the renderer remembers of item `itemId`, or nullptr.
+  const TRememberedItem* FindItem(UINT itemId) const;
+
+  // Told of an error while measuring, painting or answering a menu message;
+  // the menu goes on either way.
+  std::function<void(const std::string& message)> OnError;
+
+  // WM_MEASUREITEM and WM_DRAWITEM for one of this renderer's items.
+  void MeasureItem(MEASUREITEMSTRUCT& measure);
+  void PaintItem(const DRAWITEMSTRUCT& draw);
+
+ protected:
+  struct PaintContext {
+    HDC dc;
+    coolmenu::ItemGeometry geometry;
+    coolmenu::ItemState state;
+    int imageIndex;
+  };
+
+  virtual void DrawItem(const PaintContext& pc, const TRememberedItem& item, bool focused);
+  virtual void DoMeasureItem(UINT itemId, UINT& height);
+  virtual void DrawDisabledImage(HDC dc, int x, int y, int imageIndex);
+  virtual void DrawSeparator(HDC dc, const RECT& row);
+  virtual void DrawItemText(const PaintContext& pc, const TRememberedItem& item);
+  virtual void DrawImageFrame(const PaintContext& pc);
+  virtual void DrawCheckImage(const PaintContext& pc);
+
+ private:
+  void OwnerDrawLevel(HMENU menu, const std::string& parentCaption, int depth);
+  TRememberedItem ItemOrBlank(UINT itemId) const;
+
+  int itemHeight_ = coolmenu::kDefaultItemHeight;
+  std::vector<TItemImage> itemImages_;
+  std::map<UINT, TRememberedItem> items_;
+};
+
+// The renderer of one popup menu, with the routing of the owner window's
+// menu messages to the renderer they concern.
+class TPopupCool : public TCoolMenu {
+ public:
+  explicit TPopupCool(HINSTANCE resourceInstance);
+  ~TPopupCool() override;
+
+  // Attaches the menu and switches its items to owner drawing at once (when
+  // it differs from the current one); nullptr detaches, leaving switched
+  // items as they are. Throws ECoolMenuError.
+  void SetMenu(HMENU menu);
+  HMENU Menu() const;
+
+  // The owner window of the popup menus calls this first for every message.
+  // Returns true when a renderer handled the message (its answer is in
+  // `result`); otherwise the window goes on as usual. Never throws.
+  static bool RouteMessage(HWND owner, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexcept;
+
+  // The WM_MENUCHAR answer for character `typed` in `popup` (the bound menu
+  // or one of its submenus).
+  LRESULT MenuChar(HMENU popup, unsigned typed) const;
+
+ private:
+  bool Owns(HMENU popup);
+  static TPopupCool* ByItemData(ULONG_PTR data);
+  static TPopupCool* ByMenu(HMENU popup);
+  void Report(const char* message) const noexcept;
+
+  HMENU menu_ = nullptr;
+};
+
+}  // namespace quenlark::ui

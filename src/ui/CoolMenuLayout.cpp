@@ -1,0 +1,156 @@
+#include "ui/CoolMenuLayout.h"
+
+#include <cstdlib>
+
+#include "app/Cp932.h"
+
+namespace quenlark::ui {
+namespace coolmenu {
+
+bool AcceptsItemHeight(int itemHeight) { return itemHeight >= kMinItemHeight; }
+
+bool AcceptsImageIndex(int imageIndex) { return imageIndex >= -1; }
+
+bool IsSeparatorCaption(std::string_view caption) { return caption == "-"; }
+
+int MeasureHeight(bool separator, int itemHeight, bool systemFont, int fontHeight) {
+  if (separator) return kSeparatorHeight;
+  // The system font sets the row height, whatever the icon column's width.
+  if (systemFont) return std::abs(fontHeight) + 5;
+  return itemHeight;
+}
+
+int MeasureWidth(int textWidth, int itemHeight) { return textWidth + itemHeight + 20; }
+
+std::string DisplayText(std::string_view caption) {
+  std::string text(" ");
+  text.append(caption);
+  return text;
+}
+
+ItemGeometry Geometry(const LayoutRect& row, int itemHeight) {
+  ItemGeometry g;
+  g.row = row;
+  g.square = row;
+  g.square.right = row.left + itemHeight;
+  g.text = row;
+  g.text.left = row.left + itemHeight + 1;
+  // C++ division truncates toward zero, also for a row lower than the box.
+  g.image.left = row.left + (itemHeight - kImageSize) / 2;
+  g.image.top = row.top + (row.Height() - kImageSize) / 2;
+  g.image.right = g.image.left + kImageSize;
+  g.image.bottom = g.image.top + kImageSize;
+  return g;
+}
+
+HighlightArea Highlight(TMenuStyle style, const ItemState& state) {
+  if (!state.selected) return HighlightArea::None;
+  if (style == msWindows) return HighlightArea::Row;
+  // The flat look never highlights a disabled item, and leaves the icon
+  // column alone when it shows a picture or a check square.
+  if (!state.enabled) return HighlightArea::None;
+  if (state.hasImage || state.checked) return HighlightArea::Text;
+  return HighlightArea::Row;
+}
+
+bool DrawsImageFrame(TMenuStyle style, const ItemState& state) {
+  return style == msOffice && state.selected && state.enabled && !state.checked && state.hasImage;
+}
+
+SquarePlan Square(TMenuStyle style, const ItemState& state) {
+  SquarePlan plan;
+  if (!state.checked) {
+    if (state.hasImage) plan.content = state.enabled ? SquareContent::Image : SquareContent::DisabledImage;
+    return plan;
+  }
+  if (style == msWindows) {
+    // The classic look always shows the mark, never the item's picture.
+    plan.content = state.enabled ? SquareContent::Check : SquareContent::CheckMono;
+    return plan;
+  }
+  plan.fill = state.selected ? SquareFill::Menu : SquareFill::Dither;
+  if (state.enabled)
+    plan.content = state.hasImage ? SquareContent::Image : SquareContent::Check;
+  else
+    plan.content = state.hasImage ? SquareContent::DisabledImage : SquareContent::CheckMono;
+  plan.sunken = true;
+  return plan;
+}
+
+TextPlan Text(TMenuStyle style, const ItemState& state) {
+  TextPlan plan;
+  if (state.enabled) {
+    plan.colour = state.selected ? SysColour::HighlightText : SysColour::MenuText;
+    return plan;
+  }
+  // A white etch under the grey would vanish on the classic highlight.
+  plan.etched = !(state.selected && style == msWindows);
+  plan.etchColour = SysColour::BtnHighlight;
+  plan.colour = SysColour::GrayText;
+  return plan;
+}
+
+SeparatorLines Separator(const LayoutRect& row) {
+  SeparatorLines lines;
+  lines.y = row.top + row.Height() / 2;
+  lines.left = row.left + 1;
+  lines.right = row.right - 1;
+  return lines;
+}
+
+bool DitherPixelIsWhite(int x, int y) { return (x % 2) == (y % 2); }
+
+std::string_view AcceleratorOf(std::string_view caption) {
+  std::size_t i = 0;
+  while (i < caption.size()) {
+    const std::size_t len = cp932::CharLength(caption, i);
+    if (len == 1 && caption[i] == '&') {
+      if (i + 1 >= caption.size()) return {};  // a final "&" underlines nothing
+      if (caption[i + 1] == '&') {
+        i += 2;  // "&&" is a literal "&"
+        continue;
+      }
+      return caption.substr(i + 1, cp932::CharLength(caption, i + 1));
+    }
+    i += len;
+  }
+  return {};
+}
+
+std::uint32_t MatchAccelerator(std::span<const AcceleratorItem> items, unsigned typed) {
+  std::string key;
+  if (typed == 0 || typed > 0xFFFF) return kMncIgnore;
+  if (typed > 0xFF) key.push_back(static_cast<char>(typed >> 8));
+  key.push_back(static_cast<char>(typed & 0xFF));
+  key = cp932::Upper(key);
+
+  unsigned position = 0;
+  for (const AcceleratorItem& item : items) {
+    if (!item.visible) continue;
+    const std::string_view accelerator = AcceleratorOf(item.caption);
+    if (!accelerator.empty() && cp932::Upper(accelerator) == key)
+      return (kMncExecute << 16) | (position & 0xFFFF);
+    ++position;
+  }
+  return kMncIgnore;
+}
+
+std::string OwnerDrawFailureMessage(std::string_view caption) {
+  std::string message(caption);
+  message += " のオーナードローに失敗しました";
+  return message;
+}
+
+}  // namespace coolmenu
+
+int ImageIndexOf(std::span<const TItemImage> entries, int imageCount, unsigned itemId) {
+  if (imageCount < 0 || itemId == 0) return -1;
+  for (const TItemImage& entry : entries) {
+    if (entry.MenuItem != itemId) continue;
+    const int index = entry.ImageIndex;
+    return index < imageCount ? index : -1;
+  }
+  return -1;
+}
+
+}  // namespace quenlark::ui

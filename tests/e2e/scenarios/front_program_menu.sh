@@ -1,0 +1,13 @@
+# A right click opens the program's own menu; its exit command ends Quenlark.
+ql_start
+sleep 1.5
+tray_click right
+wait_menu >/dev/null
+shot program_menu
+keys Escape
+wait_no_menu
+kill -0 "$QL_PID" || fail "Escape ended the program"
+tray_click right
+wait_menu >/dev/null
+keys Up Return
+ql_wait_exit 10

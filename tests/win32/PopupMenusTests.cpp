@@ -1,0 +1,157 @@
+// The menus built by the real builders into real system menus and read back:
+// captions, order, enabled state, owner drawing, submenus and pictures, with
+// and without icons.
+#include <windows.h>
+#include <objbase.h>
+
+#include <gtest/gtest.h>
+
+#include "menus/FavouritesMenu.h"
+#include "menus/PopupMenus.h"
+#include "menus/ProgramMenu.h"
+#include "menus/RecentMenu.h"
+
+using namespace quenlark;
+
+namespace {
+
+struct ReadItem {
+  std::string caption;
+  bool enabled = true;
+  bool ownerDrawn = false;
+  bool separator = false;
+  bool hasImage = false;
+  std::vector<ReadItem> children;
+};
+
+// Reads a system menu back; owner-drawn items no longer hold their text, so
+// their captions come from what the renderer remembers.
+std::vector<ReadItem> ReadMenu(HMENU menu, const ui::TPopupCool* renderer) {
+  std::vector<ReadItem> items;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    char text[256] = {};
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_SUBMENU | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = sizeof text - 1;
+    EXPECT_TRUE(GetMenuItemInfoA(menu, i, TRUE, &info));
+    ReadItem item;
+    item.ownerDrawn = (info.fType & MFT_OWNERDRAW) != 0;
+    item.separator = (info.fType & MFT_SEPARATOR) != 0;
+    item.enabled = !(info.fState & MFS_GRAYED);
+    item.caption = text;
+    if (renderer) {
+      if (const ui::TRememberedItem* remembered = renderer->FindItem(info.wID)) item.caption = remembered->Caption;
+      item.hasImage = renderer->ImageIndexOf(info.wID) >= 0;
+    }
+    if (item.separator) item.caption = "-";
+    if (info.hSubMenu) item.children = ReadMenu(info.hSubMenu, renderer);
+    items.push_back(item);
+  }
+  return items;
+}
+
+std::vector<std::string> Captions(const std::vector<ReadItem>& items) {
+  std::vector<std::string> captions;
+  for (const auto& item : items) captions.push_back(item.caption);
+  return captions;
+}
+
+class PopupMenusTest : public ::testing::Test {
+ protected:
+  void SetUp() override { CoInitialize(nullptr); }
+  void TearDown() override { CoUninitialize(); }
+
+  // Builds as the controller does: renderer attached and styled when icons
+  // are on, items created, then everything switched to owner drawing.
+  std::vector<ReadItem> Build(const std::vector<MenuItem>& model, bool iconDisp) {
+    menu.Clear();
+    images.Clear();
+    renderer.ClearItemImages();
+    if (iconDisp) {
+      renderer.SetMenu(menu.Handle());
+      renderer.Images = images.IconImageList();
+    } else {
+      renderer.SetMenu(nullptr);
+    }
+    menu.Build(model, images, iconDisp ? &renderer : nullptr);
+    if (iconDisp) renderer.OwnerDrawItems(menu.Handle());
+    return ReadMenu(menu.Handle(), iconDisp ? &renderer : nullptr);
+  }
+
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  TMenuImages images{instance};
+  TPopupMenu menu;
+  ui::TPopupCool renderer{instance};
+  TSettings settings;
+};
+
+}  // namespace
+
+TEST_F(PopupMenusTest, ProgramMenuWithAndWithoutIcons) {
+  for (bool iconDisp : {true, false}) {
+    auto items = Build(MirrorMainMenu(iconDisp), iconDisp);
+    ASSERT_EQ(items.size(), 9u) << iconDisp;
+    EXPECT_EQ(Captions(items),
+              (std::vector<std::string>{"Quenlarkの設定(&S)...", "良く使うﾌｧｲﾙとﾌｫﾙﾀﾞの設定(&U)...", "-",
+                                        "最近使ったﾌｧｲﾙのｸﾘｱ", "-", "ﾍﾙﾌﾟ(&H)...", "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "-",
+                                        "Quenlarkの終了(&X)"}));
+    ASSERT_EQ(items[3].children.size(), 2u);
+    EXPECT_EQ(items[3].children[0].caption, "ｽﾀｰﾄﾒﾆｭｰ");
+    EXPECT_EQ(items[3].children[1].caption, "Quenlark");
+    for (const auto& item : items) {
+      EXPECT_EQ(item.ownerDrawn, iconDisp) << item.caption;
+      // Every command has its picture; separators have none.
+      EXPECT_EQ(item.hasImage, iconDisp && !item.separator) << item.caption;
+    }
+  }
+}
+
+TEST_F(PopupMenusTest, RecentFilesInTheirOrderAndTheEmptyItem) {
+  std::vector<ListingLine> lines = {
+      {"A", "C:\\H\\A.TXT.lnk", "c:\\docs\\a.txt", "2026-12-01 10:00:00"},
+      {"B", "C:\\H\\B.LNK.lnk", "c:\\docs\\b.lnk", "2026-12-02 11:00:00"},
+      {"C", "C:\\H\\DOCS.lnk", "c:\\docs", "2026-12-03 12:00:00"},
+  };
+  settings.SortSelect = 2;
+  for (bool iconDisp : {true, false}) {
+    settings.IconDisp = iconDisp;
+    auto items = Build(BuildRecentItems(lines, settings, 0), iconDisp);
+    EXPECT_EQ(Captions(items), (std::vector<std::string>{"docs", "b", "a.txt"}));
+    for (const auto& item : items) {
+      EXPECT_TRUE(item.enabled);
+      EXPECT_EQ(item.ownerDrawn, iconDisp);
+    }
+  }
+  settings.IconDisp = true;
+  auto empty = Build(BuildRecentItems({}, settings, 0), true);
+  ASSERT_EQ(empty.size(), 1u);
+  EXPECT_EQ(empty[0].caption, kNoRecentFiles);
+  EXPECT_FALSE(empty[0].enabled);
+  EXPECT_FALSE(empty[0].hasImage);
+}
+
+TEST_F(PopupMenusTest, FavouritesWithASubmenuAndTheProgramMenu) {
+  TFavourites favourites;
+  favourites.Slots[0] = {">", "Docs", ""};
+  favourites.Slots[1] = {"P", "C:\\windows", ""};
+  favourites.Slots[2] = {"<", "", ""};
+  favourites.Slots[3] = {"Web", "HTTP://example.com/", ""};
+  favourites.FavouriteCount = 4;
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  for (bool iconDisp : {true, false}) {
+    settings.IconDisp = iconDisp;
+    auto items = Build(BuildFavouriteItems(favourites, settings, self), iconDisp);
+    EXPECT_EQ(Captions(items), (std::vector<std::string>{"Docs", "Web", "-", "Quenlarkのﾒﾆｭｰ"}));
+    ASSERT_EQ(items[0].children.size(), 1u);
+    EXPECT_EQ(items[0].children[0].caption, "P");
+    EXPECT_EQ(items[3].children.size(), 9u);  // the program's menu beneath
+    EXPECT_EQ(items[0].hasImage, iconDisp);   // the submenu picture
+    EXPECT_EQ(items[1].hasImage, iconDisp);   // "http:" in capitals: the *.htm type icon
+    EXPECT_EQ(items[3].hasImage, iconDisp);   // the program's own icon
+    EXPECT_EQ(items[0].ownerDrawn, iconDisp);
+    EXPECT_EQ(items[0].children[0].ownerDrawn, iconDisp);
+  }
+}
