@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "app/Cp932.h"
+
 namespace quenlark {
 
 namespace {
@@ -45,6 +47,44 @@ HICON LookUpIcon(const IconRequest& request) {
   return ok ? info.hIcon : nullptr;
 }
 
+// Files whose small icon is their own (programs, icons, shortcuts...), not
+// that of their type.
+bool HasOwnIcon(const std::string& upperExtension) {
+  static const char* const kOwn[] = {".EXE", ".DLL", ".ICO", ".CUR", ".ANI", ".LNK", ".URL", ".PIF",
+                                     ".SCR", ".CPL", ".MSC", ".MSI", ".ICL", ".COM", ".APPREF-MS"};
+  for (const char* own : kOwn) {
+    if (upperExtension == own) return true;
+  }
+  return false;
+}
+
+// The lookup a request comes down to. A recent entry becomes its folder's own
+// icon or its file type's; an existing plain document asked for on disk
+// shows its type's icon, so it is looked up by type, which the build does
+// once per type instead of once per file.
+IconRequest Concrete(const IconRequest& request) {
+  if (request.kind == IconRequest::Kind::FolderOrFileType) {
+    UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+    DWORD attributes = GetFileAttributesA(request.path.c_str());
+    SetErrorMode(previous);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      return {IconRequest::Kind::OnDisk, -1, request.path, {}};
+    }
+    return {IconRequest::Kind::FileType, -1, request.fallback, {}};
+  }
+  if (request.kind == IconRequest::Kind::OnDisk && !request.path.empty()) {
+    UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+    DWORD attributes = GetFileAttributesA(request.path.c_str());
+    SetErrorMode(previous);
+    std::string ext = cp932::Upper(cp932::ExtractFileExt(request.path));
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) && !ext.empty() &&
+        !HasOwnIcon(ext)) {
+      return {IconRequest::Kind::FileType, -1, "*" + ext, {}};
+    }
+  }
+  return request;
+}
+
 }  // namespace
 
 TMenuImages::TMenuImages(HINSTANCE instance) {
@@ -61,12 +101,19 @@ TMenuImages::~TMenuImages() {
   if (commands_) ImageList_Destroy(commands_);
 }
 
-void TMenuImages::Clear() { ImageList_RemoveAll(icons_); }
+void TMenuImages::Clear() {
+  ImageList_RemoveAll(icons_);
+  added_.clear();
+}
 
 int TMenuImages::Count() const { return ImageList_GetImageCount(icons_); }
 
-int TMenuImages::Add(const IconRequest& request) {
-  if (request.kind == IconRequest::Kind::None) return -1;
+int TMenuImages::Add(const IconRequest& asked) {
+  if (asked.kind == IconRequest::Kind::None) return -1;
+  const IconRequest request = Concrete(asked);
+  const std::string key = std::to_string(static_cast<int>(request.kind)) + "|" + std::to_string(request.index) + "|" +
+                          request.path + "|" + request.fallback;
+  if (auto it = added_.find(key); it != added_.end()) return it->second;
   HICON icon = nullptr;
   if (request.kind == IconRequest::Kind::CommandImage) {
     icon = ImageList_GetIcon(commands_, request.index, ILD_TRANSPARENT);
@@ -76,6 +123,7 @@ int TMenuImages::Add(const IconRequest& request) {
   if (!icon) return -1;
   int index = ImageList_AddIcon(icons_, icon);
   DestroyIcon(icon);
+  added_[key] = index;
   return index;
 }
 

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <map>
+#include <string>
 #include <vector>
 
 #include "menus/MenuModel.h"
@@ -31,12 +32,15 @@ class TMenuImages {
   HIMAGELIST MenuIconImageList() const { return commands_; }
   void Clear();
   // Appends the picture an item asks for; its index, or -1 when there is none.
+  // Within one build the same request gives the same picture, looked up once:
+  // a menu of a hundred documents mostly shows a handful of file types.
   int Add(const IconRequest& request);
   int Count() const;
 
  private:
   HIMAGELIST icons_ = nullptr;
   HIMAGELIST commands_ = nullptr;
+  std::map<std::string, int> added_;
 };
 
 // One popup menu of the controller, rebuilt before every showing.
