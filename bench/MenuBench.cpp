@@ -48,14 +48,6 @@ void Touch(const std::string& path) {
   if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
 }
 
-void RemoveTree(const std::string& folder) {
-  std::string from = folder + std::string(1, '\0');
-  SHFILEOPSTRUCTA op{};
-  op.wFunc = FO_DELETE;
-  op.pFrom = from.c_str();
-  op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-  SHFileOperationA(&op);
-}
 
 }  // namespace
 
@@ -65,7 +57,7 @@ int main() {
   GetTempPathA(MAX_PATH, temp);
   const std::string root = std::string(temp) + "quenlark_menu_bench";
   const std::string history = root + "\\history", docs = root + "\\docs";
-  RemoveTree(root);
+  testsupport::RemoveTree(root);
   CreateDirectoryA(root.c_str(), nullptr);
   CreateDirectoryA(history.c_str(), nullptr);
   CreateDirectoryA(docs.c_str(), nullptr);
@@ -148,7 +140,7 @@ int main() {
               favouritesTime / floor);
   std::printf("favourites menu, plain                       %8.3f ms  ratio %.2f\n", favouritesPlain,
               favouritesPlain / floor);
-  RemoveTree(root);
+  testsupport::RemoveTree(root);
   CoUninitialize();
   return 0;
 }

@@ -82,14 +82,6 @@ int CountFiles(const std::string& folder) {
   return n;
 }
 
-void RemoveTree(const std::string& folder) {
-  std::string from = folder + std::string(1, '\0');
-  SHFILEOPSTRUCTA op{};
-  op.wFunc = FO_DELETE;
-  op.pFrom = from.c_str();
-  op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-  SHFileOperationA(&op);
-}
 
 }  // namespace
 
@@ -99,7 +91,7 @@ int main(int argc, char** argv) {
   GetTempPathA(MAX_PATH, temp);
   const std::string root = std::string(temp) + "quenlark_scan_bench";
   const std::string shell = root + "\\shell", history = root + "\\history", docs = root + "\\docs";
-  RemoveTree(root);
+  testsupport::RemoveTree(root);
   CreateDirectoryA(root.c_str(), nullptr);
   CreateDirectoryA(shell.c_str(), nullptr);
   CreateDirectoryA(history.c_str(), nullptr);
@@ -177,7 +169,7 @@ int main(int argc, char** argv) {
   std::printf("peak private bytes                            %8.1f MiB (peak working set %.1f MiB)\n",
               static_cast<double>(memory.PeakPagefileUsage) / 1048576.0,
               static_cast<double>(memory.PeakWorkingSetSize) / 1048576.0);
-  RemoveTree(root);
+  testsupport::RemoveTree(root);
   CoUninitialize();
   return 0;
 }

@@ -31,16 +31,6 @@ std::string WinePath(const std::string& linuxPath) {
 
 std::string TestDataFolder(const char* sub) { return WinePath(QUENLARK_TESTDATA) + "\\lnk\\" + sub + "\\"; }
 
-void RemoveTree(const std::string& folder) {
-  std::string from = folder;
-  if (!from.empty() && from.back() == '\\') from.pop_back();
-  from.push_back('\0');
-  SHFILEOPSTRUCTA op{};
-  op.wFunc = FO_DELETE;
-  op.pFrom = from.c_str();
-  op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-  SHFileOperationA(&op);
-}
 
 bool WriteBytes(const std::string& path, const std::string& bytes) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -60,11 +50,11 @@ class ShortcutTest : public ::testing::Test {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     folder_ = std::string(temp) + "ql_shortcut_test\\";
-    RemoveTree(folder_);
+    testsupport::RemoveTree(folder_);
     ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
   }
   void TearDown() override {
-    RemoveTree(folder_);
+    testsupport::RemoveTree(folder_);
     CoUninitialize();
   }
 

@@ -1,5 +1,7 @@
 #include "ShortcutWriter.h"
 
+#include <shellapi.h>
+
 #include <objidl.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -67,6 +69,17 @@ bool SetLastWriteTime(const std::string& path, const SYSTEMTIME& local) {
   bool ok = SetFileTime(file, nullptr, nullptr, &utc) != FALSE;
   CloseHandle(file);
   return ok;
+}
+
+void RemoveTree(const std::string& folder) {
+  std::string from = folder;
+  if (!from.empty() && from.back() == '\\') from.pop_back();
+  from.push_back('\0');  // the list of paths ends with a second NUL
+  SHFILEOPSTRUCTA op{};
+  op.wFunc = FO_DELETE;
+  op.pFrom = from.c_str();
+  op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+  SHFileOperationA(&op);
 }
 
 }  // namespace testsupport

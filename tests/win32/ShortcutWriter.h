@@ -23,4 +23,8 @@ bool WriteShellItemShortcut(const std::string& lnkPath, int csidl);
 // FileTimeToLocalFileTime converts back (the current time-zone bias).
 bool SetLastWriteTime(const std::string& path, const SYSTEMTIME& local);
 
+// Deletes a folder with everything in it (a trailing "\\" is allowed); a
+// missing folder is no error.
+void RemoveTree(const std::string& folder);
+
 }  // namespace testsupport

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/SingleTerm.h"
+#include "ShortcutWriter.h"
 #include "platform/Win32FileSystem.h"
 #include "platform/Win32System.h"
 #include "recent/HistoryFolder.h"
@@ -18,16 +19,6 @@ std::string TempFolder(const char* name) {
   return folder;
 }
 
-void RemoveTree(const std::string& folder) {
-  std::string from = folder;
-  if (!from.empty() && from.back() == '\\') from.pop_back();
-  from.push_back('\0');
-  SHFILEOPSTRUCTA op{};
-  op.wFunc = FO_DELETE;
-  op.pFrom = from.c_str();
-  op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-  SHFileOperationA(&op);
-}
 
 }  // namespace
 
@@ -47,7 +38,7 @@ TEST(SystemTest, FoldersAndNames) {
 
 TEST(SystemTest, HistoryFolderIsCreatedOneLevelAtATime) {
   std::string base = TempFolder("ql_history_test");
-  RemoveTree(base);
+  testsupport::RemoveTree(base);
   ASSERT_TRUE(CreateDirectoryA(base.c_str(), nullptr));
   platform::Win32FileSystem fs;
 
@@ -66,7 +57,7 @@ TEST(SystemTest, HistoryFolderIsCreatedOneLevelAtATime) {
   std::string missing = base + "missing\\deeper\\";
   EXPECT_EQ(quenlark::LocateHistoryFolder(fs, missing, true, "x"), missing + "Recent\\x");
   EXPECT_FALSE(fs.DirectoryExists(missing));
-  RemoveTree(base);
+  testsupport::RemoveTree(base);
 }
 
 TEST(SystemTest, SingleTermMarksTheFirstWindowAndRefusesASecond) {
