@@ -81,6 +81,10 @@ class TQuenlarkForm : public TForm {
   // command of the chosen item (after the menu has closed).
   void PopUp(TPopupMenu& menu, void (TQuenlarkForm::*build)(), POINT at);
   void RunCommand(const ChosenItem& item);
+  // Attaches and styles a renderer before a build (null when icons are off),
+  // and switches the built items to owner drawing after it.
+  ui::TPopupCool* PrepareRenderer(ui::TPopupCool& renderer, TPopupMenu& menu);
+  void FinishRenderer(ui::TPopupCool* renderer, TPopupMenu& menu);
   // Creates the tray icon, the hot-key window and the menus.
   void CreateFrontDoor();
   void LocateHistoryFolderNow();

@@ -169,14 +169,34 @@ void TQuenlarkForm::RunCommand(const ChosenItem& item) {
   }
 }
 
-void TQuenlarkForm::RecentPopupMenuPopup() {
-  if (Settings.IconDisp) {
-    RecentPopupCool->SetMenu(RecentPopupMenu->Handle());
-    RecentPopupCool->ClearItemImages();
-    RecentPopupCool->MenuStyle = Settings.OfficeStyle ? ui::TMenuStyle::msOffice : ui::TMenuStyle::msWindows;
-  } else {
-    RecentPopupCool->SetMenu(nullptr);
+ui::TPopupCool* TQuenlarkForm::PrepareRenderer(ui::TPopupCool& renderer, TPopupMenu& menu) {
+  if (!Settings.IconDisp) {
+    renderer.SetMenu(nullptr);
+    return nullptr;
   }
+  try {
+    renderer.SetMenu(menu.Handle());
+  } catch (const ui::ECoolMenuError&) {
+    // The menu is shown plain rather than not at all.
+    renderer.SetMenu(nullptr);
+    return nullptr;
+  }
+  renderer.ClearItemImages();
+  renderer.MenuStyle = Settings.OfficeStyle ? ui::TMenuStyle::msOffice : ui::TMenuStyle::msWindows;
+  return &renderer;
+}
+
+void TQuenlarkForm::FinishRenderer(ui::TPopupCool* renderer, TPopupMenu& menu) {
+  if (!renderer) return;
+  try {
+    renderer->OwnerDrawItems(menu.Handle());
+  } catch (const ui::ECoolMenuError&) {
+    // Items that could not be switched keep the system's drawing.
+  }
+}
+
+void TQuenlarkForm::RecentPopupMenuPopup() {
+  ui::TPopupCool* renderer = PrepareRenderer(*RecentPopupCool, *RecentPopupMenu);
   ListingServices listing{services_.fs, resolution_, services_.collation, &orderCache_};
   ListFolder(listing, HistoryFolder, MenuListing,
              {true, static_cast<int>(Settings.SortSelect), Settings.AutoClear, HistoryFolder});
@@ -186,24 +206,16 @@ void TQuenlarkForm::RecentPopupMenuPopup() {
   std::vector<MenuItem> items = MenuChoice == kFavouritesMenu
                                     ? BuildFavouriteItems(Favourites, Settings, ProgramPath())
                                     : BuildRecentItems(MenuListing.lines, Settings, pathMode);
-  ui::TPopupCool* renderer = Settings.IconDisp ? RecentPopupCool.get() : nullptr;
   RecentPopupMenu->Build(items, *MenuImages, renderer);
-  if (renderer) renderer->OwnerDrawItems(RecentPopupMenu->Handle());
+  FinishRenderer(renderer, *RecentPopupMenu);
 }
 
 void TQuenlarkForm::QuenlarkPopupMenuPopup() {
-  if (Settings.IconDisp) {
-    QuenlarkPopupCool->SetMenu(QuenlarkPopupMenu->Handle());
-    QuenlarkPopupCool->ClearItemImages();
-    QuenlarkPopupCool->MenuStyle = Settings.OfficeStyle ? ui::TMenuStyle::msOffice : ui::TMenuStyle::msWindows;
-  } else {
-    QuenlarkPopupCool->SetMenu(nullptr);
-  }
+  ui::TPopupCool* renderer = PrepareRenderer(*QuenlarkPopupCool, *QuenlarkPopupMenu);
   MenuImages->Clear();
   QuenlarkPopupMenu->Clear();
-  ui::TPopupCool* renderer = Settings.IconDisp ? QuenlarkPopupCool.get() : nullptr;
   QuenlarkPopupMenu->Build(MirrorMainMenu(Settings.IconDisp), *MenuImages, renderer);
-  if (renderer) renderer->OwnerDrawItems(QuenlarkPopupMenu->Handle());
+  FinishRenderer(renderer, *QuenlarkPopupMenu);
 }
 
 void TQuenlarkForm::OpenRecentItem(int tag) {

@@ -11,6 +11,9 @@ use_document 'charlie.qlt.lnk' "$DocsW\\charlie.qlt" -20
 ql_start
 wait_listing "$HistoryW" "$(printf 'ALPHA.QLT.lnk\nBRAVO.QLT.lnk\nCHARLIE.QLT.lnk')" 4
 sleep 1.5  # the start-up step has put the icon in the notification area
+# Hover over the icon (coming from elsewhere) to show its hint.
+xdotool mousemove 500 400
+sleep 0.3
 xdotool mousemove "$TRAY_X" "$TRAY_Y"
 sleep 2
 shot tray_hint
