@@ -6,7 +6,10 @@
 
 #include "app/SingleTerm.h"
 #include "ShortcutWriter.h"
+#include "app/Cp932.h"
 #include "platform/Win32FileSystem.h"
+#include "platform/Win32NetworkNames.h"
+#include "recent/Filters.h"
 #include "platform/Win32System.h"
 #include "recent/HistoryFolder.h"
 
@@ -83,4 +86,30 @@ TEST(SystemTest, SingleTermMarksTheFirstWindowAndRefusesASecond) {
   quenlark::TSingleTerm c;
   EXPECT_TRUE(c.Attach(second));
   DestroyWindow(second);
+}
+
+TEST(SystemTest, FolderAndNetworkFiltersAgainstTheRealSystem) {
+  platform::Win32FileSystem fs;
+  platform::Win32NetworkNames network;
+  quenlark::TSettings settings;
+  settings.FolderCheck = true;
+  settings.NetworkCheck = true;
+  quenlark::FilterLists lists;
+  std::string windows = platform::WindowsFolderPath();
+  std::string folder = windows.substr(0, windows.size() - 1);
+  std::string file = windows + "win.ini";
+  auto accept = [&](const std::string& path) {
+    return quenlark::AcceptEntry(cp932::Upper(path), path, settings, lists, fs, network);
+  };
+  UINT before = SetErrorMode(0);
+  SetErrorMode(before);
+  EXPECT_FALSE(accept(folder));             // a folder
+  EXPECT_TRUE(accept(file));                // a document on a local drive
+  EXPECT_FALSE(accept("Q:\\absent\\a.txt"));  // a drive that is not there
+  EXPECT_FALSE(accept("\\\\server\\share\\a.txt"));  // a UNC path
+  // The error mode is what it was before the folder test.
+  EXPECT_EQ(SetErrorMode(before), before);
+  // A local path has no universal name; the enumeration answers (maybe empty).
+  EXPECT_FALSE(network.UniversalName(file).has_value());
+  EXPECT_TRUE(network.IsNtFamily());
 }
