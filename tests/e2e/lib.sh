@@ -166,6 +166,9 @@ wait_recorded() {  # wait_recorded TEXT SECONDS
 TRAY_X=${TRAY_X:-1012}
 TRAY_Y=${TRAY_Y:-757}
 
+# Waits until Quenlark's icon is in the notification area.
+wait_tray() { drv wait-tray TQuenlarkForm "${1:-10}" || fail "no tray icon appeared"; }
+
 # Clicks the tray icon: tray_click left|right [shift|ctrl].
 tray_click() {
   local button=1 modifier=${2:-}

@@ -6,6 +6,7 @@
 // exits 0 on success, 1 on a failed expectation, 2 on bad usage.
 #include <windows.h>
 #include <objbase.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <algorithm>
@@ -41,6 +42,7 @@ int Usage() {
                "  user-name                   print the login name\n"
                "  list PATH                   print the plain file names of a folder, sorted\n"
                "  cursor                      print the mouse position\n"
+               "  wait-tray CLASS SECONDS     wait until the window of the class has its tray icon\n"
                "  menu-rect SECONDS           wait for a popup menu window and print its rectangle\n"
                "  no-menu SECONDS             wait until no popup menu window is shown\n"
                "(a KEY starting with HKCR\\ is under HKEY_CLASSES_ROOT, else HKEY_CURRENT_USER)\n");
@@ -226,6 +228,22 @@ int main(int argc, char** argv) {
     if (h == INVALID_HANDLE_VALUE) return 1;
     CloseHandle(h);
     return 0;
+  }
+  if (cmd == "wait-tray" && a.size() == 2) {
+    // An icon of the window exists when a modification that changes nothing
+    // (no flags) is accepted for it.
+    DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(a[1].c_str()) * 1000);
+    while (true) {
+      if (HWND w = Windows(a[0].c_str()).first) {
+        NOTIFYICONDATAA data{};
+        data.cbSize = sizeof data;
+        data.hWnd = w;
+        data.uID = 0;
+        if (Shell_NotifyIconA(NIM_MODIFY, &data)) return 0;
+      }
+      if (static_cast<LONG>(GetTickCount() - deadline) > 0) return 1;
+      Sleep(100);
+    }
   }
   if (cmd == "cursor" && a.empty()) {
     POINT p{};

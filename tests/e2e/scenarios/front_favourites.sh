@@ -14,7 +14,7 @@ reg_set UseFiles 03_Name 'My folder'
 reg_set UseFiles 03_File "$DocsW\\my folder"
 reg_set UseFiles 03_Execute "$RecorderW"
 ql_start
-sleep 1.5
+wait_tray
 tray_click left shift
 wait_menu >/dev/null
 keys Down Right

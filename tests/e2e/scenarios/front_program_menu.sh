@@ -1,6 +1,6 @@
 # A right click opens the program's own menu; its exit command ends Quenlark.
 ql_start
-sleep 1.5
+wait_tray
 tray_click right
 wait_menu >/dev/null
 shot program_menu

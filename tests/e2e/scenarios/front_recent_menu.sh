@@ -10,7 +10,7 @@ use_document 'alpha.qlt.lnk' "$DocsW\\alpha.qlt" -30
 use_document 'charlie.qlt.lnk' "$DocsW\\charlie.qlt" -20
 ql_start
 wait_listing "$HistoryW" "$(printf 'ALPHA.QLT.lnk\nBRAVO.QLT.lnk\nCHARLIE.QLT.lnk')" 4
-sleep 1.5  # the start-up step has put the icon in the notification area
+wait_tray
 # Hover over the icon (coming from elsewhere) to show its hint.
 xdotool mousemove 500 400
 sleep 0.3

@@ -13,7 +13,7 @@ use_document 'newest.qlt.lnk' "$DocsW\\newest.qlt" -100
 use_document 'middle.qlt.lnk' "$DocsW\\middle.qlt" -200
 ql_start
 wait_listing "$HistoryW" "$(printf 'MIDDLE.QLT.lnk\nNEWEST.QLT.lnk\nOLDER.QLT.lnk')" 4
-sleep 1.5
+wait_tray
 tray_click left ctrl
 wait_menu >/dev/null
 shot recent_menu_office

@@ -3,6 +3,8 @@
 ql_start
 expect_eq "$(reg_get System Version)" "2.4.2" "Version after start"
 expect_eq "$(drv count-windows TQuenlarkForm)" "1" "controller windows"
+wait_tray
+echo "ok: the icon is in the notification area"
 shot running
 drv end-session TQuenlarkForm || fail "no window to end"
 ql_wait_exit 5
