@@ -86,10 +86,14 @@ void TQuenlarkForm::QuenlarkTrayIconClick(MouseButton button, POINT at) {
   if (!UseAllowed) return;
   app_.BringToFront(at);
   app_.ProcessMessages();
-  if (button == MouseButton::Middle) return;
+  // A click menu already up keeps the window forward until it closes.
+  if (ClickBusy) return;
+  if (button == MouseButton::Middle) {
+    app_.Recede();
+    return;
+  }
   const bool ctrl = KeyDown(VK_CONTROL);
   const bool shift = KeyDown(VK_SHIFT);
-  if (ClickBusy) return;
   std::uint8_t choice = ClickMenuChoice(ClickMenuTable, button, ctrl, shift, UseAllowed, ClickBusy);
   MenuChoice = choice;
   OpenedByHotKey = false;
@@ -98,6 +102,8 @@ void TQuenlarkForm::QuenlarkTrayIconClick(MouseButton button, POINT at) {
     PopUp(*RecentPopupMenu, &TQuenlarkForm::RecentPopupMenuPopup, at);
   } else if (choice == kProgramMenu) {
     PopUp(*QuenlarkPopupMenu, &TQuenlarkForm::QuenlarkPopupMenuPopup, at);
+  } else {
+    app_.Recede();  // a click kind that opens nothing
   }
   ClickBusy = false;
 }

@@ -169,10 +169,11 @@ TRAY_Y=${TRAY_Y:-757}
 # Waits until Quenlark's icon is in the notification area.
 wait_tray() { drv wait-tray TQuenlarkForm "${1:-10}" || fail "no tray icon appeared"; }
 
-# Clicks the tray icon: tray_click left|right [shift|ctrl].
+# Clicks the tray icon: tray_click left|right|middle [shift|ctrl].
 tray_click() {
   local button=1 modifier=${2:-}
   [ "$1" = right ] && button=3
+  [ "$1" = middle ] && button=2
   xdotool mousemove "$TRAY_X" "$TRAY_Y"
   sleep 0.3
   if [ -n "$modifier" ]; then

@@ -42,6 +42,7 @@ int Usage() {
                "  user-name                   print the login name\n"
                "  list PATH                   print the plain file names of a folder, sorted\n"
                "  cursor                      print the mouse position\n"
+               "  visible-windows CLASS       print how many visible top-level windows have the class\n"
                "  wait-tray CLASS SECONDS     wait until the window of the class has its tray icon\n"
                "  menu-rect SECONDS           wait for a popup menu window and print its rectangle\n"
                "  no-menu SECONDS             wait until no popup menu window is shown\n"
@@ -227,6 +228,20 @@ int main(int argc, char** argv) {
     HANDLE h = CreateFileA(a[0].c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return 1;
     CloseHandle(h);
+    return 0;
+  }
+  if (cmd == "visible-windows" && a.size() == 1) {
+    Count c{a[0].c_str(), 0, nullptr};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+          auto* c = reinterpret_cast<Count*>(p);
+          char name[256] = {};
+          GetClassNameA(w, name, 255);
+          if (std::string(name) == c->cls && IsWindowVisible(w)) ++c->n;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&c));
+    std::printf("%d\n", c.n);
     return 0;
   }
   if (cmd == "wait-tray" && a.size() == 2) {

@@ -1,0 +1,20 @@
+# Click kinds that leave the plain left click to no menu: the click opens
+# nothing and leaves no window of the program shown; Shift + left still
+# opens the recent files.
+reg_set System RecentClick 1
+reg_set System UseFileClick 2
+reg_set System QuenlarkClick 3
+ql_start
+wait_tray
+tray_click left
+sleep 1
+expect_eq "$(drv visible-windows '#32768')" "0" "menus after a plain left click"
+expect_eq "$(drv visible-windows QuenlarkApplication)" "0" "visible application windows after it"
+tray_click left shift
+wait_menu >/dev/null
+keys Escape
+wait_no_menu
+sleep 0.5
+expect_eq "$(drv visible-windows QuenlarkApplication)" "0" "visible application windows after a menu"
+drv end-session TQuenlarkForm
+ql_wait_exit 5
