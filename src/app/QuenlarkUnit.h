@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Forms.h"
+#include "ui/Forms.h"
 #include "app/SettingsStore.h"
 #include "app/SingleTerm.h"
 #include "platform/Collation.h"

@@ -2,8 +2,8 @@
 
 #include <type_traits>
 
-#include "app/Cp932.h"
-#include "app/Util.h"
+#include "base/Cp932.h"
+#include "base/Util.h"
 
 namespace quenlark {
 namespace {

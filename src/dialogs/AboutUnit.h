@@ -1,7 +1,7 @@
 // The about box: program icon, name, version, description and two links.
 #pragma once
 
-#include "app/Forms.h"
+#include "ui/Forms.h"
 
 namespace quenlark {
 

@@ -1,7 +1,7 @@
 // The selective clear dialog: deletes chosen entries of the shell's list or of the history.
 #pragma once
 
-#include "app/Forms.h"
+#include "ui/Forms.h"
 
 namespace quenlark {
 

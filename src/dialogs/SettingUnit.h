@@ -1,7 +1,7 @@
 // The settings dialog: every option of the program, checked and stored on OK.
 #pragma once
 
-#include "app/Forms.h"
+#include "ui/Forms.h"
 
 namespace quenlark {
 

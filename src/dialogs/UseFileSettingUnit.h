@@ -1,7 +1,7 @@
 // The favourites editor: builds the favourites menu slot by slot.
 #pragma once
 
-#include "app/Forms.h"
+#include "ui/Forms.h"
 
 namespace quenlark {
 

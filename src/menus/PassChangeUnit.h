@@ -1,7 +1,7 @@
 // The password change dialog opened from the settings dialog.
 #pragma once
 
-#include "app/Forms.h"
+#include "ui/Forms.h"
 
 namespace quenlark {
 

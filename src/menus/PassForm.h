@@ -1,7 +1,7 @@
 // The password entry dialog shown before lock mode ends.
 #pragma once
 
-#include "app/Forms.h"
+#include "ui/Forms.h"
 
 namespace quenlark {
 

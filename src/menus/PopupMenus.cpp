@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "app/Cp932.h"
+#include "base/Cp932.h"
 
 namespace quenlark {
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/Cp932.h"
+#include "base/Cp932.h"
 #include "app/QuenlarkUnit.h"
 #include "menus/FavouritesMenu.h"
 #include "menus/Launch.h"

@@ -1,6 +1,6 @@
 #include "menus/TrayHint.h"
 
-#include "app/Cp932.h"
+#include "base/Cp932.h"
 
 namespace quenlark {
 

@@ -2,26 +2,25 @@
 
 #include <windows.h>
 
-#include "app/Cp932.h"
+#include "base/Cp932.h"
 
 namespace platform {
 
-std::string QueryWindowsVersionName() {
+OsVersion QueryOsVersion() {
   OSVERSIONINFOA info{};
   info.dwOSVersionInfoSize = sizeof info;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
   bool ok = GetVersionExA(&info) != FALSE;
 #pragma GCC diagnostic pop
-  return quenlark::WindowsVersionName(ok, info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
+  return {ok, info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
 }
 
-quenlark::ScreenSize PlacementScreenSize() {
-  if (quenlark::UsesVirtualScreen(QueryWindowsVersionName())) {
-    return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-  }
-  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+ScreenExtent VirtualScreenExtent() {
+  return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
+
+ScreenExtent PrimaryScreenExtent() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 std::string LoginUserName() {
   char buffer[256] = {};
@@ -37,11 +36,16 @@ std::string WindowsFolderPath() {
   return std::string(buffer, n) + "\\";
 }
 
-std::string ProgramFolderPath() {
+std::string ProgramPath() {
   char buffer[MAX_PATH + 1] = {};
   DWORD n = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return {};
-  return cp932::ExtractFilePath(std::string(buffer, n));
+  return std::string(buffer, n);
+}
+
+std::string ProgramFolderPath() {
+  const std::string program = ProgramPath();
+  return program.empty() ? std::string() : cp932::ExtractFilePath(program);
 }
 
 }  // namespace platform

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/Cp932.h"
+#include "base/Cp932.h"
 
 namespace quenlark {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "app/Cp932.h"
+#include "base/Cp932.h"
 
 namespace quenlark {
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/Cp932.h"
+#include "base/Cp932.h"
 
 namespace quenlark::ui {
 namespace coolmenu {

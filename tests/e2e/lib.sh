@@ -6,6 +6,7 @@ source "$QUENLARK_SOURCE/tests/wine/env"
 
 QL_KEY='Software\Kestrow\Quenlark'
 QL_PID=
+QL_PIDS=
 
 fail() {
   echo "FAIL: $*" >&2
@@ -26,14 +27,34 @@ expect_eq() {  # expect_eq ACTUAL EXPECTED WHAT
 reg_get() { drv reg-get "$QL_KEY\\$1" "$2" || true; }
 reg_set() { drv reg-set "$QL_KEY\\$1" "$2" "$3" || fail "cannot write $1\\$2"; }
 
-# Ends every Quenlark process of the prefix.
+# The Quenlark processes of this test run's own Wine session: those whose
+# WINEPREFIX is this run's prefix. A Quenlark the user started elsewhere (with
+# scripts/run, or another test run) has another prefix and is left alone.
+own_quenlark_pids() {
+  local pid
+  for pid in $(pgrep -f 'quenlark\.exe' 2>/dev/null); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+  done
+  return 0
+}
+
+# Ends the Quenlark processes this scenario started and any left in this
+# run's own Wine session.
 kill_quenlark() {
-  pkill -f 'quenlark\.exe' 2>/dev/null || true
+  local pids
+  pids="$QL_PIDS $(own_quenlark_pids)"
+  [ -n "${pids// /}" ] || return 0
+  # shellcheck disable=SC2086
+  kill $pids 2>/dev/null || true
   for _ in $(seq 1 50); do
-    pgrep -f 'quenlark\.exe' >/dev/null || return 0
+    local alive=
+    for pid in $pids; do kill -0 "$pid" 2>/dev/null && alive=1; done
+    [ -z "$alive" ] && { QL_PIDS=; return 0; }
     sleep 0.1
   done
-  pkill -9 -f 'quenlark\.exe' 2>/dev/null || true
+  # shellcheck disable=SC2086
+  kill -9 $pids 2>/dev/null || true
+  QL_PIDS=
 }
 
 scenario_setup() {
@@ -56,10 +77,17 @@ scenario_teardown() {
   return $rc
 }
 
+# Starts a Quenlark process in the background (its output to LOG); its pid
+# is in QL_PID and joins the ones the scenario ends.
+ql_launch() {
+  (cd "$WORK/app" && exec wine "$APP" >"$1" 2>&1) &
+  QL_PID=$!
+  QL_PIDS="$QL_PIDS $QL_PID"
+}
+
 # Starts Quenlark in the background and waits for its controller window.
 ql_start() {
-  (cd "$WORK/app" && exec wine "$APP" >"$WORK/quenlark.log" 2>&1) &
-  QL_PID=$!
+  ql_launch "$WORK/quenlark.log"
   drv wait-window TQuenlarkForm 20 || fail "the controller window did not appear"
 }
 

@@ -1,4 +1,4 @@
-#include "app/Cp932.h"
+#include "base/Cp932.h"
 
 #include <gtest/gtest.h>
 

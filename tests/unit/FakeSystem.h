@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Cp932.h"
+#include "base/Cp932.h"
 #include "platform/FileSystem.h"
 #include "platform/NetworkNames.h"
 #include "platform/ShortcutReader.h"

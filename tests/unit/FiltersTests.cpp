@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeSystem.h"
-#include "app/Cp932.h"
+#include "base/Cp932.h"
 
 using namespace quenlark;
 using Items = std::vector<std::string>;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeSystem.h"
-#include "app/Util.h"
+#include "base/Util.h"
 #include "recent/Collation.h"
 
 using namespace quenlark;

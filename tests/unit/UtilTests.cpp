@@ -1,4 +1,4 @@
-#include "app/Util.h"
+#include "base/Util.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/WindowPlacement.h"
+#include "ui/WindowPlacement.h"
 
 #include <gtest/gtest.h>
 

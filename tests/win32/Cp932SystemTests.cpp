@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Cp932.h"
+#include "base/Cp932.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeRegistry.h"
-#include "app/Forms.h"
+#include "ui/Forms.h"
 
 namespace {
 

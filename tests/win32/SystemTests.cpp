@@ -6,11 +6,12 @@
 
 #include "app/SingleTerm.h"
 #include "ShortcutWriter.h"
-#include "app/Cp932.h"
+#include "base/Cp932.h"
 #include "platform/Win32FileSystem.h"
 #include "platform/Win32NetworkNames.h"
 #include "recent/Filters.h"
 #include "platform/Win32System.h"
+#include "ui/Forms.h"
 #include "recent/HistoryFolder.h"
 
 namespace {
@@ -33,10 +34,10 @@ TEST(SystemTest, FoldersAndNames) {
   std::string program = platform::ProgramFolderPath();
   EXPECT_EQ(program.back(), '\\');
   EXPECT_FALSE(platform::LoginUserName().empty());
-  auto screen = platform::PlacementScreenSize();
+  auto screen = quenlark::PlacementScreenSize();
   EXPECT_GT(screen.Width, 0);
   EXPECT_GT(screen.Height, 0);
-  EXPECT_FALSE(platform::QueryWindowsVersionName().empty());
+  EXPECT_TRUE(platform::QueryOsVersion().queried);
 }
 
 TEST(SystemTest, HistoryFolderIsCreatedOneLevelAtATime) {

@@ -4,8 +4,8 @@ ql_start
 first=$QL_PID
 reg_set System RecentMax 55
 drv reg-delete-key "$QL_KEY\\Position" >/dev/null
-(cd "$WORK/app" && exec wine "$APP" >"$WORK/second.log" 2>&1) &
-second=$!
+ql_launch "$WORK/second.log"
+second=$QL_PID
 ql_wait_exit 10 "$second"
 kill -0 "$first" 2>/dev/null || fail "the first instance ended"
 expect_eq "$(drv count-windows TQuenlarkForm)" "1" "controller windows"

@@ -1,4 +1,4 @@
-#include "app/Forms.h"
+#include "ui/Forms.h"
 
 #include <commctrl.h>
 
@@ -49,6 +49,15 @@ BOOL CALLBACK CollectEnabledWindow(HWND w, LPARAM p) {
 }
 
 }  // namespace
+
+ScreenSize PlacementScreenSize() {
+  const platform::OsVersion v = platform::QueryOsVersion();
+  const platform::ScreenExtent e =
+      UsesVirtualScreen(WindowsVersionName(v.queried, v.platformId, v.major, v.minor))
+          ? platform::VirtualScreenExtent()
+          : platform::PrimaryScreenExtent();
+  return {e.width, e.height};
+}
 
 TForm::TForm(TApplication& app, platform::IRegistry& registry, std::string className, std::string caption,
              int clientWidth, int clientHeight, DWORD style, DWORD exStyle, SizeKind sizeKind)
@@ -239,7 +248,7 @@ void TForm::SetBounds(const FormBounds& b) {
 
 void TForm::LoadPosition() {
   FormBounds b = Bounds();
-  LoadWindowPosition(registry_, b, className_, platform::PlacementScreenSize());
+  LoadWindowPosition(registry_, b, className_, PlacementScreenSize());
   SetBounds(b);
   InvalidateRect(handle_, nullptr, TRUE);
 }

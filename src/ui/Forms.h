@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/WindowPlacement.h"
+#include "ui/Application.h"
+#include "ui/WindowPlacement.h"
 #include "platform/Registry.h"
 
 namespace quenlark {
@@ -107,6 +107,10 @@ class TForm {
   bool stateSaved_ = false;
   int modalResult_ = mrNone;
 };
+
+// The screen area dialogs are placed in: the virtual screen, or the primary
+// screen on systems that know no virtual screen.
+ScreenSize PlacementScreenSize();
 
 // Shows the form modally, or only brings it forward when it is already shown.
 void ShowDialog(TForm& form);

@@ -1,6 +1,6 @@
-#include "app/Cp932.h"
+#include "base/Cp932.h"
 
-#include "app/Cp932UpperTable.h"
+#include "base/Cp932UpperTable.h"
 
 namespace cp932 {
 

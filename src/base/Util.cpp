@@ -1,8 +1,8 @@
-#include "app/Util.h"
+#include "base/Util.h"
 
 #include <algorithm>
 
-#include "app/Cp932.h"
+#include "base/Cp932.h"
 
 namespace util {
 

@@ -1,7 +1,7 @@
-#include "app/WindowPlacement.h"
+#include "ui/WindowPlacement.h"
 
 #include "app/SettingsStore.h"
-#include "app/Util.h"
+#include "base/Util.h"
 
 namespace quenlark {
 namespace {
