@@ -2,20 +2,24 @@
 
 #include <commctrl.h>
 
-#include <memory>
-
 #include "dialogs/AboutUnit.h"
 #include "dialogs/SelectClearUnit.h"
 #include "dialogs/SettingUnit.h"
 #include "dialogs/UseFileSettingUnit.h"
-#include "menus/PassChangeUnit.h"
+#include "menus/FavouritesMenu.h"
+#include "menus/Launch.h"
 #include "menus/LockMode.h"
+#include "menus/PassChangeUnit.h"
 #include "menus/PassForm.h"
+#include "menus/ProgramMenu.h"
+#include "menus/RecentMenu.h"
 #include "platform/Win32Collation.h"
+#include "platform/Win32Desktop.h"
 #include "platform/Win32FileSystem.h"
 #include "platform/Win32NetworkNames.h"
-#include "platform/Win32ShortcutReader.h"
 #include "platform/Win32Registry.h"
+#include "platform/Win32Shell.h"
+#include "platform/Win32ShortcutReader.h"
 #include "platform/Win32System.h"
 #include "recent/HistoryFolder.h"
 #include "recent/Scan.h"
@@ -24,8 +28,11 @@ namespace quenlark {
 
 TQuenlarkForm::TQuenlarkForm(TApplication& app, Services services)
     : TForm(app, services.registry, "TQuenlarkForm", "Quenlark", 0, 0, WS_POPUP, WS_EX_TOOLWINDOW),
+      FrontDoor(*this, services.keys),
       services_(services),
       resolution_(services.shortcuts) {}
+
+TQuenlarkForm::~TQuenlarkForm() { Destroy(); }
 
 void TQuenlarkForm::FormCreate() {
   // The guard runs before anything else: a second process must leave the
@@ -40,12 +47,14 @@ void TQuenlarkForm::FormCreate() {
   app_.HintHidePause = 10000;
   app_.ShowMainForm = false;
   SetBounds({0, 0, 0, 0});
+  startTimer_ = NewTimerId();
+  scanTimer_ = NewTimerId();
 
   CreateFrontDoor();
 
-  UseAllowed = true;
+  FrontDoor.UseAllowed = true;
   LoadSettings(registry_, Settings, Favourites);
-  SetTimer(Handle(), kScanTimer, static_cast<UINT>(Settings.ScanTime) * 1000u, nullptr);
+  StartScanTimer();
   BuildClickMenuTable();
   LoginName = platform::LoginUserName();
   LocateHistoryFolderNow();
@@ -53,19 +62,40 @@ void TQuenlarkForm::FormCreate() {
   WindowsFolder = platform::WindowsFolderPath();
   ScanRecent(true);
 
-  SetTimer(Handle(), kStartTimer, 1, nullptr);
+  SetTimer(Handle(), startTimer_, 1, nullptr);
+}
+
+void TQuenlarkForm::CreateFrontDoor() {
+  HINSTANCE instance = app_.Instance();
+  // The tray pictures at the small-icon size of the screen's DPI; owned here
+  // and destroyed with the controller.
+  const int cx = GetSystemMetrics(SM_CXSMICON);
+  const int cy = GetSystemMetrics(SM_CYSMICON);
+  TrayIconIActiveImage.reset(static_cast<HICON>(LoadImageA(instance, "TRAYACTIVE", IMAGE_ICON, cx, cy, 0)));
+  TrayIconISleepImage.reset(static_cast<HICON>(LoadImageA(instance, "TRAYSLEEP", IMAGE_ICON, cx, cy, 0)));
+  QuenlarkTrayIcon = std::make_unique<TTrayIcon>(Handle(), kTrayMessage, NewTimerId());
+  QuenlarkTrayIcon->OnClick = [this](MouseButton button, POINT at) { QuenlarkTrayIconClick(button, at); };
+  HookHotKey = std::make_unique<THookHotKey>(instance);
+  HookHotKey->OnHotKey = [this](int index) { HookHotKeyHotKey(index); };
+  RecentPopupMenu = std::make_unique<TMenuPresenter>(instance);
+  QuenlarkPopupMenu = std::make_unique<TMenuPresenter>(instance);
+  app_.OnMinimize = [this] { AppEventsMinimize(); };
+}
+
+void TQuenlarkForm::StartScanTimer() {
+  SetTimer(Handle(), scanTimer_, static_cast<UINT>(Settings.ScanTime) * 1000u, nullptr);
 }
 
 void TQuenlarkForm::StartTimerTimer() {
+  KillTimer(Handle(), startTimer_);
   app_.Minimize();
-  UseAllowed = UseAllowedAtStart(Settings.StartMode, Settings.LastMode);
+  FrontDoor.UseAllowed = UseAllowedAtStart(Settings.StartMode, Settings.LastMode);
   QuenlarkTrayIcon->SetHint(TrayHint);
   QuenlarkTrayIcon->SetActive(true);
   UpdateTrayIcon();
   RegisterMenuHotKey(1, Settings.RecentHotKey);
   RegisterMenuHotKey(2, Settings.UseFileHotKey);
   RegisterMenuHotKey(3, Settings.QuenlarkHotKey);
-  KillTimer(Handle(), kStartTimer);
 }
 
 void TQuenlarkForm::ScanTimerTimer() { ScanRecent(false); }
@@ -81,6 +111,138 @@ void TQuenlarkForm::ScanRecent(bool firstScan) {
   TrayHint = result.hint;
   if (QuenlarkTrayIcon) QuenlarkTrayIcon->SetHint(TrayHint);
 }
+
+void TQuenlarkForm::BuildClickMenuTable() {
+  FrontDoor.ClickMenuTable =
+      quenlark::BuildClickMenuTable(Settings.RecentClick, Settings.UseFileClick, Settings.QuenlarkClick);
+}
+
+void TQuenlarkForm::UpdateTrayIcon() {
+  if (QuenlarkTrayIcon)
+    QuenlarkTrayIcon->SetIcon(FrontDoor.UseAllowed ? TrayIconIActiveImage.get() : TrayIconISleepImage.get());
+}
+
+bool TQuenlarkForm::RegisterMenuHotKey(int id, std::int32_t combination) {
+  return HookHotKey && HookHotKey->Register(id, combination & 0xFFFF);
+}
+
+bool TQuenlarkForm::UnregisterMenuHotKey(int id) { return HookHotKey && HookHotKey->Unregister(id); }
+
+void TQuenlarkForm::SuspendHotKeys() {
+  for (int id = 1; id <= 3; ++id) UnregisterMenuHotKey(id);
+}
+
+void TQuenlarkForm::ResumeHotKeys() {
+  SuspendHotKeys();
+  RegisterMenuHotKey(1, Settings.RecentHotKey);
+  RegisterMenuHotKey(2, Settings.UseFileHotKey);
+  RegisterMenuHotKey(3, Settings.QuenlarkHotKey);
+}
+
+void TQuenlarkForm::ApplySettings(const TSettings& settings, unsigned effects) {
+  Settings = settings;
+  if (effects & kLocateHistoryFolder) LocateHistoryFolderNow();
+  if (effects & kSaveSettings) SaveSettings(registry_, Settings, Favourites);
+  if (effects & kRestartScanTimer) StartScanTimer();
+  if (effects & kRebuildClickTable) BuildClickMenuTable();
+  if (effects & kReregisterHotKeys) ResumeHotKeys();
+}
+
+void TQuenlarkForm::ApplyFavourites(const TFavourites& favourites) {
+  Favourites = favourites;
+  SaveSettings(registry_, Settings, Favourites);
+}
+
+void TQuenlarkForm::AppEventsMinimize() { ShowWindow(app_.Handle(), SW_HIDE); }
+
+// ---------------------------------------------------------------- front door
+
+void TQuenlarkForm::QuenlarkTrayIconClick(MouseButton button, POINT at) { FrontDoor.TrayClick(button, {at.x, at.y}); }
+
+void TQuenlarkForm::HookHotKeyHotKey(int index) { FrontDoor.HotKey(index); }
+
+void TQuenlarkForm::BringToFront(ScreenPoint at) { app_.BringToFront({at.x, at.y}); }
+
+void TQuenlarkForm::ProcessMessages() { app_.ProcessMessages(); }
+
+void TQuenlarkForm::Recede() { app_.Recede(); }
+
+ScreenPoint TQuenlarkForm::CursorPos() {
+  POINT at{};
+  GetCursorPos(&at);
+  return {at.x, at.y};
+}
+
+std::vector<MenuItem> TQuenlarkForm::RecentOrFavouriteItems() {
+  if (FrontDoor.MenuChoice == kFavouritesMenu) {
+    return BuildFavouriteItems(Favourites, Settings, services_.paths.ProgramPath());
+  }
+  ListingServices listing{services_.fs, resolution_, services_.collation, &orderCache_};
+  ListFolder(listing, HistoryFolder, MenuListing,
+             {true, static_cast<int>(Settings.SortSelect), Settings.AutoClear, HistoryFolder});
+  const int pathMode = EffectivePathMode(Settings.PathDispNumber, FrontDoor.OpenedByHotKey,
+                                         services_.keys.KeyDown(platform::kVkControl));
+  return BuildRecentItems(MenuListing.lines, Settings, pathMode);
+}
+
+ChosenItem TQuenlarkForm::PopUp(std::uint8_t menuCode, ScreenPoint at) {
+  const ui::TMenuStyle style = Settings.OfficeStyle ? ui::TMenuStyle::msOffice : ui::TMenuStyle::msWindows;
+  TMenuPresenter& menu = menuCode == kProgramMenu ? *QuenlarkPopupMenu : *RecentPopupMenu;
+  if (menuCode == kProgramMenu) {
+    menu.Rebuild(MirrorMainMenu(Settings.IconDisp), Settings.IconDisp, style);
+  } else {
+    menu.Rebuild(RecentOrFavouriteItems(), Settings.IconDisp, style);
+  }
+  return menu.Show(Handle(), {at.x, at.y});
+}
+
+void TQuenlarkForm::RunCommand(const ChosenItem& item) {
+  switch (item.command) {
+    case MenuCommand::OpenRecentItem:
+      OpenRecentItem(item.tag);
+      break;
+    case MenuCommand::OpenFavourite:
+      OpenFavourite(item.tag);
+      break;
+    case MenuCommand::Setting:
+      SettingMenuItemClick();
+      break;
+    case MenuCommand::UseFileSetting:
+      UseFileSettingMenuItemClick();
+      break;
+    case MenuCommand::ClearWindowsRecent:
+      ClearWindowsRecentMenuItemClick();
+      break;
+    case MenuCommand::ClearQuenlarkRecent:
+      ClearQuenlarkRecentMenuItemClick();
+      break;
+    case MenuCommand::Help:
+      HelpMenuItemClick();
+      break;
+    case MenuCommand::About:
+      AboutMenuItemClick();
+      break;
+    case MenuCommand::Exit:
+      ExitMenuItemClick();
+      break;
+    case MenuCommand::Nothing:
+    case MenuCommand::None:
+      break;
+  }
+}
+
+void TQuenlarkForm::OpenRecentItem(int tag) {
+  const std::string shortcut = RecentItemShortcut(MenuListing.lines, tag);
+  if (!shortcut.empty()) OpenShortcut(services_.shell, shortcut);
+}
+
+void TQuenlarkForm::OpenFavourite(int tag) {
+  if (tag < 0 || tag >= kFavouriteSlots) return;
+  const TFavourite& slot = Favourites.Slots[tag];
+  quenlark::OpenFavourite(services_.shell, services_.keys, services_.paths, slot.File, slot.Execute, WindowsFolder);
+}
+
+// ------------------------------------------------------------------ commands
 
 void TQuenlarkForm::ExitMenuItemClick() { app_.Terminate(); }
 
@@ -98,6 +260,18 @@ void TQuenlarkForm::AboutMenuItemClick() {
   if (AboutForm) ShowDialog(*AboutForm);
 }
 
+void TQuenlarkForm::ClearWindowsRecentMenuItemClick() {
+  // The shell's entries are captured before the user clears them.
+  ScanRecent(false);
+  if (SelectClearForm) ShowDialog(*SelectClearForm);
+}
+
+void TQuenlarkForm::ClearQuenlarkRecentMenuItemClick() {
+  if (SelectClearForm) ShowDialog(*SelectClearForm);
+}
+
+// ------------------------------------------------------------------ shut-down
+
 void TQuenlarkForm::SaveStateOnExit() {
   for (auto it = dialogs_.rbegin(); it != dialogs_.rend(); ++it) (*it)->SaveState();
   SaveState();
@@ -106,17 +280,23 @@ void TQuenlarkForm::SaveStateOnExit() {
 void TQuenlarkForm::FormDestroy() {
   if (secondInstance_) return;
   WinHelpA(Handle(), app_.HelpFile.c_str(), HELP_QUIT, 0);
-  Settings.LastMode = UseAllowed;
+  Settings.LastMode = FrontDoor.UseAllowed;
   SaveExitState(registry_, Settings);
-  Filters.ExtList.clear();
-  Filters.DriveList.clear();
-  // Then the components go: the icon leaves the notification area and the
-  // hot keys end with their window.
-  QuenlarkTrayIcon.reset();
-  HookHotKey.reset();
 }
 
-bool TQuenlarkForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+void TQuenlarkForm::FormRelease() {
+  // The icon leaves the notification area and the hot keys end with their
+  // window. This runs when the controller is destroyed after the message
+  // loop, never inside a handler of these components.
+  Filters.ExtList.clear();
+  Filters.DriveList.clear();
+  QuenlarkTrayIcon.reset();
+  HookHotKey.reset();
+  RecentPopupMenu.reset();
+  QuenlarkPopupMenu.reset();
+}
+
+bool TQuenlarkForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   // The popup menus' messages pass through their renderers first.
   if (ui::TPopupCool::RouteMessage(Handle(), msg, wp, lp, result)) return true;
   if (QuenlarkTrayIcon && QuenlarkTrayIcon->HandleMessage(msg, wp, lp)) {
@@ -125,13 +305,14 @@ bool TQuenlarkForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   }
   switch (msg) {
     case WM_TIMER:
-      if (wp == kStartTimer) StartTimerTimer();
-      if (wp == kScanTimer) ScanTimerTimer();
+      if (wp == startTimer_) StartTimerTimer();
+      if (wp == scanTimer_) ScanTimerTimer();
       result = 0;
       return true;
     case WM_ENDSESSION:
-      // The session may end as soon as this returns: write everything now,
-      // then close as the exit command does.
+      // The session may end as soon as this returns: write everything now.
+      // The components are released only after the message loop has ended,
+      // since a menu or dialog may be up and its handler still running.
       SaveStateOnExit();
       ExitMenuItemClick();
       result = 0;
@@ -159,8 +340,12 @@ int RunQuenlark(HINSTANCE instance) {
   platform::Win32ShortcutReader shortcuts;
   platform::Win32Collation collation;
   platform::Win32NetworkNames network;
-  TQuenlarkForm controller(app, {registry, fs, shortcuts, collation, network});
+  platform::Win32Shell shell;
+  platform::Win32KeyState keys;
+  platform::Win32PathQuery paths;
+  TQuenlarkForm controller(app, {registry, fs, shortcuts, collation, network, shell, keys, paths});
   if (!controller.Create()) return 1;
+  shell.SetController(controller.Handle());
   if (controller.SecondInstance()) {
     app.Run();
     return 0;

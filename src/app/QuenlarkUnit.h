@@ -1,32 +1,36 @@
 // The main controller: a hidden window that owns the settings, the history
-// tables, the timers and the single-instance guard, and carries every command.
+// tables, the timers, the single-instance guard and the front door (tray
+// icon, hot keys and the three popup menus), and carries every command. It
+// routes events; the decisions are in the portable units it calls.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "ui/Forms.h"
+#include "app/SettingsHost.h"
 #include "app/SettingsStore.h"
 #include "app/SingleTerm.h"
+#include "menus/FrontDoor.h"
+#include "menus/HookHotKey.h"
+#include "menus/MenuPresenter.h"
+#include "menus/TrayIcon.h"
 #include "platform/Collation.h"
+#include "platform/Desktop.h"
 #include "platform/FileSystem.h"
 #include "platform/NetworkNames.h"
+#include "platform/Shell.h"
 #include "platform/ShortcutReader.h"
+#include "platform/Win32Handles.h"
 #include "recent/Filters.h"
 #include "recent/Listing.h"
 #include "recent/ResolutionCache.h"
-#include "menus/ClickTable.h"
-#include "menus/HookHotKey.h"
-#include "menus/PopupMenus.h"
-#include "menus/TrayIcon.h"
+#include "ui/Forms.h"
 
 namespace quenlark {
 
-class TQuenlarkForm : public TForm {
+class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWindows {
  public:
-  static constexpr UINT_PTR kStartTimer = 1;
-  static constexpr UINT_PTR kScanTimer = 2;
   // The tray icon's callback message.
   static constexpr UINT kTrayMessage = WM_APP + 1;
 
@@ -37,9 +41,13 @@ class TQuenlarkForm : public TForm {
     platform::IShortcutReader& shortcuts;
     platform::ITextCollation& collation;
     platform::INetworkNames& network;
+    platform::IShell& shell;
+    platform::IKeyState& keys;
+    platform::IPathQuery& paths;
   };
 
   TQuenlarkForm(TApplication& app, Services services);
+  ~TQuenlarkForm() override;
 
   // The dialogs, in the order they were created; they save their placement
   // before the controller's own shut-down runs.
@@ -57,18 +65,16 @@ class TQuenlarkForm : public TForm {
   void AboutMenuItemClick();
   void ClearWindowsRecentMenuItemClick();
   void ClearQuenlarkRecentMenuItemClick();
+  void QuenlarkTrayIconClick(MouseButton button, POINT at);
+  void HookHotKeyHotKey(int index);
+  void AppEventsMinimize();
 
-  // The front door: tray icon, hot keys and the three menus.
   void BuildClickMenuTable();
   void UpdateTrayIcon();
   bool RegisterMenuHotKey(int id, std::int32_t combination);
   bool UnregisterMenuHotKey(int id);
-  bool ReregisterMenuHotKey(int id, std::int32_t combination);
-  void QuenlarkTrayIconClick(MouseButton button, POINT at);
-  void HookHotKeyHotKey(int index);
-  void AppEventsMinimize();
-  void RecentPopupMenuPopup();
-  void QuenlarkPopupMenuPopup();
+  void ScanRecent(bool firstScan);
+  void LocateHistoryFolderNow();
   void OpenRecentItem(int tag);
   void OpenFavourite(int tag);
 
@@ -76,22 +82,19 @@ class TQuenlarkForm : public TForm {
   // end of the message loop and before an ending session returns.
   void SaveStateOnExit();
 
-  void ScanRecent(bool firstScan);
-  // Pops a menu up with its top-left corner at the point, then runs the
-  // command of the chosen item (after the menu has closed).
-  void PopUp(TPopupMenu& menu, void (TQuenlarkForm::*build)(), POINT at);
-  void RunCommand(const ChosenItem& item);
-  // Attaches and styles a renderer before a build (null when icons are off),
-  // and switches the built items to owner drawing after it.
-  ui::TPopupCool* PrepareRenderer(ui::TPopupCool& renderer, TPopupMenu& menu);
-  void FinishRenderer(ui::TPopupCool* renderer, TPopupMenu& menu);
-  // Creates the tray icon, the hot-key window and the menus.
-  void CreateFrontDoor();
-  void LocateHistoryFolderNow();
+  // ISettingsHost
+  const TSettings& CurrentSettings() const override { return Settings; }
+  const TFavourites& CurrentFavourites() const override { return Favourites; }
+  void ApplySettings(const TSettings& settings, unsigned effects) override;
+  void ApplyFavourites(const TFavourites& favourites) override;
+  void SuspendHotKeys() override;
+  void ResumeHotKeys() override;
+  const std::string& HistoryFolderPath() const override { return HistoryFolder; }
+  const std::string& ShellRecentFolderPath() const override { return ShellRecentFolder; }
+  void ScanNow() override { ScanRecent(false); }
 
   TSettings Settings;
   TFavourites Favourites;
-  bool UseAllowed = true;
   std::string LoginName;
   std::string HistoryFolder;
   std::string ShellRecentFolder;
@@ -103,24 +106,16 @@ class TQuenlarkForm : public TForm {
   ListingTable ShellListing{kControllerTableHighestIndex};
   // The hint of the tray icon, as the latest scan left it.
   std::string TrayHint = "Quenlark";
-
-  quenlark::ClickMenuTable ClickMenuTable{};
-  std::uint8_t MenuChoice = 0;
-  bool OpenedByHotKey = false;
-  POINT LastClickPos{};
-  bool ClickBusy = false;
-  bool HotKeyBusy = false;
+  // The click table, the lock flag, the busy flags and the menu choice.
+  TFrontDoor FrontDoor;
 
   TSingleTerm SingleTerm;
   std::unique_ptr<TTrayIcon> QuenlarkTrayIcon;
-  HICON TrayIconIActiveImage = nullptr;
-  HICON TrayIconISleepImage = nullptr;
+  platform::UniqueIcon TrayIconIActiveImage;
+  platform::UniqueIcon TrayIconISleepImage;
   std::unique_ptr<THookHotKey> HookHotKey;
-  std::unique_ptr<TMenuImages> MenuImages;
-  std::unique_ptr<TPopupMenu> RecentPopupMenu;
-  std::unique_ptr<TPopupMenu> QuenlarkPopupMenu;
-  std::unique_ptr<ui::TPopupCool> RecentPopupCool;
-  std::unique_ptr<ui::TPopupCool> QuenlarkPopupCool;
+  std::unique_ptr<TMenuPresenter> RecentPopupMenu;
+  std::unique_ptr<TMenuPresenter> QuenlarkPopupMenu;
   TForm* AboutForm = nullptr;
   TForm* SettingForm = nullptr;
   TForm* SelectClearForm = nullptr;
@@ -129,14 +124,29 @@ class TQuenlarkForm : public TForm {
  protected:
   void FormCreate() override;
   void FormDestroy() override;
-  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+  void FormRelease() override;
+  bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
+  // IFrontDoorWindows
+  void BringToFront(ScreenPoint at) override;
+  void ProcessMessages() override;
+  void Recede() override;
+  ScreenPoint CursorPos() override;
+  ChosenItem PopUp(std::uint8_t menuCode, ScreenPoint at) override;
+  void RunCommand(const ChosenItem& item) override;
+
+  void CreateFrontDoor();
+  std::vector<MenuItem> RecentOrFavouriteItems();
+  void StartScanTimer();
+
   Services services_;
   ShortcutResolution resolution_;
   SortOrderCache orderCache_;
   std::vector<TForm*> dialogs_;
   bool secondInstance_ = false;
+  UINT_PTR startTimer_ = 0;
+  UINT_PTR scanTimer_ = 0;
 };
 
 // Runs the whole program: creates the application, the controller and the

@@ -8,31 +8,33 @@ namespace {
 
 enum { kIconId = 100, kProductId, kVersionId, kDescriptionId, kWebId, kMailId };
 
-constexpr ControlSpec kControls[] = {
-    {ControlKind::Icon, kIconId, 16, 16, 32, 32, "", nullptr},
-    {ControlKind::Label, kProductId, 64, 16, 220, 16, "Quenlark", nullptr},
-    {ControlKind::Label, kVersionId, 64, 36, 220, 16, "Version 2.4.2", nullptr},
-    {ControlKind::Label, kDescriptionId, 64, 56, 220, 16, "[最近使ったﾌｧｲﾙ]拡張ﾄﾚｲｱｲｺﾝ", nullptr},
-    {ControlKind::Link, kWebId, 64, 80, 220, 16, "http://kestrow.example/quenlark/", nullptr},
-    {ControlKind::Link, kMailId, 64, 98, 220, 16, "quenlark@kestrow.example", nullptr},
-    {ControlKind::DefaultButton, IDOK, 112, 118, 75, 24, "OK", nullptr},
+const ControlRow kControls[] = {
+    {.kind = ControlKind::Icon, .id = kIconId, .name = "ProgramIcon", .left = 16, .top = 16, .width = 32, .height = 32},
+    {.kind = ControlKind::Label, .id = kProductId, .name = "ProductName", .left = 64, .top = 16, .width = 220,
+     .height = 16, .caption = "Quenlark"},
+    {.kind = ControlKind::Label, .id = kVersionId, .name = "Version", .left = 64, .top = 36, .width = 220,
+     .height = 16, .caption = "Version 2.4.2"},
+    {.kind = ControlKind::Label, .id = kDescriptionId, .name = "Comments", .left = 64, .top = 56, .width = 220,
+     .height = 16, .caption = "[最近使ったﾌｧｲﾙ]拡張ﾄﾚｲｱｲｺﾝ"},
+    {.kind = ControlKind::Link, .id = kWebId, .name = "WebLabel", .left = 64, .top = 80, .width = 220, .height = 16,
+     .caption = kMakerWebPage},
+    {.kind = ControlKind::Link, .id = kMailId, .name = "MailLabel", .left = 64, .top = 98, .width = 220,
+     .height = 16, .caption = "quenlark@kestrow.example"},
+    {.kind = ControlKind::DefaultButton, .id = IDOK, .name = "OKButton", .left = 112, .top = 118, .width = 75,
+     .height = 24, .caption = "OK"},
 };
 
 }  // namespace
 
 void TAboutForm::FormCreate() {
   CreateControls(kControls);
-  SendMessageA(Control(kIconId), STM_SETICON,
-               reinterpret_cast<WPARAM>(LoadIconA(app_.Instance(), "MAINICON")), 0);
+  SetCommands({{kWebId, [this] { OpenLink(kMakerWebPage); }}, {kMailId, [this] { OpenLink(kMakerMail); }}});
+  SendMessageA(Control(kIconId), STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(app_.Instance(), "MAINICON")), 0);
   CentreOnScreen();
 }
 
-void TAboutForm::OnCommand(int id, int code) {
-  if ((id == kWebId || id == kMailId) && code == STN_CLICKED) {
-    ShellExecuteA(Handle(), "open", id == kWebId ? kMakerWebPage : kMakerMail, nullptr, nullptr, SW_SHOWNORMAL);
-    return;
-  }
-  TForm::OnCommand(id, code);
+void TAboutForm::OpenLink(const char* address) {
+  ShellExecuteA(Handle(), "open", address, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace quenlark

@@ -15,7 +15,9 @@ class TAboutForm : public TForm {
 
  protected:
   void FormCreate() override;
-  void OnCommand(int id, int code) override;
+
+ private:
+  void OpenLink(const char* address);
 };
 
 }  // namespace quenlark

@@ -35,7 +35,13 @@ std::string QuoteParameter(const std::string& path) {
   // 0x20 is never part of a double-byte character, so a byte search is safe.
   if (path.find(' ') == std::string::npos) return path;
   if (!path.empty() && path[0] == '"') return path;
-  return "\"" + path + "\"";
+  // Count the backslash characters at the end (a 0x5C trail byte is none).
+  std::size_t trailing = 0;
+  for (std::size_t i = 0; i < path.size(); i += cp932::CharLength(path, i)) {
+    const bool backslash = cp932::CharLength(path, i) == 1 && path[i] == '\\';
+    trailing = backslash ? trailing + 1 : 0;
+  }
+  return "\"" + path + std::string(trailing, '\\') + "\"";
 }
 
 FavouriteLaunch DecideFavouriteLaunch(const std::string& file, const std::string& execute, bool ctrlDown,
@@ -88,6 +94,26 @@ ShellExecuteRequest ShortcutLaunch(const std::string& shortcutPath, const std::s
   request.directory = workingDirectory;
   request.showCommand = showCommand;
   return request;
+}
+
+bool OpenShortcut(platform::IShell& shell, const std::string& shortcutPath) {
+  const auto parts = shell.ReadShortcut(shortcutPath);
+  if (!parts) return false;
+  shell.Execute(ShortcutLaunch(shortcutPath, parts->arguments, parts->workingDirectory, parts->showCommand));
+  return true;
+}
+
+void OpenFavourite(platform::IShell& shell, platform::IKeyState& keys, platform::IPathQuery& paths,
+                   const std::string& file, const std::string& execute, const std::string& windowsFolder) {
+  const FavouriteLaunch launch = DecideFavouriteLaunch(
+      file, execute, keys.KeyDown(platform::kVkControl), windowsFolder,
+      [&](const std::string& p) { return paths.IsFolder(p); },
+      [&](const std::string& p) { return paths.IsExistingFile(p); });
+  if (launch.action == FavouriteAction::OpenShortcut) {
+    OpenShortcut(shell, launch.shortcutPath);
+  } else {
+    shell.Execute(launch.request);
+  }
 }
 
 }  // namespace quenlark

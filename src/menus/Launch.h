@@ -4,17 +4,12 @@
 #include <functional>
 #include <string>
 
+#include "platform/Desktop.h"
+#include "platform/Shell.h"
+
 namespace quenlark {
 
-// One call of the shell's execute service.
-struct ShellExecuteRequest {
-  bool ownerIsController = true;  // the controller's window, or no owner
-  std::string verb;               // "" for the default verb
-  std::string file;
-  std::string parameters;
-  std::string directory;
-  int showCommand = 9;            // SW_RESTORE
-};
+using platform::ShellExecuteRequest;
 
 inline constexpr int kShowRestore = 9;
 
@@ -23,7 +18,9 @@ inline constexpr int kShowRestore = 9;
 std::string FolderPart(const std::string& path);
 
 // A path handed to a program as its parameter: quoted when it holds a blank,
-// so that the program receives it as one argument.
+// so that the program receives it as one argument. Backslashes that end a
+// quoted path are doubled, so that the closing quote stays a quote for the
+// C runtime's parser ("C:\My Docs\\" arrives as C:\My Docs\).
 std::string QuoteParameter(const std::string& path);
 
 enum class FavouriteAction { OpenShortcut, Execute };
@@ -49,5 +46,13 @@ FavouriteLaunch DecideFavouriteLaunch(const std::string& file, const std::string
 // the shortcut's own arguments, working folder and show command.
 ShellExecuteRequest ShortcutLaunch(const std::string& shortcutPath, const std::string& arguments,
                                    const std::string& workingDirectory, int showCommand);
+
+// Opens a shortcut file with the arguments, working folder and show command
+// it stores; false when it cannot be read now (nothing is opened).
+bool OpenShortcut(platform::IShell& shell, const std::string& shortcutPath);
+
+// Opens a favourite as DecideFavouriteLaunch says, with Ctrl read live.
+void OpenFavourite(platform::IShell& shell, platform::IKeyState& keys, platform::IPathQuery& paths,
+                   const std::string& file, const std::string& execute, const std::string& windowsFolder);
 
 }  // namespace quenlark

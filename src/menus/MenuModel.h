@@ -57,4 +57,10 @@ struct MenuItem {
   bool IsSeparator() const { return caption == "-"; }
 };
 
+// The item the user chose in a shown menu: its command and tag.
+struct ChosenItem {
+  MenuCommand command = MenuCommand::None;
+  int tag = 0;
+};
+
 }  // namespace quenlark

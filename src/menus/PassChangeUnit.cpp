@@ -2,8 +2,30 @@
 
 namespace quenlark {
 
+namespace {
+
+const ControlRow kControls[] = {
+    {.kind = ControlKind::PasswordEdit, .id = TPassChangeForm::kPassEdit1, .name = "PassEdit1", .left = 64,
+     .top = 8, .width = 169, .height = 20},
+    {.kind = ControlKind::PasswordEdit, .id = TPassChangeForm::kPassEdit2, .name = "PassEdit2", .left = 64,
+     .top = 40, .width = 169, .height = 20},
+    {.kind = ControlKind::Button, .id = TPassChangeForm::kOkButton, .name = "OkButton", .left = 64, .top = 72,
+     .width = 73, .height = 25, .caption = "OK"},
+    {.kind = ControlKind::CancelButton, .id = TPassChangeForm::kCancelButton, .name = "CancelButton", .left = 160,
+     .top = 72, .width = 73, .height = 25, .caption = "ｷｬﾝｾﾙ"},
+    {.kind = ControlKind::Label, .id = TPassChangeForm::kPassLabel1, .name = "PassLabel1", .left = 8, .top = 12,
+     .caption = "ﾊﾟｽﾜｰﾄﾞ "},
+    {.kind = ControlKind::Label, .id = TPassChangeForm::kPassLabel2, .name = "PassLabel2", .left = 8, .top = 44,
+     .caption = "再入力"},
+};
+
+}  // namespace
+
 // Opens centred on the screen every time; nothing of its placement is kept.
-void TPassChangeForm::FormCreate() { CentreOnScreen(); }
+void TPassChangeForm::FormCreate() {
+  CreateControls(kControls);
+  CentreOnScreen();
+}
 
 void TPassChangeForm::FormDestroy() {}
 

@@ -14,11 +14,6 @@
 
 namespace quenlark {
 
-struct ChosenItem {
-  MenuCommand command = MenuCommand::None;
-  int tag = 0;
-};
-
 // The image lists of the menus: the file icons, refilled by every build, and
 // the fixed command pictures.
 class TMenuImages {

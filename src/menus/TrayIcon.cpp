@@ -13,12 +13,15 @@ constexpr UINT kIconId = 0;
 constexpr int kMaxRetries = 60;  // one a second for a minute
 }  // namespace
 
-TTrayIcon::TTrayIcon(HWND owner, UINT callbackMessage)
-    : owner_(owner), callbackMessage_(callbackMessage), taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {}
+TTrayIcon::TTrayIcon(HWND owner, UINT callbackMessage, UINT_PTR retryTimerId)
+    : owner_(owner),
+      callbackMessage_(callbackMessage),
+      taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")),
+      retryTimer_(retryTimerId) {}
 
 TTrayIcon::~TTrayIcon() {
   Delete();
-  KillTimer(owner_, kRetryTimer);
+  KillTimer(owner_, retryTimer_);
 }
 
 NOTIFYICONDATAA TTrayIcon::Data(UINT flags) const {
@@ -40,10 +43,10 @@ void TTrayIcon::Add() {
   shown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
   if (shown_) {
     retries_ = 0;
-    KillTimer(owner_, kRetryTimer);
+    KillTimer(owner_, retryTimer_);
   } else if (retries_ < kMaxRetries) {
     // The taskbar may not be there yet (the program started with the session).
-    SetTimer(owner_, kRetryTimer, 1000, nullptr);
+    SetTimer(owner_, retryTimer_, 1000, nullptr);
   }
 }
 
@@ -70,7 +73,7 @@ void TTrayIcon::SetActive(bool active) {
     retries_ = 0;
     Add();
   } else {
-    KillTimer(owner_, kRetryTimer);
+    KillTimer(owner_, retryTimer_);
     Delete();
   }
 }
@@ -97,8 +100,8 @@ bool TTrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     return false;  // others may want to know too
   }
-  if (msg == WM_TIMER && wp == kRetryTimer) {
-    KillTimer(owner_, kRetryTimer);
+  if (msg == WM_TIMER && wp == retryTimer_) {
+    KillTimer(owner_, retryTimer_);
     if (active_ && !shown_) {
       ++retries_;
       Add();

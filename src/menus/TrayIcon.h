@@ -20,7 +20,7 @@ class TTrayIcon {
  public:
   // `owner` receives the callback message; the owner's window procedure hands
   // its messages to HandleMessage first.
-  TTrayIcon(HWND owner, UINT callbackMessage);
+  TTrayIcon(HWND owner, UINT callbackMessage, UINT_PTR retryTimerId);
   ~TTrayIcon();
   TTrayIcon(const TTrayIcon&) = delete;
   TTrayIcon& operator=(const TTrayIcon&) = delete;
@@ -40,7 +40,8 @@ class TTrayIcon {
   // the retry timer).
   bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
-  static constexpr UINT_PTR kRetryTimer = 0x5154;
+  // The timer on the owner window that retries a failed add.
+  UINT_PTR RetryTimerId() const { return retryTimer_; }
 
  private:
   void Add();
@@ -51,6 +52,7 @@ class TTrayIcon {
   HWND owner_;
   UINT callbackMessage_;
   UINT taskbarCreated_;
+  UINT_PTR retryTimer_;
   HICON icon_ = nullptr;
   std::string hint_ = "Quenlark";
   bool active_ = false;

@@ -41,6 +41,7 @@ inline void DestroyIconHandle(HICON h) { DestroyIcon(h); }
 
 using UniqueKey = Unique<HKEY, &CloseKey>;
 using UniqueHandle = Unique<HANDLE, &CloseHandleChecked>;
+using UniqueIcon = Unique<HICON, &DestroyIconHandle>;
 
 // FindFirstFile handles use INVALID_HANDLE_VALUE, which cannot be a template argument.
 class UniqueFind {

@@ -8,34 +8,20 @@ constexpr const char* kApplicationClass = "QuenlarkApplication";
 
 TApplication::TApplication(HINSTANCE instance) : instance_(instance) {}
 
-TApplication::~TApplication() {
-  if (handle_) DestroyWindow(handle_);
-}
+TApplication::~TApplication() { DestroyHandle(); }
 
 bool TApplication::Initialize() {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &TApplication::WndProc;
-  wc.hInstance = instance_;
-  wc.lpszClassName = kApplicationClass;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  RegisterClassExA(&wc);
-  handle_ = CreateWindowExA(WS_EX_TOOLWINDOW, kApplicationClass, Title.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            instance_, this);
-  return handle_ != nullptr;
+  if (!RegisterWindowClass(instance_, kApplicationClass)) return false;
+  return CreateHandle(WS_EX_TOOLWINDOW, kApplicationClass, Title.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, instance_) !=
+         nullptr;
 }
 
-LRESULT CALLBACK TApplication::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<TApplication*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (self && msg == WM_SYSCOMMAND && (wp & 0xFFF0) == SC_MINIMIZE) {
-    self->Minimize();
+LRESULT TApplication::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_SYSCOMMAND && (wp & 0xFFF0) == SC_MINIMIZE) {
+    Minimize();
     return 0;
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return Default(msg, wp, lp);
 }
 
 void TApplication::DispatchOne(MSG& msg) {
@@ -75,19 +61,19 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::BringToFront(POINT at) {
-  SetWindowPos(handle_, HWND_TOPMOST, at.x, at.y, 1, 1, SWP_SHOWWINDOW);
-  SetForegroundWindow(handle_);
+  SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, 1, 1, SWP_SHOWWINDOW);
+  SetForegroundWindow(Handle());
 }
 
 void TApplication::Recede() {
   // Give the foreground back first: a hidden window that is still the
   // foreground one cannot be brought forward again for the next menu.
-  if (GetForegroundWindow() == handle_) SetForegroundWindow(GetDesktopWindow());
-  ShowWindow(handle_, SW_HIDE);
+  if (GetForegroundWindow() == Handle()) SetForegroundWindow(GetDesktopWindow());
+  ShowWindow(Handle(), SW_HIDE);
 }
 
 void TApplication::Minimize() {
-  ShowWindow(handle_, SW_HIDE);
+  ShowWindow(Handle(), SW_HIDE);
   if (OnMinimize) OnMinimize();
 }
 

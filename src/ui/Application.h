@@ -7,20 +7,19 @@
 #include <functional>
 #include <string>
 
+#include "ui/Window.h"
+
 namespace quenlark {
 
-class TApplication {
+class TApplication : public TWindow {
  public:
   explicit TApplication(HINSTANCE instance);
-  ~TApplication();
-  TApplication(const TApplication&) = delete;
-  TApplication& operator=(const TApplication&) = delete;
+  ~TApplication() override;
 
   // Creates the hidden application window; false when it cannot be created.
   bool Initialize();
 
   HINSTANCE Instance() const { return instance_; }
-  HWND Handle() const { return handle_; }
 
   std::string Title = "Quenlark";
   std::string HelpFile = "Quenlark.hlp";
@@ -49,11 +48,11 @@ class TApplication {
   // Dispatches one message, giving the dialog under it its keyboard handling.
   static void DispatchOne(MSG& msg);
 
- private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+ protected:
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
+ private:
   HINSTANCE instance_;
-  HWND handle_ = nullptr;
   bool terminated_ = false;
 };
 

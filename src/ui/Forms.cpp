@@ -2,44 +2,65 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/Win32System.h"
 
 namespace quenlark {
 
 namespace {
 
-// The forms' font: the Japanese proportional Gothic, 12 pixels high.
-HFONT CreateFormFont() {
-  return CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "ＭＳ Ｐゴシック");
+// The forms' font: the Japanese proportional Gothic, 12 pixels high at 96 dpi.
+HFONT CreateFormFont(int dpi) {
+  return CreateFontA(-MulDiv(12, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                     "ＭＳ Ｐゴシック");
 }
 
 struct ControlClass {
   const char* windowClass;
   DWORD style;
+  DWORD exStyle;
 };
 
 ControlClass ClassOf(ControlKind kind) {
   switch (kind) {
     case ControlKind::Label:
-      return {"STATIC", SS_LEFT | SS_NOPREFIX};
+      return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
     case ControlKind::Link:
-      return {"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX};
+      return {"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0};
     case ControlKind::Icon:
-      return {"STATIC", SS_ICON};
+      return {"STATIC", SS_ICON, 0};
     case ControlKind::Button:
     case ControlKind::CancelButton:
-      return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
+      return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
     case ControlKind::DefaultButton:
-      return {"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP};
+      return {"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0};
     case ControlKind::CheckBox:
-      return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
+      return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+    case ControlKind::RadioButton:
+      return {"BUTTON", BS_AUTORADIOBUTTON, 0};
     case ControlKind::Edit:
-      return {"EDIT", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP};
+      return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::PasswordEdit:
+      return {"EDIT", ES_AUTOHSCROLL | ES_PASSWORD | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::GroupBox:
-      return {"BUTTON", BS_GROUPBOX};
+      return {"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::ComboBox:
+      return {WC_COMBOBOXA, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+    case ControlKind::ListBox:
+      return {"LISTBOX", LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+              WS_EX_CLIENTEDGE};
+    case ControlKind::CheckListView:
+      return {WC_LISTVIEWA, LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::UpDown:
+      return {UPDOWN_CLASSA, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0};
+    case ControlKind::HotKey:
+      return {HOTKEY_CLASSA, WS_TABSTOP, 0};
+    case ControlKind::StatusBar:
+      return {STATUSCLASSNAMEA, SBARS_SIZEGRIP, 0};
   }
-  return {"STATIC", 0};
+  return {"STATIC", 0, 0};
 }
 
 BOOL CALLBACK CollectEnabledWindow(HWND w, LPARAM p) {
@@ -48,15 +69,31 @@ BOOL CALLBACK CollectEnabledWindow(HWND w, LPARAM p) {
   return TRUE;
 }
 
+std::string WindowText(HWND h) {
+  const int length = GetWindowTextLengthA(h);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int got = GetWindowTextA(h, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+  return text;
+}
+
 }  // namespace
 
 ScreenSize PlacementScreenSize() {
   const platform::OsVersion v = platform::QueryOsVersion();
-  const platform::ScreenExtent e =
-      UsesVirtualScreen(WindowsVersionName(v.queried, v.platformId, v.major, v.minor))
-          ? platform::VirtualScreenExtent()
-          : platform::PrimaryScreenExtent();
+  const platform::ScreenExtent e = UsesVirtualScreen(WindowsVersionName(v.queried, v.platformId, v.major, v.minor))
+                                       ? platform::VirtualScreenExtent()
+                                       : platform::PrimaryScreenExtent();
   return {e.width, e.height};
+}
+
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  if (!screen) return 96;
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
 }
 
 TForm::TForm(TApplication& app, platform::IRegistry& registry, std::string className, std::string caption,
@@ -72,124 +109,336 @@ TForm::TForm(TApplication& app, platform::IRegistry& registry, std::string class
       sizeKind_(sizeKind) {}
 
 TForm::~TForm() {
-  if (handle_) DestroyWindow(handle_);
+  DestroyHandle();
   if (font_) DeleteObject(font_);
 }
 
 bool TForm::Create() {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = &TForm::WndProc;
-  wc.cbWndExtra = sizeof(TForm*);
-  wc.hInstance = app_.Instance();
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = className_.c_str();
-  wc.hIcon = LoadIconA(app_.Instance(), "MAINICON");
-  RegisterClassExA(&wc);
-
-  RECT r{0, 0, clientWidth_, clientHeight_};
+  if (Handle()) return true;
+  if (!RegisterWindowClass(app_.Instance(), className_.c_str(), CS_DBLCLKS, LoadIconA(app_.Instance(), "MAINICON"),
+                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) {
+    return false;
+  }
+  dpi_ = ScreenDpi();
+  RECT r{0, 0, Scale(clientWidth_), Scale(clientHeight_)};
   if (sizeKind_ == SizeKind::Client) AdjustWindowRectEx(&r, style_, FALSE, exStyle_);
-  handle_ = CreateWindowExA(exStyle_, className_.c_str(), caption_.c_str(), style_, CW_USEDEFAULT, CW_USEDEFAULT,
-                            r.right - r.left, r.bottom - r.top, app_.Handle(), nullptr, app_.Instance(), this);
-  if (!handle_) return false;
-  font_ = CreateFormFont();
-  SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  if (!CreateHandle(exStyle_, className_.c_str(), caption_.c_str(), style_, CW_USEDEFAULT, CW_USEDEFAULT,
+                    r.right - r.left, r.bottom - r.top, app_.Handle(), app_.Instance())) {
+    return false;
+  }
+  font_ = CreateFormFont(dpi_);
+  SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   FormCreate();
   return true;
 }
 
 void TForm::SaveState() {
-  if (stateSaved_ || !handle_) return;
+  if (stateSaved_ || !Handle()) return;
   stateSaved_ = true;
   FormDestroy();
 }
 
 void TForm::Destroy() {
   SaveState();
-  if (handle_) {
-    DestroyWindow(handle_);
-    handle_ = nullptr;
+  if (!released_) {
+    released_ = true;
+    FormRelease();
   }
+  DestroyHandle();
 }
 
-LRESULT CALLBACK TForm::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-  // The form object lives in the window's extra bytes: the user data of the
-  // controller's window is reserved for the single-instance marker.
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-    SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    static_cast<TForm*>(cs->lpCreateParams)->handle_ = hwnd;
-  }
-  auto* self = reinterpret_cast<TForm*>(GetWindowLongPtrA(hwnd, 0));
-  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-  try {
-    return self->Dispatch(msg, wp, lp);
-  } catch (...) {
-    return DefWindowProcA(hwnd, msg, wp, lp);
-  }
-}
-
-LRESULT TForm::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
-  if (OnMessage(msg, wp, lp, result)) return result;
+  if (HandleMessage(msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_CLOSE:
       Close(mrCancel);
       return 0;
-    case WM_COMMAND:
-      OnCommand(LOWORD(wp), HIWORD(wp));
+    case WM_COMMAND: {
+      const int id = LOWORD(wp);
+      const int code = HIWORD(wp);
+      auto it = std::find_if(commands_.begin(), commands_.end(),
+                             [&](const CommandRow& c) { return c.id == id && c.code == code; });
+      if (it != commands_.end() && it->handler) {
+        it->handler();
+      } else {
+        OnCommand(id, code);
+      }
       return 0;
+    }
+    case DM_GETDEFID: {
+      // Enter in the form presses its default button, and only that.
+      const int row = FindRowKind(ControlKind::DefaultButton);
+      return row >= 0 ? MAKELRESULT(rows_[static_cast<std::size_t>(row)].id, DC_HASDEFID) : 0;
+    }
     default:
-      return DefWindowProcA(handle_, msg, wp, lp);
+      return Default(msg, wp, lp);
   }
 }
 
-bool TForm::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool TForm::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-void TForm::OnCommand(int id, int) {
-  if (id == IDOK) Close(mrOk);
-  if (id == IDCANCEL) Close(mrCancel);
+int TForm::FindRowKind(ControlKind kind) const {
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    if (rows_[i].kind == kind) return static_cast<int>(i);
+  }
+  return -1;
 }
 
-void TForm::CreateControls(std::span<const ControlSpec> controls) {
+void TForm::OnCommand(int id, int code) {
+  if (code != BN_CLICKED) return;
+  // Enter arrives as IDOK and Esc as IDCANCEL; they press the designed
+  // default and cancel buttons, whose handlers (or the plain closing) decide.
+  const int defaultRow = FindRowKind(ControlKind::DefaultButton);
+  const int cancelRow = FindRowKind(ControlKind::CancelButton);
+  const int defaultId = defaultRow >= 0 ? rows_[static_cast<std::size_t>(defaultRow)].id : 0;
+  const int cancelId = cancelRow >= 0 ? rows_[static_cast<std::size_t>(cancelRow)].id : 0;
+  auto handler = [&](int target) -> const CommandRow* {
+    for (const CommandRow& c : commands_) {
+      if (c.id == target && c.code == BN_CLICKED && c.handler) return &c;
+    }
+    return nullptr;
+  };
+  if ((id == IDOK && defaultRow >= 0) || (defaultRow >= 0 && id == defaultId)) {
+    if (const CommandRow* c = handler(defaultId)) {
+      c->handler();
+    } else {
+      Close(mrOk);
+    }
+  } else if ((id == IDCANCEL && cancelRow >= 0) || (cancelRow >= 0 && id == cancelId)) {
+    if (const CommandRow* c = handler(cancelId)) {
+      c->handler();
+    } else {
+      Close(mrCancel);
+    }
+  } else if (id == IDOK && Row(IDOK)) {
+    Close(mrOk);
+  } else if (id == IDCANCEL && Row(IDCANCEL)) {
+    Close(mrCancel);
+  }
+}
+
+const ControlRow* TForm::Row(int id) const {
+  for (const ControlRow& row : rows_) {
+    if (row.id == id) return &row;
+  }
+  return nullptr;
+}
+
+void TForm::CreateControls(std::span<const ControlRow> controls) {
+  CreateControls(std::vector<ControlRow>(controls.begin(), controls.end()));
+}
+
+void TForm::CreateControls(std::vector<ControlRow> controls) {
   if (!tooltip_) {
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle_, nullptr,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
                                app_.Instance(), nullptr);
     if (tooltip_) SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(app_.HintHidePause, 0));
   }
-  for (const ControlSpec& c : controls) {
-    ControlClass cls = ClassOf(c.kind);
-    HWND h = CreateWindowExA(c.kind == ControlKind::Edit ? WS_EX_CLIENTEDGE : 0, cls.windowClass, c.caption,
-                             WS_CHILD | WS_VISIBLE | cls.style, c.left, c.top, c.width, c.height, handle_,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), app_.Instance(), nullptr);
-    if (!h) continue;
-    SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    if (tooltip_ && c.hint && *c.hint) {
-      hints_.emplace_back(c.hint);
-      TOOLINFOA ti{};
-      ti.cbSize = sizeof ti;
-      ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-      ti.hwnd = handle_;
-      ti.uId = reinterpret_cast<UINT_PTR>(h);
-      ti.lpszText = hints_.back().data();
-      SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  const std::size_t first = rows_.size();
+  for (ControlRow& row : controls) rows_.push_back(std::move(row));
+  HWND previous = nullptr;
+  for (std::size_t i = first; i < rows_.size(); ++i) {
+    CreateControl(rows_[i], previous);
+    previous = Control(rows_[i].id);
+  }
+}
+
+void TForm::CreateControl(const ControlRow& row, HWND previous) {
+  const ControlClass cls = ClassOf(row.kind);
+  DWORD style = WS_CHILD | WS_VISIBLE | cls.style;
+  if (row.groupStart || (row.kind == ControlKind::RadioButton && !previous)) style |= WS_GROUP | WS_TABSTOP;
+  int width = Scale(row.width);
+  int height = Scale(row.height);
+  if (row.kind == ControlKind::ComboBox) height += Scale(200);  // room for the dropped list
+  HWND h = CreateWindowExA(cls.exStyle, cls.windowClass, row.caption.c_str(), style, Scale(row.left), Scale(row.top),
+                           width, height, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
+                           app_.Instance(), nullptr);
+  if (!h) return;
+  SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  if (row.width == 0 && (row.kind == ControlKind::Label || row.kind == ControlKind::Link)) {
+    // A label without a designed size takes the size of its text.
+    HDC dc = GetDC(h);
+    if (dc) {
+      HGDIOBJ old = SelectObject(dc, font_);
+      SIZE extent{};
+      GetTextExtentPoint32A(dc, row.caption.c_str(), static_cast<int>(row.caption.size()), &extent);
+      SelectObject(dc, old);
+      ReleaseDC(h, dc);
+      SetWindowPos(h, nullptr, 0, 0, extent.cx, extent.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+  }
+  switch (row.kind) {
+    case ControlKind::UpDown:
+      if (previous) SendMessageA(h, UDM_SETBUDDY, reinterpret_cast<WPARAM>(previous), 0);
+      SendMessageA(h, UDM_SETRANGE32, static_cast<WPARAM>(row.low), static_cast<LPARAM>(row.high));
+      break;
+    case ControlKind::CheckListView: {
+      SendMessageA(h, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+      LVCOLUMNA column{};
+      column.mask = LVCF_WIDTH;
+      column.cx = width - GetSystemMetrics(SM_CXVSCROLL) - 4;
+      SendMessageA(h, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+      break;
+    }
+    default:
+      break;
+  }
+  if (!row.items.empty()) SetItems(row.id, row.items);
+  AddHint(h, row.hint);
+}
+
+void TForm::AddHint(HWND control, const std::string& hint) {
+  if (!tooltip_ || hint.empty()) return;
+  hints_.push_back(std::make_unique<std::string>(hint));
+  TOOLINFOA ti{};
+  ti.cbSize = sizeof ti;
+  ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  ti.hwnd = Handle();
+  ti.uId = reinterpret_cast<UINT_PTR>(control);
+  ti.lpszText = hints_.back()->data();
+  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void TForm::SetItems(int id, const std::vector<std::string>& items) {
+  const ControlRow* row = Row(id);
+  HWND h = Control(id);
+  if (!row || !h) return;
+  switch (row->kind) {
+    case ControlKind::ComboBox:
+      SendMessageA(h, CB_RESETCONTENT, 0, 0);
+      for (const std::string& item : items) SendMessageA(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+      break;
+    case ControlKind::ListBox:
+      SendMessageA(h, LB_RESETCONTENT, 0, 0);
+      for (const std::string& item : items) SendMessageA(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+      break;
+    case ControlKind::CheckListView: {
+      SendMessageA(h, LVM_DELETEALLITEMS, 0, 0);
+      int index = 0;
+      for (const std::string& item : items) {
+        LVITEMA lv{};
+        lv.mask = LVIF_TEXT;
+        lv.iItem = index++;
+        lv.pszText = const_cast<char*>(item.c_str());
+        SendMessageA(h, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lv));
+      }
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+ControlValue TForm::ReadControl(int id) const {
+  ControlValue v;
+  const ControlRow* row = Row(id);
+  HWND h = Control(id);
+  if (!row || !h) return v;
+  switch (row->kind) {
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+      v.checked = SendMessageA(h, BM_GETCHECK, 0, 0) == BST_CHECKED;
+      break;
+    case ControlKind::ComboBox:
+      v.index = static_cast<int>(SendMessageA(h, CB_GETCURSEL, 0, 0));
+      if (v.index < 0) v.index = -1;
+      break;
+    case ControlKind::ListBox: {
+      const int count = static_cast<int>(SendMessageA(h, LB_GETSELCOUNT, 0, 0));
+      if (count > 0) {
+        v.selection.resize(static_cast<std::size_t>(count));
+        const int got = static_cast<int>(
+            SendMessageA(h, LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(v.selection.data())));
+        v.selection.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+      }
+      v.index = v.selection.empty() ? -1 : v.selection.front();
+      break;
+    }
+    case ControlKind::CheckListView: {
+      const int count = static_cast<int>(SendMessageA(h, LVM_GETITEMCOUNT, 0, 0));
+      for (int i = 0; i < count; ++i) {
+        const auto state = SendMessageA(h, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_STATEIMAGEMASK);
+        if (((state & LVIS_STATEIMAGEMASK) >> 12) == 2) v.selection.push_back(i);
+      }
+      break;
+    }
+    case ControlKind::UpDown:
+      v.number = static_cast<std::int32_t>(SendMessageA(h, UDM_GETPOS32, 0, 0));
+      v.text = std::to_string(v.number);
+      break;
+    case ControlKind::HotKey:
+      v.number = static_cast<std::int32_t>(SendMessageA(h, HKM_GETHOTKEY, 0, 0) & 0xFFFF);
+      break;
+    default:
+      v.text = WindowText(h);
+      break;
+  }
+  return v;
+}
+
+void TForm::WriteControl(int id, const ControlValue& v) {
+  const ControlRow* row = Row(id);
+  HWND h = Control(id);
+  if (!row || !h) return;
+  switch (row->kind) {
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+      SendMessageA(h, BM_SETCHECK, v.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+      break;
+    case ControlKind::ComboBox:
+      SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(v.index), 0);
+      break;
+    case ControlKind::ListBox:
+      SendMessageA(h, LB_SETSEL, FALSE, -1);
+      for (int i : v.selection) SendMessageA(h, LB_SETSEL, TRUE, i);
+      break;
+    case ControlKind::CheckListView: {
+      const int count = static_cast<int>(SendMessageA(h, LVM_GETITEMCOUNT, 0, 0));
+      for (int i = 0; i < count; ++i) {
+        const bool on = std::find(v.selection.begin(), v.selection.end(), i) != v.selection.end();
+        LVITEMA lv{};
+        lv.stateMask = LVIS_STATEIMAGEMASK;
+        lv.state = INDEXTOSTATEIMAGEMASK(on ? 2 : 1);
+        SendMessageA(h, LVM_SETITEMSTATE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&lv));
+      }
+      break;
+    }
+    case ControlKind::UpDown:
+      SendMessageA(h, UDM_SETPOS32, 0, v.number);
+      break;
+    case ControlKind::HotKey:
+      SendMessageA(h, HKM_SETHOTKEY, static_cast<WPARAM>(v.number & 0xFFFF), 0);
+      break;
+    default:
+      SetWindowTextA(h, v.text.c_str());
+      break;
+  }
+}
+
+void TForm::LoadControls() {
+  for (const ControlRow& row : rows_) {
+    if (row.binding) WriteControl(row.id, row.binding.Load());
+  }
+}
+
+void TForm::StoreControls() {
+  for (const ControlRow& row : rows_) {
+    if (row.binding) row.binding.Store(ReadControl(row.id));
   }
 }
 
 void TForm::Show() {
-  if (!handle_) return;
-  if (!IsWindowVisible(handle_)) FormShow();
-  ShowWindow(handle_, SW_SHOW);
-  SetForegroundWindow(handle_);
-  BringWindowToTop(handle_);
+  if (!Handle()) return;
+  if (!IsWindowVisible(Handle())) FormShow();
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+  BringWindowToTop(Handle());
 }
 
 int TForm::ShowModal() {
-  if (!handle_ || inModalLoop_) return mrCancel;
+  if (!Handle() || inModalLoop_) return mrCancel;
   inModalLoop_ = true;
   modalResult_ = mrNone;
 
@@ -199,11 +448,11 @@ int TForm::ShowModal() {
   for (HWND w : disabled) EnableWindow(w, FALSE);
 
   FormShow();
-  ShowWindow(handle_, SW_SHOW);
-  SetForegroundWindow(handle_);
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
 
   MSG msg;
-  while (modalResult_ == mrNone && IsWindow(handle_)) {
+  while (modalResult_ == mrNone && Handle()) {
     BOOL got = GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) {
       // The program is ending: close this dialog and let the outer loop see the quit.
@@ -217,9 +466,9 @@ int TForm::ShowModal() {
   for (HWND w : disabled) {
     if (IsWindow(w)) EnableWindow(w, TRUE);
   }
-  if (IsWindow(handle_)) {
+  if (Handle()) {
     FormClose();
-    ShowWindow(handle_, SW_HIDE);
+    ShowWindow(Handle(), SW_HIDE);
   }
   inModalLoop_ = false;
   return modalResult_;
@@ -230,27 +479,27 @@ void TForm::Close(int result) {
     modalResult_ = result == mrNone ? mrCancel : result;
     return;
   }
-  if (handle_ && IsWindowVisible(handle_)) {
+  if (Handle() && IsWindowVisible(Handle())) {
     FormClose();
-    ShowWindow(handle_, SW_HIDE);
+    ShowWindow(Handle(), SW_HIDE);
   }
 }
 
 FormBounds TForm::Bounds() const {
   RECT r{};
-  if (handle_) GetWindowRect(handle_, &r);
+  if (Handle()) GetWindowRect(Handle(), &r);
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 void TForm::SetBounds(const FormBounds& b) {
-  if (handle_) SetWindowPos(handle_, nullptr, b.Left, b.Top, b.Width, b.Height, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (Handle()) SetWindowPos(Handle(), nullptr, b.Left, b.Top, b.Width, b.Height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm::LoadPosition() {
   FormBounds b = Bounds();
   LoadWindowPosition(registry_, b, className_, PlacementScreenSize());
   SetBounds(b);
-  InvalidateRect(handle_, nullptr, TRUE);
+  InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TForm::LoadSize() {

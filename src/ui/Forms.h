@@ -2,17 +2,28 @@
 // class, as the program's windows are found by class name), created once and
 // reused, shown modally or brought forward, with its controls built from a
 // table and its placement kept in the registry.
+//
+// A dialog is a table, not code: each ControlRow names the control's kind,
+// identifier, rectangle (96-dpi client coordinates, scaled to the screen's
+// DPI when the form is created), caption, tooltip and, for the dialogs with
+// a model, the model field it shows (a FieldBinding). Commands are a table of
+// identifier to handler. LoadControls/StoreControls move every bound field
+// between the model and the controls in one go.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "ui/Application.h"
-#include "ui/WindowPlacement.h"
 #include "platform/Registry.h"
+#include "ui/Application.h"
+#include "ui/FieldBinding.h"
+#include "ui/Window.h"
+#include "ui/WindowPlacement.h"
 
 namespace quenlark {
 
@@ -21,26 +32,55 @@ enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2 };
 // Whether a form's designed size is that of its client area or of its window.
 enum class SizeKind { Client, Window };
 
-enum class ControlKind { Label, Button, DefaultButton, CancelButton, CheckBox, Edit, GroupBox, Icon, Link };
-
-// One control of a form, as designed: kind, identifier, rectangle (client
-// coordinates), caption and tooltip text. Tab order is the table's order.
-struct ControlSpec {
-  ControlKind kind;
-  int id;
-  int left, top, width, height;
-  const char* caption;
-  const char* hint;
+enum class ControlKind {
+  Label,
+  Button,
+  DefaultButton,  // answers Enter
+  CancelButton,   // answers Esc
+  CheckBox,
+  RadioButton,    // `groupStart` begins a new group of buttons
+  Edit,
+  PasswordEdit,   // shows "*" for every character
+  GroupBox,
+  Icon,
+  Link,
+  ComboBox,       // a drop-down list to choose from
+  ListBox,        // several rows may be selected
+  CheckListView,  // one column of rows with check boxes
+  UpDown,         // buddy: the row before it (an edit); range low..high
+  HotKey,
+  StatusBar,      // across the bottom; its rectangle is ignored
 };
 
-class TForm {
+// One control of a form as designed. A width of 0 sizes a label to its text.
+// Tab order is the table's order.
+struct ControlRow {
+  ControlKind kind = ControlKind::Label;
+  int id = 0;
+  const char* name = "";  // the design name, e.g. "PassEdit"
+  int left = 0, top = 0, width = 0, height = 0;
+  std::string caption;
+  std::string hint;
+  std::vector<std::string> items;  // rows of a combo box or list
+  int low = 0, high = 0;           // range of an up-down control
+  bool groupStart = false;
+  FieldBinding binding;
+};
+
+// A command of a form: the handler of a control's notification (BN_CLICKED
+// for buttons, STN_CLICKED for links, both 0, unless `code` says otherwise).
+struct CommandRow {
+  int id = 0;
+  std::function<void()> handler;
+  int code = 0;
+};
+
+class TForm : public TWindow {
  public:
   TForm(TApplication& app, platform::IRegistry& registry, std::string className, std::string caption,
         int clientWidth, int clientHeight, DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
         DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, SizeKind sizeKind = SizeKind::Client);
-  virtual ~TForm();
-  TForm(const TForm&) = delete;
-  TForm& operator=(const TForm&) = delete;
+  ~TForm() override;
 
   // Creates the window (hidden) and runs FormCreate.
   bool Create();
@@ -50,9 +90,8 @@ class TForm {
   // may not come back to the message loop.
   void SaveState();
 
-  HWND Handle() const { return handle_; }
   const std::string& ClassName() const { return className_; }
-  bool Showing() const { return handle_ && IsWindowVisible(handle_); }
+  bool Showing() const { return Handle() && IsWindowVisible(Handle()); }
 
   // Shows the form and brings it forward (not modal).
   void Show();
@@ -65,17 +104,43 @@ class TForm {
   FormBounds Bounds() const;
   void SetBounds(const FormBounds& bounds);
 
+  // The screen's DPI as the form was created with, and a 96-dpi length
+  // scaled to it.
+  int Dpi() const { return dpi_; }
+  int Scale(int length) const { return MulDiv(length, dpi_, 96); }
+
+  HWND Control(int id) const { return GetDlgItem(Handle(), id); }
+  // The row a control was created from, or nullptr.
+  const ControlRow* Row(int id) const;
+  // A control's value as its kind shows it, and the other way.
+  ControlValue ReadControl(int id) const;
+  void WriteControl(int id, const ControlValue& value);
+  // Replaces the rows of a combo box, list box or check list.
+  void SetItems(int id, const std::vector<std::string>& items);
+
  protected:
   virtual void FormCreate() {}
   virtual void FormShow() {}
   virtual void FormClose() {}
   virtual void FormDestroy() {}
-  // Window messages the form handles itself; return true when handled.
-  virtual bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  // Releases what the form owns besides its window, once, when it is
+  // destroyed (after FormDestroy). Never run from inside a message handler,
+  // so nothing a handler still stands on goes away under it.
+  virtual void FormRelease() {}
+  // Messages the form handles itself; return true when handled.
+  virtual bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  // A command that no command row handles. The default closes the form for
+  // IDOK (Enter, when the table has a default button) and IDCANCEL (Esc,
+  // when it has a cancel button).
   virtual void OnCommand(int id, int code);
 
-  void CreateControls(std::span<const ControlSpec> controls);
-  HWND Control(int id) const { return GetDlgItem(handle_, id); }
+  // Builds the controls of the table and keeps the rows. Call once.
+  void CreateControls(std::span<const ControlRow> controls);
+  void CreateControls(std::vector<ControlRow> controls);
+  void SetCommands(std::vector<CommandRow> commands) { commands_ = std::move(commands); }
+  // Every bound field into its control, and every control back into its field.
+  void LoadControls();
+  void StoreControls();
 
   // Placement helpers for the forms that keep theirs.
   void LoadPosition();
@@ -85,12 +150,15 @@ class TForm {
   // Centres the form on the screen area used for placement.
   void CentreOnScreen();
 
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) final;
+
   TApplication& app_;
   platform::IRegistry& registry_;
 
  private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
-  LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
+  void CreateControl(const ControlRow& row, HWND previous);
+  void AddHint(HWND control, const std::string& hint);
+  int FindRowKind(ControlKind kind) const;
 
   std::string className_;
   std::string caption_;
@@ -99,18 +167,25 @@ class TForm {
   DWORD style_;
   DWORD exStyle_;
   SizeKind sizeKind_;
-  HWND handle_ = nullptr;
+  int dpi_ = 96;
   HWND tooltip_ = nullptr;
   HFONT font_ = nullptr;
-  std::vector<std::string> hints_;
+  std::vector<ControlRow> rows_;
+  std::vector<CommandRow> commands_;
+  // Tooltip texts; a list keeps their addresses fixed while tools use them.
+  std::vector<std::unique_ptr<std::string>> hints_;
   bool inModalLoop_ = false;
   bool stateSaved_ = false;
+  bool released_ = false;
   int modalResult_ = mrNone;
 };
 
 // The screen area dialogs are placed in: the virtual screen, or the primary
 // screen on systems that know no virtual screen.
 ScreenSize PlacementScreenSize();
+
+// The screen's DPI (96 when it cannot be read).
+int ScreenDpi();
 
 // Shows the form modally, or only brings it forward when it is already shown.
 void ShowDialog(TForm& form);

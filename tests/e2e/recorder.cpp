@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
@@ -24,8 +25,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     if (start == std::string::npos) start = line.size();
   }
   while (start < line.size() && line[start] == ' ') ++start;
+  // The arguments as the C runtime splits them, each in brackets.
+  std::string argv;
+  for (int i = 1; i < __argc; ++i) argv += "[" + std::string(__argv[i]) + "]";
   if (FILE* f = std::fopen(log.c_str(), "ab")) {
-    std::fprintf(f, "args=%s|cwd=%s|show=%d\n", line.c_str() + start, cwd, show);
+    std::fprintf(f, "args=%s|cwd=%s|show=%d|argv=%s\n", line.c_str() + start, cwd, show, argv.c_str());
     std::fclose(f);
   }
   return 0;

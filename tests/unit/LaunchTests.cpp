@@ -75,6 +75,15 @@ TEST(QuoteParameterTest, QuotesOnlyPathsWithBlanks) {
   EXPECT_EQ(QuoteParameter("D:\\表　x"), "D:\\表　x");  // an ideographic blank is not a separator
 }
 
+TEST(QuoteParameterTest, TrailingBackslashesSurviveTheClosingQuote) {
+  // The C runtime reads \" as a literal quote; doubled, \\" is one backslash
+  // and the closing quote.
+  EXPECT_EQ(QuoteParameter("C:\\My Docs\\"), "\"C:\\My Docs\\\\\"");
+  EXPECT_EQ(QuoteParameter("\\\\srv\\my share\\\\"), "\"\\\\srv\\my share\\\\\\\\\"");
+  // A 0x5C trail byte at the end is part of its character, not a backslash.
+  EXPECT_EQ(QuoteParameter("C:\\My 表"), "\"C:\\My 表\"");
+}
+
 TEST(FavouriteLaunchTest, ShortcutsOpenThroughTheirStoredValues) {
   FakeDisk disk;
   disk.files = {"C:\\Editor\\ed.exe"};

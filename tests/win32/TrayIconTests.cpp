@@ -31,7 +31,7 @@ class TrayIconTest : public ::testing::Test {
     RegisterClassA(&wc);
     owner = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
     icon = LoadIcon(nullptr, IDI_APPLICATION);
-    tray = std::make_unique<TTrayIcon>(owner, kCallback);
+    tray = std::make_unique<TTrayIcon>(owner, kCallback, 0x5154);
     tray->OnClick = [this](MouseButton b, POINT) { events.clicks.push_back(b); };
     tray->OnDblClick = [this] { ++events.doubleClicks; };
   }

@@ -1,6 +1,7 @@
 # Shift + left click opens the favourites: a submenu, a favourite opened by a
 # program of its own (its path, which holds a blank, arrives as one quoted
-# argument), and the program's menu appended, whose exit command ends Quenlark.
+# argument, also when it ends in a backslash), and the program's menu
+# appended, whose exit command ends Quenlark.
 use_shell_folder
 register_recorder
 mkdir -p "$Docs/my folder"
@@ -13,6 +14,9 @@ reg_set UseFiles 02_Name '<'
 reg_set UseFiles 03_Name 'My folder'
 reg_set UseFiles 03_File "$DocsW\\my folder"
 reg_set UseFiles 03_Execute "$RecorderW"
+reg_set UseFiles 04_Name 'My folder\'
+reg_set UseFiles 04_File "$DocsW\\my folder\\"
+reg_set UseFiles 04_Execute "$RecorderW"
 ql_start
 wait_tray
 tray_click left shift
@@ -27,6 +31,13 @@ tray_click left shift
 wait_menu >/dev/null
 keys Down Down Return
 wait_recorded "args=\"$DocsW\\my folder\"|cwd=$DocsW\\my folder" 10
+wait_recorded "argv=[$DocsW\\my folder]" 10
+
+# The path that ends in a backslash reaches the program's C runtime intact.
+tray_click left shift
+wait_menu >/dev/null
+keys Down Down Down Return
+wait_recorded "argv=[$DocsW\\my folder\\]" 10
 
 # The appendix is the last item; its last command is the exit.
 tray_click left shift

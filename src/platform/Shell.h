@@ -1,0 +1,37 @@
+// The shell's execute service as the program's logic uses it.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// One call of the shell's execute service (ShellExecuteA).
+struct ShellExecuteRequest {
+  bool ownerIsController = true;  // the controller's window, or no owner
+  std::string verb;               // "" for the default verb
+  std::string file;
+  std::string parameters;
+  std::string directory;
+  int showCommand = 9;            // SW_RESTORE
+};
+
+// What a shortcut file stores for starting its target.
+struct ShortcutLaunchParts {
+  std::string target;
+  std::string arguments;
+  std::string workingDirectory;
+  int showCommand = 1;  // SW_SHOWNORMAL
+};
+
+class IShell {
+ public:
+  virtual ~IShell() = default;
+  // Runs one execute request; the shell's answer is not looked at.
+  virtual void Execute(const ShellExecuteRequest& request) = 0;
+  // Reads a shortcut file through the shell link object; nullopt when it
+  // cannot be read (or the shell link object is not available).
+  virtual std::optional<ShortcutLaunchParts> ReadShortcut(const std::string& shortcutPath) = 0;
+};
+
+}  // namespace platform

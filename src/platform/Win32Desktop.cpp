@@ -1,0 +1,64 @@
+#include "platform/Win32Desktop.h"
+
+#include <shlobj.h>
+
+#include "platform/Win32System.h"
+
+namespace platform {
+
+namespace {
+
+DWORD QuietAttributes(const std::string& path) {
+  const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  SetErrorMode(previous);
+  return attributes;
+}
+
+int CALLBACK SelectInitialFolder(HWND window, UINT msg, LPARAM, LPARAM data) {
+  if (msg == BFFM_INITIALIZED && data) SendMessageA(window, BFFM_SETSELECTIONA, TRUE, data);
+  return 0;
+}
+
+}  // namespace
+
+bool Win32KeyState::KeyDown(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+
+bool Win32PathQuery::IsFolder(const std::string& path) {
+  if (path.empty()) return false;
+  const DWORD a = QuietAttributes(path);
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32PathQuery::IsExistingFile(const std::string& path) {
+  if (path.empty()) return false;
+  const DWORD a = QuietAttributes(path);
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string Win32PathQuery::ProgramPath() { return platform::ProgramPath(); }
+
+int Win32MessageBox::Show(const std::string& text, const std::string& caption, unsigned flags) {
+  HWND owner = owner_ ? owner_ : GetActiveWindow();
+  return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+}
+
+std::optional<std::string> Win32FolderBrowser::Browse(const std::string& title, const std::string& initialFolder) {
+  char display[MAX_PATH] = {};
+  BROWSEINFOA info{};
+  info.hwndOwner = owner_ ? owner_ : GetActiveWindow();
+  info.pszDisplayName = display;
+  info.lpszTitle = title.c_str();
+  info.ulFlags = BIF_RETURNONLYFSDIRS;
+  info.lpfn = &SelectInitialFolder;
+  info.lParam = initialFolder.empty() ? 0 : reinterpret_cast<LPARAM>(initialFolder.c_str());
+  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderA(&info);
+  if (!chosen) return std::nullopt;
+  char path[MAX_PATH] = {};
+  const bool named = SHGetPathFromIDListA(chosen, path) != FALSE;
+  CoTaskMemFree(chosen);
+  if (!named || !*path) return std::nullopt;
+  return std::string(path);
+}
+
+}  // namespace platform

@@ -1,0 +1,22 @@
+// The shell seam over shell32 and the shell link object.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/Shell.h"
+
+namespace platform {
+
+class Win32Shell : public IShell {
+ public:
+  // `controller` owns the requests that ask for the controller as owner.
+  explicit Win32Shell(HWND controller = nullptr) : controller_(controller) {}
+  void SetController(HWND controller) { controller_ = controller; }
+  void Execute(const ShellExecuteRequest& request) override;
+  std::optional<ShortcutLaunchParts> ReadShortcut(const std::string& shortcutPath) override;
+
+ private:
+  HWND controller_;
+};
+
+}  // namespace platform
