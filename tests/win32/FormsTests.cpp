@@ -1,6 +1,12 @@
 // The form base against real windows: modal showing, bringing forward, placement.
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "FakeRegistry.h"
@@ -70,4 +76,163 @@ TEST(FormsTest, QuitDuringAModalShowingEndsItAndReachesTheOuterLoop) {
   EXPECT_EQ(form.ShowModal(), quenlark::mrCancel);
   // The quit message was handed on for the program's own loop.
   EXPECT_EQ(app.Run(), 7);
+}
+
+namespace {
+
+// A model with one field of each kind a dialog edits.
+struct ProbeModel {
+  std::string name = "表示ソフト";
+  bool flag = true;
+  int mode = 2;
+  int sort = 3;
+  std::int32_t hotKey = 0xC052;  // Ctrl+Alt+R
+  std::vector<int> rows{1};
+};
+
+constexpr int kSortMap[] = {2, 3, 0, 1, 4};
+
+class BoundForm : public quenlark::TForm {
+ public:
+  enum { kName = 100, kFlag, kModeA, kModeB, kSort, kHotKey, kRows, kSpinEdit, kSpin, kOk = IDOK, kCancel = IDCANCEL };
+  BoundForm(quenlark::TApplication& app, platform::IRegistry& r, ProbeModel& m)
+      : TForm(app, r, "TQuenlarkBoundProbe", "bound", 300, 240), model(m) {}
+  ProbeModel& model;
+  int applied = 0;
+
+  void Load() { LoadControls(); }
+  void Store() { StoreControls(); }
+
+ protected:
+  void FormCreate() override {
+    using quenlark::ControlKind;
+    CreateControls(std::vector<quenlark::ControlRow>{
+        {.kind = ControlKind::Edit, .id = kName, .left = 8, .top = 8, .width = 120, .height = 20,
+         .binding = quenlark::BindText(model.name)},
+        {.kind = ControlKind::CheckBox, .id = kFlag, .left = 8, .top = 32, .width = 120, .height = 16,
+         .caption = "flag", .binding = quenlark::BindCheck(model.flag)},
+        {.kind = ControlKind::RadioButton, .id = kModeA, .left = 8, .top = 52, .width = 60, .height = 16,
+         .caption = "A", .groupStart = true, .binding = quenlark::BindChoice(model.mode, 1)},
+        {.kind = ControlKind::RadioButton, .id = kModeB, .left = 70, .top = 52, .width = 60, .height = 16,
+         .caption = "B", .binding = quenlark::BindChoice(model.mode, 2)},
+        {.kind = ControlKind::ComboBox, .id = kSort, .left = 8, .top = 72, .width = 120, .height = 20,
+         .items = {"a", "b", "c", "d", "e"}, .groupStart = true, .binding = quenlark::BindIndex(model.sort, kSortMap)},
+        {.kind = ControlKind::HotKey, .id = kHotKey, .left = 8, .top = 100, .width = 120, .height = 20,
+         .binding = quenlark::BindHotKey(model.hotKey)},
+        {.kind = ControlKind::ListBox, .id = kRows, .left = 140, .top = 8, .width = 120, .height = 80,
+         .items = {"r0", "r1", "r2"}, .binding = quenlark::BindSelection(model.rows)},
+        {.kind = ControlKind::Edit, .id = kSpinEdit, .left = 140, .top = 100, .width = 50, .height = 20},
+        {.kind = ControlKind::UpDown, .id = kSpin, .low = 10, .high = 100},
+        {.kind = ControlKind::DefaultButton, .id = kOk, .left = 140, .top = 200, .width = 60, .height = 24,
+         .caption = "OK"},
+        {.kind = ControlKind::CancelButton, .id = kCancel, .left = 210, .top = 200, .width = 60, .height = 24,
+         .caption = "Cancel"},
+    });
+    SetCommands({{kOk, [this] {
+                    ++applied;
+                    Close(quenlark::mrOk);
+                  }}});
+  }
+};
+
+}  // namespace
+
+TEST(FormsTest, BoundControlsShowTheModelAndStoreItBack) {
+  quenlark::TApplication app(GetModuleHandleA(nullptr));
+  ASSERT_TRUE(app.Initialize());
+  test::FakeRegistry registry;
+  ProbeModel model;
+  BoundForm form(app, registry, model);
+  ASSERT_TRUE(form.Create());
+  form.Load();
+
+  char text[64] = {};
+  GetWindowTextA(form.Control(BoundForm::kName), text, sizeof text);
+  EXPECT_STREQ(text, "表示ソフト");
+  EXPECT_EQ(SendMessageA(form.Control(BoundForm::kFlag), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(form.Control(BoundForm::kModeB), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(form.Control(BoundForm::kSort), CB_GETCURSEL, 0, 0), 1);  // value 3 is row 1
+  EXPECT_EQ(SendMessageA(form.Control(BoundForm::kHotKey), HKM_GETHOTKEY, 0, 0) & 0xFFFF, 0x0652);
+  EXPECT_GT(SendMessageA(form.Control(BoundForm::kRows), LB_GETSEL, 1, 0), 0);
+  // The up-down took the edit before it as its buddy, within its range.
+  EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(form.Control(BoundForm::kSpin), UDM_GETBUDDY, 0, 0)),
+            form.Control(BoundForm::kSpinEdit));
+  SendMessageA(form.Control(BoundForm::kSpin), UDM_SETPOS32, 0, 500);
+  EXPECT_EQ(SendMessageA(form.Control(BoundForm::kSpin), UDM_GETPOS32, 0, 0), 100);
+
+  // The user edits every control; storing brings each change into the model.
+  SetWindowTextA(form.Control(BoundForm::kName), "ﾃｽﾄ\\");
+  SendMessageA(form.Control(BoundForm::kFlag), BM_SETCHECK, BST_UNCHECKED, 0);
+  SendMessageA(form.Control(BoundForm::kModeB), BM_SETCHECK, BST_UNCHECKED, 0);
+  SendMessageA(form.Control(BoundForm::kModeA), BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageA(form.Control(BoundForm::kSort), CB_SETCURSEL, 4, 0);
+  SendMessageA(form.Control(BoundForm::kHotKey), HKM_SETHOTKEY, 0x0170, 0);  // Shift+F1
+  SendMessageA(form.Control(BoundForm::kRows), LB_SETSEL, FALSE, -1);
+  SendMessageA(form.Control(BoundForm::kRows), LB_SETSEL, TRUE, 0);
+  SendMessageA(form.Control(BoundForm::kRows), LB_SETSEL, TRUE, 2);
+  form.Store();
+  EXPECT_EQ(model.name, "ﾃｽﾄ\\");
+  EXPECT_FALSE(model.flag);
+  EXPECT_EQ(model.mode, 1);
+  EXPECT_EQ(model.sort, 4);
+  EXPECT_EQ(model.hotKey, 0x2070);
+  EXPECT_EQ(model.rows, (std::vector<int>{0, 2}));
+  form.Destroy();
+}
+
+namespace {
+quenlark::TForm* g_keyTarget = nullptr;
+WPARAM g_key = 0;
+void CALLBACK PressKey(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  // The key as the message loop sees it, on the focused control.
+  HWND focus = GetFocus();
+  PostMessageA(focus ? focus : g_keyTarget->Handle(), WM_KEYDOWN, g_key, 0);
+}
+}  // namespace
+
+TEST(FormsTest, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
+  quenlark::TApplication app(GetModuleHandleA(nullptr));
+  ASSERT_TRUE(app.Initialize());
+  test::FakeRegistry registry;
+  ProbeModel model;
+  BoundForm form(app, registry, model);
+  ASSERT_TRUE(form.Create());
+  g_keyTarget = &form;
+
+  g_key = VK_RETURN;
+  SetTimer(nullptr, 0, 100, &PressKey);
+  EXPECT_EQ(form.ShowModal(), quenlark::mrOk);
+  EXPECT_EQ(form.applied, 1);  // through the default button's handler
+
+  g_key = VK_ESCAPE;
+  SetTimer(nullptr, 0, 100, &PressKey);
+  EXPECT_EQ(form.ShowModal(), quenlark::mrCancel);
+  EXPECT_EQ(form.applied, 1);
+  form.Destroy();
+}
+
+TEST(FormsTest, AThrowingHandlerDoesNotEscapeTheWindowProcedure) {
+  quenlark::TApplication app(GetModuleHandleA(nullptr));
+  ASSERT_TRUE(app.Initialize());
+  test::FakeRegistry registry;
+  class Thrower : public quenlark::TForm {
+   public:
+    using TForm::TForm;
+    int calls = 0;
+
+   protected:
+    bool HandleMessage(UINT msg, WPARAM, LPARAM, LRESULT&) override {
+      if (msg == WM_APP + 7) {
+        ++calls;
+        throw std::runtime_error("handler failed");
+      }
+      return false;
+    }
+  } thrower(app, registry, "TQuenlarkThrower", "t", 10, 10);
+  ASSERT_TRUE(thrower.Create());
+  SendMessageA(thrower.Handle(), WM_APP + 7, 0, 0);
+  SendMessageA(thrower.Handle(), WM_APP + 7, 0, 0);
+  EXPECT_EQ(thrower.calls, 2);  // the window lives on and handles the next one
+  thrower.Destroy();
 }

@@ -1,6 +1,8 @@
 # A dialog opened from the program's menu does not hold the menus: while the
 # about box is up, a tray click opens the menu again, and choosing the about
-# box once more only brings the open one forward.
+# box once more only brings the open one forward. The Windows session ending
+# while the box (and the tray click that opened it) is still on the stack
+# ends the program cleanly, with its state written.
 ql_start
 wait_tray
 
@@ -30,7 +32,12 @@ expect_eq "$(visible_about)" "1" "about boxes after choosing it again"
 # The application window went away again: no 1 x 1 window is left on the tray.
 expect_eq "$(drv visible-windows QuenlarkApplication)" "0" "application windows left shown"
 
-drv post TAboutForm 0x0010 0 0 >/dev/null  # WM_CLOSE
-wait_about 0 5
+reg_set System LastMode 0
 drv end-session TQuenlarkForm
-ql_wait_exit 5
+ql_wait_exit 10
+rc=0
+wait "$QL_PID" || rc=$?
+expect_eq "$rc" "0" "exit code after the session ended under a dialog"
+expect_eq "$(reg_get System LastMode)" "1" "LastMode written at the end of the session"
+grep -qi 'unhandled\|exception' "$WORK/quenlark.log" && fail "the program failed: $(cat "$WORK/quenlark.log")"
+echo "ok: no failure in the program's output"
