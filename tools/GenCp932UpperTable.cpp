@@ -1,8 +1,8 @@
 // Writes src/base/Cp932UpperTable.cpp: the double-byte characters that the
 // system's ANSI upper-casing (CharUpperBuffA) changes under code page 932,
 // as runs of consecutive codes. Run it under Wine (or Windows) with ACP 932:
-//   x86_64-w64-mingw32-g++ -static GenCp932UpperTable.cpp -o gen.exe
-//   LANG=ja_JP.UTF-8 wine gen.exe > ../src/base/Cp932UpperTable.cpp
+//   cmake --build build/win64 --target gen_cp932_upper_table
+//   LANG=ja_JP.UTF-8 wine build/win64/tools/gen_cp932_upper_table.exe > src/base/Cp932UpperTable.cpp
 // Only characters that the code page maps are listed: the system turns an
 // unmapped byte pair into "・", which the program deliberately does not copy.
 #include <windows.h>
