@@ -45,7 +45,7 @@ void TQuenlarkForm::FormCreate() {
 
   UseAllowed = true;
   LoadSettings(registry_, Settings, Favourites);
-  SetTimer(Handle(), kScanTimer, static_cast<UINT>(Settings.ScanTime) * 1000u, nullptr);
+  SetTimer(Handle(), kScanTimer, ScanIntervalMilliseconds(Settings.ScanTime), nullptr);
   BuildClickMenuTable();
   LoginName = platform::LoginUserName();
   LocateHistoryFolderNow();
