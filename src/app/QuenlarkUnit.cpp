@@ -83,7 +83,7 @@ void TQuenlarkForm::CreateFrontDoor() {
 }
 
 void TQuenlarkForm::StartScanTimer() {
-  SetTimer(Handle(), scanTimer_, static_cast<UINT>(Settings.ScanTime) * 1000u, nullptr);
+  SetTimer(Handle(), scanTimer_, ScanIntervalMilliseconds(Settings.ScanTime), nullptr);
 }
 
 void TQuenlarkForm::StartTimerTimer() {

@@ -172,4 +172,10 @@ void SaveExitState(platform::IRegistry& registry, const TSettings& settings) {
   key->WriteString(kSystemSection, "SendToRecycle", settings.SendToRecycle ? "1" : "0");
 }
 
+unsigned ScanIntervalMilliseconds(std::int32_t scanTime) {
+  constexpr std::int32_t kDefault = 5;
+  const std::int32_t seconds = scanTime >= 1 && scanTime <= 60 ? scanTime : kDefault;
+  return static_cast<unsigned>(seconds) * 1000u;
+}
+
 }  // namespace quenlark

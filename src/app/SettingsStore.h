@@ -53,6 +53,11 @@ struct TSettings {
   std::string Version;
 };
 
+// The scan timer's interval for a ScanTime: ScanTime seconds within the
+// settings dialog's range of 1 to 60, the default 5 seconds otherwise (a
+// hand-edited registry), which would else stop the timer or make it spin.
+unsigned ScanIntervalMilliseconds(std::int32_t scanTime);
+
 inline constexpr int kFavouriteSlots = 99;
 
 struct TFavourite {

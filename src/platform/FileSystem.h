@@ -36,6 +36,10 @@ class IFileSystem {
   // Copies a file, replacing the destination; the copy keeps the time stamp.
   virtual bool CopyOver(const std::string& from, const std::string& to) = 0;
   virtual bool Remove(const std::string& path) = 0;
+  // The path made absolute against the current folder, with "." and ".."
+  // resolved, spelled as given otherwise (case, a trailing "\" and short
+  // names stay); the path itself when the system cannot make it absolute.
+  virtual std::string FullPath(const std::string& path) = 0;
   virtual std::string CurrentFolder() = 0;
   virtual void SetCurrentFolder(const std::string& path) = 0;
   // The process's critical-error mode; returns the previous mode.

@@ -8,12 +8,14 @@ namespace platform {
 enum class ShortcutStatus {
   // The shortcut was read and points to a file-system path.
   Resolved,
-  // The file can be read but is not a shortcut with a file-system path: it
-  // is not a shortcut at all, it is damaged, or it points to a shell item
-  // that has no path.
+  // The file is known to be no shortcut with a file-system path: it was read
+  // and its header says it is no shell link (a foreign or cut-short file), or
+  // it loaded and points to a shell item that has no path.
   Unreadable,
-  // The file could not be read at this moment (locked by another process,
-  // access denied, a network error, gone): nothing is known about it.
+  // Nothing is known about the file: it could not be read at this moment
+  // (locked by another process, access denied, a network error, gone), or
+  // the shell link object failed (COM not initialised, the class missing) or
+  // could not load a file whose header claims a shell link.
   Unavailable,
 };
 

@@ -45,6 +45,22 @@ bool Win32FileSystem::CopyOver(const std::string& from, const std::string& to) {
 
 bool Win32FileSystem::Remove(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
 
+std::string Win32FileSystem::FullPath(const std::string& path) {
+  if (path.empty()) return path;
+  std::string buffer(MAX_PATH, '\0');
+  // Asked again with the size the system names when the first buffer is short.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    DWORD n = GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+    if (n == 0) return path;
+    if (n < buffer.size()) {
+      buffer.resize(n);
+      return buffer;
+    }
+    buffer.assign(n + 1, '\0');
+  }
+  return path;
+}
+
 std::string Win32FileSystem::CurrentFolder() {
   char buffer[MAX_PATH + 1] = {};
   DWORD n = GetCurrentDirectoryA(MAX_PATH, buffer);

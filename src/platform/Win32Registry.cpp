@@ -5,6 +5,39 @@
 #include "platform/Win32Handles.h"
 
 namespace platform {
+
+namespace {
+
+// Far beyond any value the program stores; a larger size is taken as missing
+// rather than allocated.
+constexpr DWORD kLargestValue = 64u << 20;
+
+}  // namespace
+
+std::optional<ValueBytes> ReadValueBytes(const ValueQuery& query) {
+  DWORD type = 0, size = 0;
+  if (query(&type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+  // The value may grow between two queries: offer a buffer of the size last
+  // named, a few times, and give up rather than chase a value that keeps
+  // growing. The two zero bytes beyond what is offered end a string stored
+  // without its terminator.
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    if (size > kLargestValue) return std::nullopt;
+    std::vector<BYTE> data(static_cast<std::size_t>(size) + 2, 0);
+    DWORD got = size;
+    LONG rc = query(&type, data.data(), &got);
+    if (rc == ERROR_MORE_DATA) {
+      if (got <= size) return std::nullopt;  // no larger size named: no answer
+      size = got;
+      continue;
+    }
+    if (rc != ERROR_SUCCESS || got > size) return std::nullopt;
+    data.resize(got);
+    return ValueBytes{type, std::move(data)};
+  }
+  return std::nullopt;
+}
+
 namespace {
 
 class Win32RegistryKey : public IRegistryKey {
@@ -20,22 +53,13 @@ class Win32RegistryKey : public IRegistryKey {
       }
       from = sub.get();
     }
-    DWORD type = 0, size = 0;
-    if (RegQueryValueExA(from, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
-    std::vector<BYTE> data;
-    // The value may grow between the two calls; ask again until it fits.
-    for (int attempt = 0; attempt < 4; ++attempt) {
-      data.assign(size + 2, 0);
-      DWORD got = size;
-      LONG rc = RegQueryValueExA(from, name.c_str(), nullptr, &type, data.data(), &got);
-      if (rc == ERROR_MORE_DATA) {
-        size = got;
-        continue;
-      }
-      if (rc != ERROR_SUCCESS) return std::nullopt;
-      size = got;
-      break;
-    }
+    auto read = ReadValueBytes([&](DWORD* type, BYTE* data, DWORD* size) {
+      return RegQueryValueExA(from, name.c_str(), nullptr, type, data, size);
+    });
+    if (!read) return std::nullopt;
+    const DWORD type = read->type;
+    const std::vector<BYTE>& data = read->bytes;
+    const DWORD size = static_cast<DWORD>(data.size());
     switch (type) {
       case REG_SZ:
       case REG_EXPAND_SZ: {

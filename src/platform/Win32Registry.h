@@ -3,9 +3,30 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <optional>
+#include <vector>
+
 #include "platform/Registry.h"
 
 namespace platform {
+
+// One query of a value, as RegQueryValueExA takes it: the type, the data
+// buffer (nullptr to ask for the size only) and the size in and out.
+using ValueQuery = std::function<LONG(DWORD* type, BYTE* data, DWORD* size)>;
+
+struct ValueBytes {
+  DWORD type = 0;
+  std::vector<BYTE> bytes;
+};
+
+// Reads a value whose size may change between two queries (another program
+// writing it): asks for the size, then for the data into a buffer of that
+// size, and again with the size the system reports while it answers
+// ERROR_MORE_DATA, a few times at most. The bytes never exceed what the last
+// query wrote into its buffer; nullopt when the value never fitted or could
+// not be read.
+std::optional<ValueBytes> ReadValueBytes(const ValueQuery& query);
 
 // Values are read as text: REG_SZ and REG_EXPAND_SZ as stored (unexpanded, up
 // to the first NUL), REG_DWORD as the decimal text of its signed 32-bit value

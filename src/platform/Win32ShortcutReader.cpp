@@ -5,7 +5,7 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
-#include <cstdlib>
+#include <cstring>
 
 #include "platform/Win32Handles.h"
 
@@ -23,60 +23,99 @@ constexpr IID kIidPersistFile = {0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 
 constexpr DWORD kReadMode = 0;          // STGM_READ
 constexpr DWORD kUncPriority = 0x0002;  // SLGP_UNCPRIORITY
 
-}  // namespace
+// A shell link file starts with a 76-byte header: its size (0x4C, 4 bytes
+// little-endian), then the shell link class identifier in its stored form.
+constexpr DWORD kHeaderSize = 0x4C;
+constexpr unsigned char kHeaderStart[20] = {0x4C, 0x00, 0x00, 0x00, 0x01, 0x14, 0x02, 0x00, 0x00, 0x00,
+                                            0x00, 0x00, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
 
-std::string ResolveShortcut(const std::string& shortcutPath) {
+// What the shell link object made of a file.
+enum class LinkResult {
+  Path,        // loaded, with a file-system path
+  NoPath,      // loaded, but it points to no file-system path
+  NotLoaded,   // the object could not load the file
+  ObjectFailed // the object itself failed (COM not initialised, class missing, ...)
+};
+
+LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& path) {
+  path.clear();
   ComPtr<IUnknown> object;
   if (FAILED(CoCreateInstance(kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, kIidUnknown,
                               object.put_void())))
-    return {};
+    return LinkResult::ObjectFailed;
   ComPtr<IShellLinkA> link;
-  if (FAILED(object->QueryInterface(kIidShellLinkA, link.put_void()))) return {};
+  if (FAILED(object->QueryInterface(kIidShellLinkA, link.put_void()))) return LinkResult::ObjectFailed;
+  // Every shell link object implements IPersistFile; one that does not is a
+  // broken system, which is no reason to doubt the file.
   ComPtr<IPersistFile> file;
-  if (FAILED(object->QueryInterface(kIidPersistFile, file.put_void()))) {
-    // Every shell link object implements IPersistFile. Without it the system
-    // itself is broken; answering "no path" would let the caller delete good
-    // shortcuts, so stop here instead.
-    std::abort();
-  }
+  if (FAILED(object->QueryInterface(kIidPersistFile, file.put_void()))) return LinkResult::ObjectFailed;
 
   // The path in UTF-16, terminator included, within MAX_PATH wide characters;
-  // a longer path does not fit and has no answer.
+  // a longer path does not fit and cannot be loaded.
   WCHAR wide[MAX_PATH] = {};
-  if (MultiByteToWideChar(CP_ACP, 0, shortcutPath.c_str(), -1, wide, MAX_PATH) == 0) return {};
-  if (FAILED(file->Load(wide, kReadMode))) return {};
+  if (MultiByteToWideChar(CP_ACP, 0, shortcutPath.c_str(), -1, wide, MAX_PATH) == 0) return LinkResult::NotLoaded;
+  if (FAILED(file->Load(wide, kReadMode))) return LinkResult::NotLoaded;
 
   // GetPath gives S_FALSE for a link without a file-system path and leaves the
   // buffer as it is, so it starts out empty.
-  char path[MAX_PATH] = {};
+  char buffer[MAX_PATH] = {};
   WIN32_FIND_DATAA findData{};
-  if (FAILED(link->GetPath(path, MAX_PATH, &findData, kUncPriority))) return {};
-  path[MAX_PATH - 1] = '\0';
+  if (FAILED(link->GetPath(buffer, MAX_PATH, &findData, kUncPriority))) return LinkResult::ObjectFailed;
+  buffer[MAX_PATH - 1] = '\0';
+  path = buffer;
+  return path.empty() ? LinkResult::NoPath : LinkResult::Path;
+}
+
+enum class Header { ShellLink, NotShellLink, CannotRead };
+
+// Reads the file's first bytes. A file that opens and reads but is shorter
+// than the header or starts otherwise is no shell link; any failure to open
+// or read it (locked, denied, a network error, gone) says nothing.
+Header ReadHeader(const std::string& shortcutPath) {
+  HANDLE raw = CreateFileA(shortcutPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (raw == INVALID_HANDLE_VALUE) return Header::CannotRead;
+  UniqueHandle handle(raw);
+  unsigned char bytes[kHeaderSize] = {};
+  DWORD total = 0;
+  while (total < kHeaderSize) {
+    DWORD read = 0;
+    if (!ReadFile(handle.get(), bytes + total, kHeaderSize - total, &read, nullptr)) return Header::CannotRead;
+    if (read == 0) break;  // the end of the file
+    total += read;
+  }
+  if (total < kHeaderSize || std::memcmp(bytes, kHeaderStart, sizeof kHeaderStart) != 0) return Header::NotShellLink;
+  return Header::ShellLink;
+}
+
+}  // namespace
+
+std::string ResolveShortcut(const std::string& shortcutPath) {
+  std::string path;
+  ReadThroughShellLink(shortcutPath, path);
   return path;
 }
 
 ShortcutTarget Win32ShortcutReader::Resolve(const std::string& shortcutPath) {
   ShortcutTarget target;
-  target.path = ResolveShortcut(shortcutPath);
-  if (!target.path.empty()) {
-    target.status = ShortcutStatus::Resolved;
-    return target;
+  switch (ReadThroughShellLink(shortcutPath, target.path)) {
+    case LinkResult::Path:
+      target.status = ShortcutStatus::Resolved;
+      return target;
+    case LinkResult::NoPath:
+      target.status = ShortcutStatus::Unreadable;
+      return target;
+    case LinkResult::NotLoaded:
+    case LinkResult::ObjectFailed:
+      break;
   }
-  // No path. Only a file we can read right now is proof that it is not a
-  // shortcut with a path; any failure to open or read it (locked, denied, a
-  // network error, gone) says nothing about the file, and such a shortcut must
-  // be kept.
-  HANDLE raw = CreateFileA(shortcutPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (raw == INVALID_HANDLE_VALUE) {
-    target.status = ShortcutStatus::Unavailable;
-    return target;
-  }
-  UniqueHandle handle(raw);
-  char bytes[16];
-  DWORD read = 0;
-  target.status = ReadFile(handle.get(), bytes, sizeof bytes, &read, nullptr) ? ShortcutStatus::Unreadable
-                                                                               : ShortcutStatus::Unavailable;
+  // No answer from the object. Only the file's own header can prove that it
+  // is no shortcut; a header that claims a shell link the object did not load
+  // (a file being written, a failing object) leaves the shortcut unknown, and
+  // an unknown shortcut is kept.
+  target.path.clear();
+  target.status =
+      ReadHeader(shortcutPath) == Header::NotShellLink ? ShortcutStatus::Unreadable : ShortcutStatus::Unavailable;
   return target;
 }
 

@@ -12,8 +12,10 @@ namespace platform {
 // initialised on the calling thread (single-threaded apartment).
 std::string ResolveShortcut(const std::string& shortcutPath);
 
-// ResolveShortcut, and for an empty result whether the file itself could be
-// read (Unreadable) or not (Unavailable).
+// The target through the shell link object. A file the object loads but finds
+// no path in, or whose header says it is no shell link, is Unreadable; when
+// the object fails or cannot load a file that claims to be a shell link (or
+// the file cannot be read now) nothing is known: Unavailable.
 class Win32ShortcutReader : public IShortcutReader {
  public:
   ShortcutTarget Resolve(const std::string& shortcutPath) override;

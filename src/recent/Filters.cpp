@@ -9,7 +9,9 @@ namespace quenlark {
 std::vector<std::string> BuildFilterList(const std::string& setting, const std::string& prefix,
                                          const std::string& suffix) {
   std::vector<std::string> items;
-  std::string text = cp932::UpperAscii(setting);
+  // Upper-cased as the targets are, character by character: a byte-wise
+  // upper-casing would change trail bytes in a-z ("テ" is 0x83 0x65).
+  std::string text = cp932::Upper(setting);
   std::size_t comma;
   // Commas never occur as trail bytes (those are 0x40 and above).
   while ((comma = text.find(',')) != std::string::npos) {

@@ -11,8 +11,8 @@
 
 namespace quenlark {
 
-// Splits a comma-separated setting into items: ASCII letters upper-cased,
-// blanks and control characters trimmed from each part, `prefix` and
+// Splits a comma-separated setting into items: upper-cased with the code
+// page's upper-casing (as the targets they are compared with), blanks and control characters trimmed from each part, `prefix` and
 // `suffix` added ("." for extensions, ":" for drives). A part that is empty
 // between commas gives the bare prefix or suffix; an empty last part gives
 // nothing.

@@ -1,5 +1,7 @@
 #include "recent/HistoryFolder.h"
 
+#include "base/Cp932.h"
+
 namespace quenlark {
 
 std::string HistoryFolderPath(const std::string& programFolder, bool multiUser, const std::string& loginName) {
@@ -15,6 +17,32 @@ std::string LocateHistoryFolder(platform::IFileSystem& fs, const std::string& pr
   std::string folder = HistoryFolderPath(programFolder, multiUser, loginName);
   if (multiUser && !loginName.empty() && !fs.DirectoryExists(folder)) fs.CreateFolder(folder);
   return folder;
+}
+
+void RemakeHistoryFolder(platform::IFileSystem& fs, const std::string& historyFolder, bool multiUser) {
+  if (historyFolder.empty() || fs.DirectoryExists(historyFolder)) return;
+  if (multiUser && !cp932::EndsWithDelimiter(historyFolder, "\\")) {
+    std::string shared = cp932::ExtractFilePath(historyFolder);
+    if (cp932::EndsWithDelimiter(shared, "\\")) shared.pop_back();
+    if (!shared.empty() && !fs.DirectoryExists(shared)) fs.CreateFolder(shared);
+  }
+  fs.CreateFolder(historyFolder);
+}
+
+namespace {
+
+// The full path, upper-cased, without trailing separators.
+std::string FolderKey(platform::IFileSystem& fs, const std::string& path) {
+  std::string full = fs.FullPath(path);
+  while (cp932::EndsWithDelimiter(full, "\\")) full.pop_back();
+  return cp932::Upper(full);
+}
+
+}  // namespace
+
+bool IsSameFolder(platform::IFileSystem& fs, const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
+  return FolderKey(fs, a) == FolderKey(fs, b);
 }
 
 std::string ReadShellRecentFolder(platform::IRegistry& registry) {

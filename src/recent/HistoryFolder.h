@@ -18,6 +18,17 @@ std::string HistoryFolderPath(const std::string& programFolder, bool multiUser, 
 std::string LocateHistoryFolder(platform::IFileSystem& fs, const std::string& programFolder, bool multiUser,
                                 const std::string& loginName);
 
+// Makes the history folder again when it is missing (deleted while the
+// program runs): with the per-user subfolder (multiUser and a folder that does
+// not end in "\"), the shared "Recent" folder above it first when that is
+// missing too. Failures are not reported; the next call tries again.
+void RemakeHistoryFolder(platform::IFileSystem& fs, const std::string& historyFolder, bool multiUser);
+
+// Whether two paths name the same folder: their full paths, without trailing
+// "\", compare equal after the code page's upper-casing. An empty path is no
+// folder.
+bool IsSameFolder(platform::IFileSystem& fs, const std::string& a, const std::string& b);
+
 // The shell's Recent folder from "Shell Folders" under the Explorer key;
 // the empty text when it is not there.
 std::string ReadShellRecentFolder(platform::IRegistry& registry);

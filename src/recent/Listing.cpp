@@ -62,6 +62,14 @@ std::string SortKey(int sortCode, const std::string& target, const std::string& 
 
 namespace {
 
+// Only files named *.lnk (in any case) are taken for shortcuts. The test is on
+// the long name: a search pattern "*.lnk" would also match through short
+// names ("a.lnkx" is "A~1.LNK"). A "." is never a trail byte, so a name whose
+// last four bytes are ".lnk" ends in those four characters.
+bool IsShortcutName(const std::string& name) {
+  return name.size() >= 4 && cp932::UpperAscii(std::string_view(name).substr(name.size() - 4)) == ".LNK";
+}
+
 bool SameLine(const ListingLine& a, const ListingLine& b) {
   return a.shortcut == b.shortcut && a.date == b.date && a.target == b.target && a.key == b.key;
 }
@@ -135,6 +143,9 @@ int ListFolder(ListingServices services, const std::string& folder, ListingTable
   if (options.resolve) services.resolution.BeginListing();
   std::vector<ListingLine> found;
   for (const platform::FileEntry& file : services.fs.ListFiles(folder)) {
+    // Any other file (the shell's folder may be set to a folder of documents,
+    // or to the program's own) is neither listed nor ever deleted.
+    if (!IsShortcutName(file.name)) continue;
     std::string shortcut = prefix + file.name;
     std::string target = shortcut;
     if (options.resolve) {

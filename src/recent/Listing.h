@@ -98,8 +98,9 @@ struct ListingOptions {
   std::string historyFolder;
 };
 
-// Lists the shortcut files of a folder into the table, sorted; returns the
-// count. With more files than the table holds, the newest ones are kept.
+// Lists the shortcut files (named *.lnk) of a folder into the table, sorted;
+// returns the count. Other files are left alone. With more files than the
+// table holds, the newest ones are kept.
 int ListFolder(ListingServices services, const std::string& folder, ListingTable& table,
                const ListingOptions& options);
 

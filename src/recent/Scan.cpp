@@ -1,12 +1,18 @@
 #include "recent/Scan.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "base/Cp932.h"
+#include "recent/HistoryFolder.h"
 
 namespace quenlark {
 
 std::string TrayHint(int historyCount, int recentMax) {
   return "Quenlark - " + std::to_string(historyCount) + "/" + std::to_string(recentMax) + "Files";
 }
+
+int HeldRecentMax(int recentMax) { return std::clamp(recentMax, kRecentMaxLowest, kRecentMaxHighest); }
 
 namespace {
 
@@ -23,20 +29,39 @@ ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings&
   if (settings.ExtCheck > 0) tables.filterLists.ExtList = BuildExtList(settings.ExtName);
   if (settings.DriveCheck) tables.filterLists.DriveList = BuildDriveList(settings.DriveName);
 
+  // A shell folder that is the history folder, however it is spelled, is no
+  // source of new documents: its shortcuts are the history's own entries.
+  // Capturing them would copy files onto themselves, and AutoClear would
+  // empty the history.
+  const bool noShellFolder =
+      shellRecentFolder.empty() || IsSameFolder(services.fs, shellRecentFolder, historyFolder);
+
   ListingOptions shellOptions{true, kSortByDate, settings.AutoClear, historyFolder};
   ListingOptions historyOptions{firstScan, kSortByDate, settings.AutoClear, historyFolder};
-  const int w = shellRecentFolder.empty() ? (shell.lines.clear(), 0)
-                                           : ListFolder(listing, shellRecentFolder, shell, shellOptions);
+  const int w = noShellFolder ? (shell.lines.clear(), 0) : ListFolder(listing, shellRecentFolder, shell, shellOptions);
   int h = ListFolder(listing, historyFolder, history, historyOptions);
+  // An empty listing may be a history folder deleted while the program runs:
+  // make it again, or every capture would fail until the next start.
+  if (h == 0) RemakeHistoryFolder(services.fs, historyFolder, settings.MultiUser);
 
   const std::string newest = h >= 1 ? history.lines[h - 1].key : std::string();
+  // Which shell shortcuts AutoClear may delete: those the history now holds
+  // and those the scan leaves out on purpose. One that failed to be captured
+  // stays for a later scan.
+  std::vector<bool> clearable(shell.lines.size(), false);
+  auto clearOlderThanNewest = [&](int upTo) {
+    for (int j = upTo; j >= 0; --j) clearable[j] = shell.lines[j].key < newest;
+  };
   // The history is listed again only after this scan changed the folder:
   // without a copy or a deletion a new listing would give the same lines.
   bool changed = false;
   for (int i = w - 1; i >= 0; --i) {
     const ListingLine& line = shell.lines[i];
     const std::string& d = line.key;
-    if (d < newest) break;
+    if (d < newest) {
+      clearOlderThanNewest(i);
+      break;
+    }
     const std::string t = cp932::Upper(line.target);
 
     Verdict verdict = Verdict::New;
@@ -53,22 +78,31 @@ ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings&
         }
       }
     }
-    if (verdict == Verdict::Skip) continue;
+    if (verdict == Verdict::Skip) {
+      clearable[i] = true;
+      continue;
+    }
     if (verdict == Verdict::New && history.Full()) {
       // The table cannot take this entry, so later (older) entries could not
-      // be told apart from it: capture nothing more in this scan.
+      // be told apart from it: capture nothing more in this scan, and keep
+      // these shortcuts for the next one.
+      clearOlderThanNewest(i);
       break;
     }
     const std::string destination = historyFolder + "\\" + cp932::ExtractFileName(t) + ".lnk";
-    services.fs.CopyOver(line.shortcut, destination);
+    // A failed copy (a name the code page could not give, a full disk, a
+    // locked entry) may still have touched the destination.
+    const bool copied = services.fs.CopyOver(line.shortcut, destination);
     services.resolution.Forget(destination);
     changed = true;
+    if (!copied) continue;
+    clearable[i] = true;
     if (verdict == Verdict::New) history.InsertFront(line);
   }
 
   if (changed) h = ListFolder(listing, historyFolder, history, historyOptions);
   changed = false;
-  const int keep = settings.RecentMax < 0 ? 0 : settings.RecentMax;
+  const int keep = HeldRecentMax(settings.RecentMax);
   if (h > keep) {
     for (int i = 0; i < h - keep; ++i) {
       services.fs.Remove(history.lines[i].shortcut);
@@ -77,15 +111,14 @@ ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings&
     changed = true;
   }
   if (settings.AutoClear) {
-    for (const ListingLine& line : shell.lines) {
-      services.fs.Remove(line.shortcut);
-      services.resolution.Forget(line.shortcut);
+    for (std::size_t i = 0; i < shell.lines.size(); ++i) {
+      if (!clearable[i]) continue;
+      services.fs.Remove(shell.lines[i].shortcut);
+      services.resolution.Forget(shell.lines[i].shortcut);
     }
-    // The shell's folder may be the history folder itself.
-    changed = changed || (!shell.lines.empty() && shellRecentFolder == historyFolder);
   }
   if (changed) h = ListFolder(listing, historyFolder, history, historyOptions);
-  return ScanResult{h, TrayHint(h, settings.RecentMax)};
+  return ScanResult{h, TrayHint(h, keep)};
 }
 
 }  // namespace quenlark

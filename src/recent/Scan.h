@@ -1,6 +1,7 @@
 // The scan: copies every new shortcut of the shell's Recent folder that the
 // filters accept into the history folder, trims the history to RecentMax,
-// optionally empties the shell's folder, and reports the count for the tray.
+// optionally clears the shell's folder of what it captured or left out on
+// purpose, and reports the count for the tray.
 #pragma once
 
 #include <string>
@@ -34,6 +35,13 @@ struct ScanResult {
 
 // "Quenlark - <count>/<RecentMax>Files".
 std::string TrayHint(int historyCount, int recentMax);
+
+// The settings dialog's range of RecentMax. A value outside it (only a
+// hand-edited registry holds one) is held to it for trimming and the hint,
+// so that no setting can empty the history; the stored value stays.
+inline constexpr int kRecentMaxLowest = 10;
+inline constexpr int kRecentMaxHighest = 100;
+int HeldRecentMax(int recentMax);
 
 ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings& settings,
                       const std::string& historyFolder, const std::string& shellRecentFolder, bool firstScan);

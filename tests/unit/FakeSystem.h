@@ -1,7 +1,9 @@
 // In-memory file system, shortcut reader and network names for the tests of
 // the listing, the filters and the scan. A fake shortcut's content is its
 // target path; "<not a shortcut>" and "<locked>" stand for a readable file
-// that is no shortcut and for a file that cannot be read at the moment.
+// that is no shortcut and for a file that cannot be read at the moment. With
+// strictFolders the folders must exist (be in `folders`) to be listed or
+// copied into; without it every folder exists for listing and copying.
 #pragma once
 
 #include <map>
@@ -31,6 +33,7 @@ class FakeFileSystem : public platform::IFileSystem {
   std::vector<unsigned> errorModes;        // every mode set
   std::string current = "C:\\WORK";
   bool failCopies = false;
+  bool strictFolders = false;
 
   // Adds a file dated minutes after 2026-12-01 00:00:00 (local time).
   void Add(const std::string& path, const std::string& content, int minutes) {
@@ -63,6 +66,7 @@ class FakeFileSystem : public platform::IFileSystem {
   }
   std::vector<platform::FileEntry> ListFiles(const std::string& folder) override {
     std::vector<platform::FileEntry> entries;
+    if (strictFolders && !DirectoryExists(folder)) return entries;
     for (const std::string& name : In(folder)) {
       const FakeFile& f = files.at(folder + "\\" + name);
       entries.push_back({name, f.content.size(), f.lastWrite, f.date});
@@ -72,12 +76,25 @@ class FakeFileSystem : public platform::IFileSystem {
   bool CopyOver(const std::string& from, const std::string& to) override {
     log.push_back("copy " + from + " -> " + to);
     if (failCopies || !files.count(from)) return false;
+    // Like the system, no file name may hold a wildcard.
+    const std::string name = cp932::ExtractFileName(to);
+    if (name.find_first_of("?*") != std::string::npos) return false;
+    if (strictFolders) {
+      std::string folder = cp932::ExtractFilePath(to);
+      folder.pop_back();
+      if (!DirectoryExists(folder)) return false;
+    }
     files[to] = files.at(from);
     return true;
   }
   bool Remove(const std::string& path) override {
     log.push_back("delete " + path);
     return files.erase(path) > 0;
+  }
+  // Relative paths are taken from the current folder; nothing else changes.
+  std::string FullPath(const std::string& path) override {
+    bool absolute = path.rfind("\\\\", 0) == 0 || (path.size() >= 2 && path[1] == ':');
+    return absolute ? path : current + "\\" + path;
   }
   std::string CurrentFolder() override { return current; }
   void SetCurrentFolder(const std::string& path) override { current = path; }

@@ -17,7 +17,8 @@ TEST(FiltersTest, ListsAreBuiltFromTheSettings) {
   EXPECT_EQ(BuildExtList(".jpg"), (Items{"..JPG"}));       // a typed dot stays
   EXPECT_EQ(BuildExtList(""), (Items{}));
   EXPECT_EQ(BuildExtList("\t doc \r\n"), (Items{".DOC"}));
-  EXPECT_EQ(BuildExtList("ｔｘｔ,表"), (Items{".ｔｘｔ", ".表"}));  // only a-z change
+  // Upper-cased as the code page does it, like the target's extension.
+  EXPECT_EQ(BuildExtList("ｔｘｔ,表"), (Items{".ＴＸＴ", ".表"}));
 }
 
 class FilterTest : public ::testing::Test {
@@ -61,6 +62,22 @@ TEST_F(FilterTest, ExtensionRules) {
   settings.ExtName = "txt";
   EXPECT_TRUE(Accept("c:\\a.txt"));
   EXPECT_TRUE(Accept("c:\\a.doc"));
+}
+
+// テ, キ, ス and ト have the trail bytes 0x65, 0x4C, 0x58 and 0x67: the lists and
+// the targets are upper-cased alike, character by character, so a trail byte
+// in a-z stays what it is.
+TEST_F(FilterTest, DoubleByteExtensionsMatch) {
+  ASSERT_EQ(std::string("テト"), "\x83\x65\x83\x67");
+  settings.ExtName = "テキスト,ｔｘｔ";
+  settings.ExtCheck = 1;
+  EXPECT_FALSE(Accept("c:\\メモ.テキスト"));
+  EXPECT_FALSE(Accept("c:\\a.ＴＸＴ"));
+  EXPECT_TRUE(Accept("c:\\メモ.txt"));
+  settings.ExtCheck = 2;
+  EXPECT_TRUE(Accept("c:\\メモ.テキスト"));
+  EXPECT_TRUE(Accept("c:\\a.ｔｘｔ"));
+  EXPECT_FALSE(Accept("c:\\メモ.txt"));
 }
 
 TEST_F(FilterTest, DriveRule) {

@@ -89,6 +89,30 @@ TEST_F(ListFolderTest, DeletesOnlyReadableNonShortcutsAndOnlyWhereAllowed) {
   EXPECT_EQ(reader.calls, before + 1);
 }
 
+// Only files named *.lnk (in any case) are shortcuts: any other file in the
+// folder (the shell's Recent folder may be set to a folder of documents) is
+// neither listed nor deleted, resolved or not.
+TEST_F(ListFolderTest, OnlyShortcutNamesAreListedOrDeleted) {
+  for (const char* name : {"notes.txt", "report.docx", "settings.ini", "a.lnkx", "lnk", "a.lnk.txt"}) {
+    fs.Add(std::string("C:\\S\\") + name, "<not a shortcut>", 1);
+  }
+  fs.Add("C:\\S\\B.LNK", "c:\\b.txt", 2);
+  fs.Add("C:\\S\\c.Lnk", "<not a shortcut>", 3);
+  const std::vector<std::string> others{"a.lnk.txt", "a.lnkx", "lnk", "notes.txt", "report.docx", "settings.ini"};
+
+  EXPECT_EQ(ListFolder(services, "C:\\S", table, {true, kSortByDate, true, "C:\\H"}), 1);
+  EXPECT_EQ(table.lines[0].shortcut, "C:\\S\\B.LNK");
+  EXPECT_FALSE(fs.Has("C:\\S\\c.Lnk"));
+  EXPECT_EQ(fs.In("C:\\S").size(), others.size() + 1);
+  for (const std::string& name : others) EXPECT_TRUE(fs.Has("C:\\S\\" + name)) << name;
+
+  // The same folder as the history: not listed without resolving either, so
+  // trimming never reaches them.
+  EXPECT_EQ(ListFolder(services, "C:\\S", table, {false, kSortByDate, false, "C:\\S"}), 1);
+  EXPECT_EQ(ListFolder(services, "C:\\S", table, {true, kSortByDate, false, "C:\\S"}), 1);
+  EXPECT_EQ(fs.In("C:\\S").size(), others.size() + 1);
+}
+
 TEST_F(ListFolderTest, RestoresTheCurrentFolder) {
   fs.Add("C:\\H\\A.lnk", "c:\\a", 1);
   fs.current = "D:\\WHERE";

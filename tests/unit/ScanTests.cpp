@@ -108,17 +108,21 @@ TEST_F(ScanTest, TrimsToRecentMaxOldestFirst) {
   EXPECT_EQ(names.front(), "F105.lnk");  // F100-F104, the five oldest, are gone
 }
 
-TEST_F(ScanTest, RecentMaxZeroOrBelowEmptiesTheHistoryButNothingElse) {
-  for (int max : {0, -5, -2147483647 - 1}) {
+// Only a hand-edited registry holds a RecentMax outside the settings dialog's
+// 10 to 100; such a value never empties the history nor lets it grow unbounded.
+TEST_F(ScanTest, RecentMaxOutsideTheDialogsRangeIsHeldToIt) {
+  for (int max : {0, -5, -2147483647 - 1, 9, 101, 2147483647}) {
     fs.files.clear();
     settings.RecentMax = max;
-    Use("a.lnk", "c:\\a", 1);
+    for (int i = 0; i < 120; ++i) Use("f" + std::to_string(100 + i) + ".lnk", "c:\\f" + std::to_string(100 + i), i);
     fs.Add("C:\\APP\\Other\\KEEP.lnk", "c:\\keep", 1);
-    ScanResult r = Scan();
-    EXPECT_TRUE(History().empty()) << max;
-    EXPECT_EQ(r.hint, "Quenlark - 0/" + std::to_string(max) + "Files");
+    ScanResult r = Scan(true);
+    const int held = max < 10 ? 10 : 100;
+    ASSERT_EQ(History().size(), static_cast<std::size_t>(held)) << max;
+    EXPECT_EQ(History().front(), "F" + std::to_string(220 - held) + ".lnk") << max;  // the newest stay
+    EXPECT_EQ(r.hint, "Quenlark - " + std::to_string(held) + "/" + std::to_string(held) + "Files");
+    EXPECT_EQ(settings.RecentMax, max);  // the setting itself is left as it is
     EXPECT_TRUE(fs.Has("C:\\APP\\Other\\KEEP.lnk"));
-    EXPECT_TRUE(fs.Has(kShell + "\\a.lnk"));
   }
 }
 
@@ -135,6 +139,74 @@ TEST_F(ScanTest, AutoClearEmptiesTheShellFolderIncludingRejectedEntries) {
   EXPECT_EQ(fs.In(kShell), (std::vector<std::string>{"busy.lnk"}));  // only the locked one stays
 }
 
+// AutoClear removes a shell shortcut only once the history has it, or when
+// the scan leaves it out on purpose (older than the newest entry, already
+// remembered as recently, no file name, rejected by a filter). A shortcut
+// that could not be captured stays for a later scan.
+TEST_F(ScanTest, AutoClearKeepsWhatCouldNotBeCaptured) {
+  settings.AutoClear = true;
+  settings.ExtCheck = 1;
+  settings.ExtName = "tmp";
+  fs.Add(kHistory + "\\SAME.TXT.lnk", "c:\\same.txt", 20);
+  Use("older.txt.lnk", "c:\\older.txt", 10);
+  Use("same.txt.lnk", "c:\\same.txt", 20);
+  Use("rejected.tmp.lnk", "c:\\rejected.tmp", 30);
+  Use("root.lnk", "e:\\", 31);
+  // A name the code page cannot hold comes back with "?" and cannot be copied.
+  Use("arabic.txt.lnk", "c:\\docs\\?????.txt", 32);
+  Use("new.txt.lnk", "c:\\new.txt", 33);
+  Scan(true);
+  EXPECT_EQ(History(), (std::vector<std::string>{"NEW.TXT.lnk", "SAME.TXT.lnk"}));
+  EXPECT_EQ(fs.In(kShell), (std::vector<std::string>{"arabic.txt.lnk"}));
+
+  // A copy that fails (a full disk, a locked entry) leaves the shell's
+  // shortcut in place; the next scan captures it and only then clears it.
+  Use("later.txt.lnk", "c:\\later.txt", 40);
+  fs.failCopies = true;
+  Scan();
+  EXPECT_TRUE(fs.Has(kShell + "\\later.txt.lnk"));
+  fs.failCopies = false;
+  Scan();
+  EXPECT_TRUE(fs.Has(kHistory + "\\LATER.TXT.lnk"));
+  EXPECT_FALSE(fs.Has(kShell + "\\later.txt.lnk"));
+}
+
+// Whatever the spelling, a shell folder that is the history folder is never
+// emptied, nor copied onto itself.
+TEST_F(ScanTest, TheHistoryNamedAsTheShellsFolderIsLeftAlone) {
+  settings.AutoClear = true;
+  fs.current = "C:\\APP";
+  fs.Add(kHistory + "\\A.TXT.lnk", "c:\\a.txt", 10);
+  fs.Add(kHistory + "\\B.TXT.lnk", "c:\\b.txt", 20);
+  for (const std::string& named : {kHistory, std::string("c:\\app\\RECENT\\"), std::string("Recent")}) {
+    for (bool first : {true, false}) {
+      ScanResult r = ScanRecent({fs, resolution, collation, network}, {history, shell, lists}, settings, kHistory,
+                                named, first);
+      EXPECT_EQ(History(), (std::vector<std::string>{"A.TXT.lnk", "B.TXT.lnk"})) << named << first;
+      EXPECT_EQ(r.historyCount, 2);
+    }
+  }
+  EXPECT_EQ(fs.log, std::vector<std::string>{});  // no copy, no deletion
+}
+
+// The history folder deleted while the program runs is made again (with the
+// per-user subfolder, both levels) by the next scan, which then captures.
+TEST_F(ScanTest, AHistoryFolderRemovedMeanwhileIsMadeAgain) {
+  fs.strictFolders = true;
+  fs.folders = {kShell};
+  Use("a.txt.lnk", "c:\\a.txt", 10);
+  Scan();
+  EXPECT_EQ(fs.folders, (std::vector<std::string>{kShell, kHistory}));
+  EXPECT_EQ(History(), (std::vector<std::string>{"A.TXT.lnk"}));
+
+  settings.MultiUser = true;
+  const std::string own = kHistory + "\\太郎";
+  fs.folders = {kShell};
+  ScanRecent({fs, resolution, collation, network}, {history, shell, lists}, settings, own, kShell, false);
+  EXPECT_EQ(fs.folders, (std::vector<std::string>{kShell, kHistory, own}));
+  EXPECT_TRUE(fs.Has(own + "\\A.TXT.lnk"));
+}
+
 TEST_F(ScanTest, FiltersDecideWhatIsRemembered) {
   settings.ExtCheck = 2;
   settings.ExtName = "txt";
@@ -146,13 +218,14 @@ TEST_F(ScanTest, FiltersDecideWhatIsRemembered) {
 }
 
 TEST_F(ScanTest, CommaInADocumentNameIsCapturedAndTrimmedAsItself) {
-  settings.RecentMax = 1;
+  settings.RecentMax = 10;
   Use("a,b.txt.lnk", "c:\\x,y\\a,b.txt", 10);
   Scan();
   EXPECT_EQ(History(), (std::vector<std::string>{"A,B.TXT.lnk"}));
-  Use("c.txt.lnk", "c:\\c.txt", 20);
+  for (int i = 0; i < 10; ++i) Use("c" + std::to_string(i) + ".lnk", "c:\\c" + std::to_string(i), 20 + i);
   Scan();
-  EXPECT_EQ(History(), (std::vector<std::string>{"C.TXT.lnk"}));
+  EXPECT_EQ(History().size(), 10u);
+  EXPECT_FALSE(fs.Has(kHistory + "\\A,B.TXT.lnk"));
   for (const auto& entry : fs.log) {
     if (entry.rfind("delete ", 0) == 0) {
       EXPECT_EQ(entry, "delete " + kHistory + "\\A,B.TXT.lnk");
@@ -161,13 +234,12 @@ TEST_F(ScanTest, CommaInADocumentNameIsCapturedAndTrimmedAsItself) {
 }
 
 TEST_F(ScanTest, MissingShellFolderStillTrimsAndReports) {
-  fs.Add(kHistory + "\\A.lnk", "c:\\a", 1);
-  fs.Add(kHistory + "\\B.lnk", "c:\\b", 2);
-  settings.RecentMax = 1;
+  for (int i = 0; i < 11; ++i) fs.Add(kHistory + "\\F" + std::to_string(10 + i) + ".lnk", "c:\\f", i);
+  settings.RecentMax = 10;
   ScanResult r = ScanRecent({fs, resolution, collation, network}, {history, shell, lists}, settings, kHistory, "",
                             false);
-  EXPECT_EQ(r.hint, "Quenlark - 1/1Files");
-  EXPECT_EQ(History(), (std::vector<std::string>{"B.lnk"}));
+  EXPECT_EQ(r.hint, "Quenlark - 10/10Files");
+  EXPECT_FALSE(fs.Has(kHistory + "\\F10.lnk"));
 }
 
 TEST_F(ScanTest, UnreadableHistoryEntriesGoOnlyOnTheFirstScan) {
@@ -183,7 +255,9 @@ TEST_F(ScanTest, UnreadableHistoryEntriesGoOnlyOnTheFirstScan) {
 TEST_F(ScanTest, AFullHistoryTableStopsCapturingWithoutOverflow) {
   ListingTable tiny(2);  // room for three lines
   settings.RecentMax = 100;
+  settings.AutoClear = true;
   fs.Add(kHistory + "\\OLD.lnk", "c:\\old", 1);
+  Use("older.lnk", "c:\\older", 0);
   for (int i = 0; i < 5; ++i) Use("n" + std::to_string(i) + ".lnk", "c:\\n" + std::to_string(i), 10 + i);
   ScanRecent({fs, resolution, collation, network}, {tiny, shell, lists}, settings, kHistory, kShell, false);
   EXPECT_LE(tiny.lines.size(), 3u);
@@ -191,6 +265,9 @@ TEST_F(ScanTest, AFullHistoryTableStopsCapturingWithoutOverflow) {
   EXPECT_TRUE(fs.Has(kHistory + "\\N4.lnk"));
   EXPECT_TRUE(fs.Has(kHistory + "\\N3.lnk"));
   EXPECT_TRUE(fs.Has(kHistory + "\\OLD.lnk"));
+  // AutoClear takes what was captured and what is older than the history;
+  // the ones the table had no room for stay.
+  EXPECT_EQ(fs.In(kShell), (std::vector<std::string>{"n0.lnk", "n1.lnk", "n2.lnk"}));
 }
 
 // The cache must never change what a scan does: the same sequence of uses
@@ -205,7 +282,7 @@ TEST(ScanCacheTest, CachedAndUncachedScansDoTheSame) {
     ListingTable history{kControllerTableHighestIndex}, shell{kControllerTableHighestIndex};
     FilterLists lists;
     TSettings settings;
-    settings.RecentMax = 5;
+    settings.RecentMax = 10;
     SortOrderCache order;
     auto scan = [&](bool first) {
       return ScanRecent({fs, resolution, collation, network, cached ? &order : nullptr}, {history, shell, lists},
@@ -213,7 +290,7 @@ TEST(ScanCacheTest, CachedAndUncachedScansDoTheSame) {
           .hint;
     };
     std::vector<std::string> hints;
-    for (int i = 0; i < 8; ++i) fs.Add(kShell + "\\d" + std::to_string(i) + ".lnk", "c:\\d" + std::to_string(i), i);
+    for (int i = 0; i < 14; ++i) fs.Add(kShell + "\\d" + std::to_string(i) + ".lnk", "c:\\d" + std::to_string(i), i);
     fs.Add(kShell + "\\junk.lnk", "<not a shortcut>", 3);
     hints.push_back(scan(true));
     for (int round = 0; round < 4; ++round) {

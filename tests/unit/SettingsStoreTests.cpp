@@ -252,3 +252,14 @@ TEST(SettingsStoreTest, ExitStateWritesTwoValuesOnly) {
   EXPECT_EQ(SystemValue(registry, "SendToRecycle"), "1");
   EXPECT_EQ(registry.keys[kKey]["System"].size(), 2u);
 }
+
+// A hand-edited ScanTime outside the settings dialog's 1 to 60 seconds gives
+// the default interval; none of them may stop the timer or make it spin.
+TEST(SettingsStoreTest, ScanIntervalOutsideTheDialogsRangeIsTheDefault) {
+  EXPECT_EQ(ScanIntervalMilliseconds(1), 1000u);
+  EXPECT_EQ(ScanIntervalMilliseconds(5), 5000u);
+  EXPECT_EQ(ScanIntervalMilliseconds(60), 60000u);
+  for (int bad : {0, -5, 61, 4294968, 2147483647, -2147483647 - 1}) {
+    EXPECT_EQ(ScanIntervalMilliseconds(bad), 5000u) << bad;
+  }
+}

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
+
 #include "app/SettingsStore.h"
 #include "platform/Win32Registry.h"
 
@@ -50,6 +53,48 @@ TEST_F(RegistryTest, LongTextRoundTrips) {
   auto key = registry.OpenKey(kTestKey);
   key->WriteString("System", "Long", text);
   EXPECT_EQ(key->ReadString("System", "Long"), text);
+}
+
+// A value of a megabyte reads whole, through the real registry.
+TEST_F(RegistryTest, MegabyteValueReadsWhole) {
+  std::string text(1 << 20, 'x');
+  for (std::size_t i = 0; i < text.size(); i += 4096) text[i] = static_cast<char>('a' + (i / 4096) % 26);
+  SetRaw("System", "Huge", REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+  EXPECT_EQ(registry.OpenKey(kTestKey)->ReadString("System", "Huge"), text);
+}
+
+// A value that another program makes longer between the size query and the
+// read, over and over: each answer of ERROR_MORE_DATA names a size beyond the
+// buffer just offered. The reader asks again with the named size a few times,
+// then gives up; it never reads past its buffer.
+TEST_F(RegistryTest, GrowingValueReadsWholeOrAsMissing) {
+  auto growing = [](int growths) {
+    auto calls = std::make_shared<int>(0);
+    return [=](DWORD* type, BYTE* data, DWORD* size) -> LONG {
+      *type = REG_SZ;
+      const DWORD now = 16u << (*calls < growths ? *calls : growths);  // 16, 32, 64, ... bytes
+      ++*calls;
+      if (!data) {
+        *size = now;
+        return ERROR_SUCCESS;
+      }
+      const DWORD offered = *size;
+      *size = now;
+      if (offered < now) return ERROR_MORE_DATA;
+      std::memset(data, 'v', now - 1);
+      data[now - 1] = 0;
+      return ERROR_SUCCESS;
+    };
+  };
+  // Grows twice and then holds still: read whole.
+  auto settled = platform::ReadValueBytes(growing(2));
+  ASSERT_TRUE(settled.has_value());
+  EXPECT_EQ(settled->bytes.size(), 64u);
+  EXPECT_EQ(settled->bytes[62], 'v');
+  // Never holds still: missing, not a read past the buffer.
+  EXPECT_FALSE(platform::ReadValueBytes(growing(1000)).has_value());
+  // A size query that fails, or a read that fails: missing.
+  EXPECT_FALSE(platform::ReadValueBytes([](DWORD*, BYTE*, DWORD*) -> LONG { return ERROR_ACCESS_DENIED; }));
 }
 
 TEST_F(RegistryTest, OtherValueTypesReadAsDecided) {

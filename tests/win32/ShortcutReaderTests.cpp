@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ShortcutWriter.h"
@@ -198,6 +199,39 @@ TEST_F(ShortcutTest, LockedShortcutIsUnavailable) {
   EXPECT_EQ(Resolve(path).status, ShortcutStatus::Unreadable);
 }
 
+// A failure of the shell link object itself is no evidence against a file.
+// Here it fails for real: COM was never initialised on the resolving thread.
+// A good shortcut and one to a shell item are then unknown (kept), while a
+// file whose header says it is no shell link is unreadable all the same.
+TEST_F(ShortcutTest, ShellLinkObjectFailureLeavesShortcutsUnavailable) {
+  ASSERT_TRUE(WriteBytes(Path("target.txt"), "text"));
+  ASSERT_TRUE(testsupport::WriteShortcut(Path("good.lnk"), Path("target.txt")));
+  ASSERT_TRUE(testsupport::WriteShellItemShortcut(Path("item.lnk"), CSIDL_DRIVES));
+  ASSERT_TRUE(WriteBytes(Path("x.lnk"), "not a shortcut\r\n"));
+
+  HRESULT created = S_OK;
+  platform::ShortcutTarget good, item, text;
+  std::thread([&] {
+    IUnknown* object = nullptr;
+    const CLSID shellLink = {0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+    const IID unknown = {0, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+    created = CoCreateInstance(shellLink, nullptr, CLSCTX_INPROC_SERVER, unknown, reinterpret_cast<void**>(&object));
+    if (object) object->Release();
+    good = Resolve(Path("good.lnk"));
+    item = Resolve(Path("item.lnk"));
+    text = Resolve(Path("x.lnk"));
+  }).join();
+  ASSERT_TRUE(FAILED(created)) << "COM works on a thread that never initialised it";
+
+  EXPECT_EQ(good.status, ShortcutStatus::Unavailable);
+  EXPECT_EQ(item.status, ShortcutStatus::Unavailable);
+  EXPECT_EQ(text.status, ShortcutStatus::Unreadable);
+  EXPECT_EQ(good.path, "");
+  // On this thread the object works and the same files read as they are.
+  EXPECT_EQ(Resolve(Path("good.lnk")).status, ShortcutStatus::Resolved);
+  EXPECT_EQ(Resolve(Path("item.lnk")).status, ShortcutStatus::Unreadable);
+}
+
 // The shortcut's own path goes through a buffer of MAX_PATH wide characters,
 // terminator included: 259 characters fit, 260 do not.
 TEST_F(ShortcutTest, ShortcutPathLengthLimit) {
@@ -273,11 +307,14 @@ namespace {
 
 // What Wine 8 gives for a shortcut file written by real Windows, as recorded
 // in testdata/lnk/SOURCES.md. An empty path is a shortcut Wine reads but finds
-// no file-system path in (S_FALSE) or cannot load at all. A row names its
-// file by the whole name or a beginning unique to it.
+// no file-system path in (S_FALSE) or cannot load at all; such a file is
+// unreadable unless its header claims a shell link that the object could not
+// load (`kept`). A row names its file by the whole name or a beginning unique
+// to it.
 struct Recorded {
   const char* name;
   const char* path;
+  bool kept = false;
 };
 
 const Recorded kReal[] = {
@@ -329,7 +366,7 @@ const Recorded kMalformed[] = {
     {"extradata_terminal_overrun.lnk", "C:\\Users\\Jonathan\\AppData\\Roaming\\.minecraft"},
     {"odd_unicode_netname.lnk", ""},
     {"trunc_header_40.lnk", ""},
-    {"trunc_in_idlist.lnk", ""},
+    {"trunc_in_idlist.lnk", "", true},  // a whole header, cut later: not known to be junk
     {"trunc_no_terminal_block.lnk", "C:\\Users\\u0041\\Desktop\\test\\test.txt"},
 };
 
@@ -380,7 +417,9 @@ size_t CheckFolder(const std::string& folder, const Recorded (&recorded)[N]) {
     }
     EXPECT_EQ(platform::ResolveShortcut(folder + name), row->path);
     EXPECT_EQ(target.path, row->path);
-    EXPECT_EQ(target.status, *row->path ? ShortcutStatus::Resolved : ShortcutStatus::Unreadable);
+    EXPECT_EQ(target.status, *row->path ? ShortcutStatus::Resolved
+                             : row->kept ? ShortcutStatus::Unavailable
+                                         : ShortcutStatus::Unreadable);
   }
   for (size_t i = 0; i < N; ++i) EXPECT_EQ(used[i], 1) << recorded[i].name;
   return unopenable;

@@ -64,6 +64,34 @@ TEST(SystemTest, HistoryFolderIsCreatedOneLevelAtATime) {
   testsupport::RemoveTree(base);
 }
 
+// The history folder named in other spellings (case, a trailing separator,
+// "." and "..", relative to the current folder) is the same folder; its
+// parent or a sibling is not.
+TEST(SystemTest, SameFolderWhateverTheSpelling) {
+  std::string base = TempFolder("ql_same_folder");
+  testsupport::RemoveTree(base);
+  ASSERT_TRUE(CreateDirectoryA(base.c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryA((base + "Recent").c_str(), nullptr));
+  platform::Win32FileSystem fs;
+  const std::string history = base + "Recent";
+  EXPECT_EQ(fs.FullPath(base + ".\\x\\..\\Recent"), history);
+  EXPECT_EQ(fs.FullPath(history + "\\"), history + "\\");
+
+  std::string lower = history;
+  for (char& c : lower) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+  char saved[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, saved);
+  ASSERT_TRUE(SetCurrentDirectoryA(base.c_str()));
+  for (const std::string& other : {history, lower + "\\", std::string("recent\\"), std::string(".\\RECENT")}) {
+    EXPECT_TRUE(quenlark::IsSameFolder(fs, other, history)) << other;
+  }
+  EXPECT_FALSE(quenlark::IsSameFolder(fs, base, history));
+  EXPECT_FALSE(quenlark::IsSameFolder(fs, history + "\\sub", history));
+  EXPECT_FALSE(quenlark::IsSameFolder(fs, "", history));
+  SetCurrentDirectoryA(saved);
+  testsupport::RemoveTree(base);
+}
+
 TEST(SystemTest, SingleTermMarksTheFirstWindowAndRefusesASecond) {
   WNDCLASSA wc{};
   wc.lpfnWndProc = DefWindowProcA;
