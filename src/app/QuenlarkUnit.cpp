@@ -356,7 +356,8 @@ int RunQuenlark(HINSTANCE instance) {
   TSelectClearForm selectClear(app, registry);
   TUseFileSettingForm useFileSetting(app, registry);
   TPass pass(app, registry);
-  TPassChangeForm passChange(app, registry);
+  platform::Win32MessageBox messages;
+  TPassChangeForm passChange(app, registry, messages);
   std::vector<TForm*> dialogs{&about, &setting, &selectClear, &useFileSetting, &pass, &passChange};
   for (TForm* dialog : dialogs) dialog->Create();
   controller.AboutForm = &about;

@@ -1,14 +1,17 @@
 #include "menus/PassChangeUnit.h"
 
+#include <vector>
+
 namespace quenlark {
 
 namespace {
 
-const ControlRow kControls[] = {
+std::vector<ControlRow> Controls(PassChangeModel& model) {
+  return {
     {.kind = ControlKind::PasswordEdit, .id = TPassChangeForm::kPassEdit1, .name = "PassEdit1", .left = 64,
-     .top = 8, .width = 169, .height = 20},
+     .top = 8, .width = 169, .height = 20, .binding = BindText(model.PassEdit1)},
     {.kind = ControlKind::PasswordEdit, .id = TPassChangeForm::kPassEdit2, .name = "PassEdit2", .left = 64,
-     .top = 40, .width = 169, .height = 20},
+     .top = 40, .width = 169, .height = 20, .binding = BindText(model.PassEdit2)},
     {.kind = ControlKind::Button, .id = TPassChangeForm::kOkButton, .name = "OkButton", .left = 64, .top = 72,
      .width = 73, .height = 25, .caption = "OK"},
     {.kind = ControlKind::CancelButton, .id = TPassChangeForm::kCancelButton, .name = "CancelButton", .left = 160,
@@ -17,15 +20,36 @@ const ControlRow kControls[] = {
      .caption = "ﾊﾟｽﾜｰﾄﾞ "},
     {.kind = ControlKind::Label, .id = TPassChangeForm::kPassLabel2, .name = "PassLabel2", .left = 8, .top = 44,
      .caption = "再入力"},
-};
+  };
+}
 
 }  // namespace
 
 // Opens centred on the screen every time; nothing of its placement is kept.
 void TPassChangeForm::FormCreate() {
-  CreateControls(kControls);
+  CreateControls(Controls(model_));
+  SetCommands({{kOkButton, [this] { OkButtonClick(); }}, {kCancelButton, [this] { CancelButtonClick(); }}});
   CentreOnScreen();
 }
+
+void TPassChangeForm::FormShow() {
+  model_.Load(PassWordValue);
+  LoadControls();
+  SetFocus(Control(kPassEdit1));
+}
+
+void TPassChangeForm::OkButtonClick() {
+  StoreControls();
+  if (const Validation failure = model_.Validate(kPassEdit1)) {
+    // The dialog stays open with both entries as they are.
+    messages_.Show(failure->message, failure->caption, failure->flags);
+    return;
+  }
+  PassWordValue = model_.NewPassword();
+  Close(mrOk);
+}
+
+void TPassChangeForm::CancelButtonClick() { Close(mrCancel); }
 
 void TPassChangeForm::FormDestroy() {}
 

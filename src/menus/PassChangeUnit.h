@@ -1,6 +1,10 @@
 // The password change dialog opened from the settings dialog.
 #pragma once
 
+#include <string>
+
+#include "menus/PassChangeModel.h"
+#include "platform/Desktop.h"
 #include "ui/Forms.h"
 
 namespace quenlark {
@@ -9,12 +13,23 @@ class TPassChangeForm : public TForm {
  public:
   enum : int { kPassLabel1 = 100, kPassLabel2, kPassEdit1, kPassEdit2, kOkButton, kCancelButton };
 
-  TPassChangeForm(TApplication& app, platform::IRegistry& registry)
-      : TForm(app, registry, "TPassChangeForm", "ﾊﾟｽﾜｰﾄﾞ変更", 245, 104) {}
+  TPassChangeForm(TApplication& app, platform::IRegistry& registry, platform::IMessageBox& messages)
+      : TForm(app, registry, "TPassChangeForm", "ﾊﾟｽﾜｰﾄﾞ変更", 245, 104), messages_(messages) {}
+
+  // The password: set before showing, read after the dialog closed with OK.
+  std::string PassWordValue;
+
+  void OkButtonClick();
+  void CancelButtonClick();
 
  protected:
   void FormCreate() override;
+  void FormShow() override;
   void FormDestroy() override;
+
+ private:
+  platform::IMessageBox& messages_;
+  PassChangeModel model_;
 };
 
 }  // namespace quenlark

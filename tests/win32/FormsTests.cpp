@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "FakeRegistry.h"
+#include "menus/PassChangeUnit.h"
+#include "platform/Desktop.h"
 #include "ui/Forms.h"
 
 namespace {
@@ -235,4 +237,59 @@ TEST(FormsTest, AThrowingHandlerDoesNotEscapeTheWindowProcedure) {
   SendMessageA(thrower.Handle(), WM_APP + 7, 0, 0);
   EXPECT_EQ(thrower.calls, 2);  // the window lives on and handles the next one
   thrower.Destroy();
+}
+
+namespace {
+
+class RecordingMessages : public platform::IMessageBox {
+ public:
+  std::vector<std::string> shown;
+  int Show(const std::string& text, const std::string& caption, unsigned) override {
+    shown.push_back(caption + ": " + text);
+    return platform::kIdOk;
+  }
+};
+
+quenlark::TPassChangeForm* g_passChange = nullptr;
+std::vector<std::string> g_passSteps;
+
+void CALLBACK DrivePassChange(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  quenlark::TPassChangeForm& f = *g_passChange;
+  char text[64] = {};
+  GetWindowTextA(f.Control(quenlark::TPassChangeForm::kPassEdit2), text, sizeof text);
+  g_passSteps.push_back(std::string("shown with ") + text);
+  // Different entries: the message, and the dialog stays open.
+  SetWindowTextA(f.Control(quenlark::TPassChangeForm::kPassEdit1), "abc");
+  SetWindowTextA(f.Control(quenlark::TPassChangeForm::kPassEdit2), "ABC");
+  SendMessageA(f.Handle(), WM_COMMAND, MAKEWPARAM(quenlark::TPassChangeForm::kOkButton, BN_CLICKED), 0);
+  g_passSteps.push_back(f.Showing() ? "still open" : "closed");
+  SetWindowTextA(f.Control(quenlark::TPassChangeForm::kPassEdit2), "abc");
+  SendMessageA(f.Handle(), WM_COMMAND, MAKEWPARAM(quenlark::TPassChangeForm::kOkButton, BN_CLICKED), 0);
+}
+
+}  // namespace
+
+TEST(FormsTest, PasswordChangeChecksTheEntriesAndKeepsTheDialogOpenOnAMismatch) {
+  quenlark::TApplication app(GetModuleHandleA(nullptr));
+  ASSERT_TRUE(app.Initialize());
+  test::FakeRegistry registry;
+  RecordingMessages messages;
+  quenlark::TPassChangeForm form(app, registry, messages);
+  ASSERT_TRUE(form.Create());
+  g_passChange = &form;
+  g_passSteps.clear();
+  form.PassWordValue = "old";
+  SetTimer(nullptr, 0, 50, &DrivePassChange);
+  EXPECT_EQ(form.ShowModal(), quenlark::mrOk);
+  EXPECT_EQ(form.PassWordValue, "abc");
+  EXPECT_EQ(g_passSteps, (std::vector<std::string>{"shown with old", "still open"}));
+  EXPECT_EQ(messages.shown, (std::vector<std::string>{"ﾊﾟｽﾜｰﾄﾞｴﾗｰ: 入力された2つのﾊﾟｽﾜｰﾄﾞが異なります。"}));
+
+  // Esc (the cancel button) leaves the password as it was.
+  form.PassWordValue = "keep";
+  PostMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  EXPECT_EQ(form.ShowModal(), quenlark::mrCancel);
+  EXPECT_EQ(form.PassWordValue, "keep");
+  form.Destroy();
 }
