@@ -16,7 +16,7 @@
 #include "ShortcutWriter.h"
 #include "app/SettingsStore.h"
 #include "menus/FavouritesMenu.h"
-#include "menus/PopupMenus.h"
+#include "menus/MenuPresenter.h"
 #include "menus/RecentMenu.h"
 #include "platform/Win32Collation.h"
 #include "platform/Win32FileSystem.h"
@@ -89,10 +89,7 @@ int main() {
   settings.SortSelect = 2;
   settings.PathDispNumber = 2;
   settings.DateTimeDisp = 1;
-  quenlark::TMenuImages images(instance);
-  quenlark::TPopupMenu menu;
-  quenlark::ui::TPopupCool renderer(instance);
-  renderer.Images = images.IconImageList();
+  quenlark::TMenuPresenter menu(instance);
   char self[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, self, MAX_PATH);
 
@@ -104,20 +101,11 @@ int main() {
   // What the build handler does between the click and TrackPopupMenu.
   auto build = [&](bool favouritesMenu, bool iconDisp, quenlark::ShortcutResolution* fresh = nullptr) {
     settings.IconDisp = iconDisp;
-    if (iconDisp) {
-      renderer.SetMenu(menu.Handle());
-      renderer.ClearItemImages();
-    } else {
-      renderer.SetMenu(nullptr);
-    }
     quenlark::ListingServices listing{fs, fresh ? *fresh : resolution, collation, fresh ? nullptr : &orderCache};
     quenlark::ListFolder(listing, history, menuListing, {true, settings.SortSelect, false, history});
-    images.Clear();
-    menu.Clear();
     auto items = favouritesMenu ? quenlark::BuildFavouriteItems(favourites, settings, self)
                                 : quenlark::BuildRecentItems(menuListing.lines, settings, 2);
-    menu.Build(items, images, iconDisp ? &renderer : nullptr);
-    if (iconDisp) renderer.OwnerDrawItems(menu.Handle());
+    menu.Rebuild(items, iconDisp, quenlark::ui::msOffice);
   };
   build(false, true);  // the cache warm, as after the first scan of a run
   double recent = Median(runs, [&] { build(false, true); });
@@ -126,7 +114,7 @@ int main() {
     quenlark::ShortcutResolution fresh(reader);
     build(false, true, &fresh);
   });
-  const int recentItems = GetMenuItemCount(menu.Handle());
+  const int recentItems = menu.ItemCount();
   double favouritesTime = Median(runs, [&] { build(true, true); });
   double favouritesPlain = Median(runs, [&] { build(true, false); });
 

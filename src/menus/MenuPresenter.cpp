@@ -6,31 +6,32 @@ TMenuPresenter::TMenuPresenter(HINSTANCE instance) : images_(instance), renderer
   renderer_.Images = images_.IconImageList();
 }
 
-TMenuPresenter::~TMenuPresenter() = default;
+TMenuPresenter::~TMenuPresenter() { renderer_.SetMenu(nullptr); }
 
 void TMenuPresenter::Rebuild(const std::vector<MenuItem>& items, bool iconDisp, ui::TMenuStyle style) {
+  // Whatever an earlier opening left (a build that was never shown) goes
+  // first, so that a rebuild starts from an empty menu and image list.
+  Release();
+  menu_.EnsureMenu();
   ui::TPopupCool* renderer = nullptr;
   if (iconDisp) {
     try {
       renderer_.SetMenu(menu_.Handle());
-      renderer_.ClearItemImages();
-      renderer_.MenuStyle = style;
       renderer = &renderer_;
     } catch (const ui::ECoolMenuError&) {
+      // The menu is shown plain rather than not at all.
       renderer_.SetMenu(nullptr);
     }
   } else {
     renderer_.SetMenu(nullptr);
   }
-  images_.Clear();
-  menu_.Clear();
+  renderer_.MenuStyle = style;
   menu_.Build(items, images_, renderer);
-  if (renderer) {
-    try {
-      renderer->OwnerDrawItems(menu_.Handle());
-    } catch (const ui::ECoolMenuError&) {
-      // Items that could not be switched keep the system's drawing.
-    }
+  if (!renderer) return;
+  try {
+    renderer->OwnerDrawItems(menu_.Handle());
+  } catch (const ui::ECoolMenuError&) {
+    // Items that could not be switched keep the system's drawing.
   }
 }
 
@@ -43,8 +44,8 @@ ChosenItem TMenuPresenter::Find(UINT id) const { return menu_.Find(id); }
 ChosenItem TMenuPresenter::Show(HWND owner, POINT at) {
   ChosenItem chosen;
   if (ItemCount() > 0) {
-    const UINT id = static_cast<UINT>(
-        TrackPopupMenu(menu_.Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, owner, nullptr));
+    const UINT id = static_cast<UINT>(TrackPopupMenu(menu_.Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                                                     at.x, at.y, 0, owner, nullptr));
     // Lets the menu close properly when the user clicks elsewhere next time.
     PostMessageA(owner, WM_NULL, 0, 0);
     if (id != 0) chosen = menu_.Find(id);
@@ -53,6 +54,11 @@ ChosenItem TMenuPresenter::Show(HWND owner, POINT at) {
   return chosen;
 }
 
-void TMenuPresenter::Release() {}
+void TMenuPresenter::Release() {
+  renderer_.ReleaseOpening();
+  renderer_.ClearItemImages();
+  images_.Clear();
+  menu_.Clear();
+}
 
 }  // namespace quenlark

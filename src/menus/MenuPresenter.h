@@ -1,12 +1,9 @@
-// One popup menu of the program with everything it owns: the system menu, its
-// renderer (owner drawing, used when icons are on) and the image list of its
-// items. Rebuilt before every opening; its per-opening state is released when
-// the menu closes.
+// One popup menu of the program with everything it owns, from the items the
+// menu builders describe to the command the user chose.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
 #include <vector>
 
 #include "menus/MenuModel.h"
@@ -15,6 +12,10 @@
 
 namespace quenlark {
 
+// One popup menu of the program with everything it owns: the system menu, its
+// renderer (owner drawing, used when icons are on) and the image list of its
+// items. Rebuilt before every opening; its per-opening state is released when
+// the menu closes.
 class TMenuPresenter {
  public:
   explicit TMenuPresenter(HINSTANCE instance);
@@ -30,14 +31,23 @@ class TMenuPresenter {
   int ItemCount() const;
   // What the item with this identifier does (None for an unknown one).
   ChosenItem Find(UINT id) const;
-  // Shows the menu with its top-left corner at `at`, owned by `owner`, and
-  // returns the chosen item (None when the user cancelled). Releases the
-  // per-opening state before returning.
+  // Shows the menu with its top-left corner at `at`, owned by `owner` (whose
+  // window procedure routes the menu messages through
+  // ui::TPopupCool::RouteMessage), and returns the chosen item (None when the
+  // user cancelled). Releases the per-opening state before returning.
   ChosenItem Show(HWND owner, POINT at);
-  // Frees what only one opening needs. Show calls it.
+  // Frees what only one opening needs (the renderer's remembered items, the
+  // item images, the menu's items). Show calls it; harmless to call again.
   void Release();
 
+  // The renderer, to read back what it would paint (captions, images).
+  const ui::TPopupCool& Renderer() const { return renderer_; }
+  // The image list of the items (its image size follows the system DPI).
+  HIMAGELIST Images() const { return images_.IconImageList(); }
+
  private:
+  // Declared in this order so that the renderer goes first, then the menu it
+  // paints, then the images it points at.
   TMenuImages images_;
   TPopupMenu menu_;
   ui::TPopupCool renderer_;

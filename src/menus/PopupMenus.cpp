@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "base/Cp932.h"
+#include "platform/Win32Handles.h"
 
 namespace quenlark {
 
@@ -11,11 +12,14 @@ namespace {
 // The command pictures: one bitmap of 16 x 16 images, magenta transparent.
 constexpr COLORREF kCommandMask = RGB(255, 0, 255);
 
-// A small shell icon, or null. Folders and files are looked up on disk only
-// where the request says so; the system's critical-error boxes are off.
-HICON LookUpIcon(const IconRequest& request) {
+// A shell icon of at least `size` pixels (the small one when it is big
+// enough, else the large one, which the image list shrinks), or null. Folders
+// and files are looked up on disk only where the request says so; the
+// system's critical-error boxes are off.
+platform::UniqueIcon LookUpIcon(const IconRequest& request, int size) {
   SHFILEINFOA info{};
-  const UINT flags = SHGFI_ICON | SHGFI_SMALLICON | SHGFI_SHELLICONSIZE;
+  const UINT sizeFlag = size <= GetSystemMetrics(SM_CXSMICON) ? SHGFI_SMALLICON : SHGFI_LARGEICON;
+  const UINT flags = SHGFI_ICON | sizeFlag | SHGFI_SHELLICONSIZE;
   UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
   DWORD_PTR ok = 0;
   switch (request.kind) {
@@ -44,7 +48,30 @@ HICON LookUpIcon(const IconRequest& request) {
       break;
   }
   SetErrorMode(previous);
-  return ok ? info.hIcon : nullptr;
+  return platform::UniqueIcon(ok ? info.hIcon : nullptr);
+}
+
+// The command pictures' strip (16 x 16 pictures side by side) at `size`:
+// each pixel repeated, not blended, so that the key colour stays exact.
+platform::UniqueBitmap LoadCommandStrip(HINSTANCE instance, int size) {
+  platform::UniqueBitmap strip(
+      static_cast<HBITMAP>(LoadImageA(instance, "MENUCOMMANDS", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  BITMAP shape{};
+  if (!strip || size == ui::coolmenu::kImageSize || !GetObjectA(strip.get(), sizeof shape, &shape)) return strip;
+  const int count = shape.bmWidth / ui::coolmenu::kImageSize;
+  platform::WindowDc screen;
+  platform::UniqueMemoryDc source(CreateCompatibleDC(screen.get()));
+  platform::UniqueMemoryDc target(CreateCompatibleDC(screen.get()));
+  platform::UniqueBitmap scaled(CreateCompatibleBitmap(screen.get(), count * size, size));
+  if (count <= 0 || !source || !target || !scaled) return strip;
+  HGDIOBJ oldSource = SelectObject(source.get(), strip.get());
+  HGDIOBJ oldTarget = SelectObject(target.get(), scaled.get());
+  SetStretchBltMode(target.get(), COLORONCOLOR);
+  StretchBlt(target.get(), 0, 0, count * size, size, source.get(), 0, 0, count * ui::coolmenu::kImageSize,
+             ui::coolmenu::kImageSize, SRCCOPY);
+  SelectObject(target.get(), oldTarget);
+  SelectObject(source.get(), oldSource);
+  return scaled;
 }
 
 // Files whose small icon is their own (programs, icons, shortcuts...), not
@@ -87,26 +114,22 @@ IconRequest Concrete(const IconRequest& request) {
 
 }  // namespace
 
-TMenuImages::TMenuImages(HINSTANCE instance) {
-  icons_ = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 16, 16);
-  commands_ = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 9, 0);
-  if (HBITMAP strip = static_cast<HBITMAP>(LoadImageA(instance, "MENUCOMMANDS", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))) {
-    ImageList_AddMasked(commands_, strip, kCommandMask);
-    DeleteObject(strip);
-  }
+TMenuImages::TMenuImages(HINSTANCE instance)
+    : size_(ui::coolmenu::ImageSizeFor(ui::SystemDpi())),
+      icons_(ImageList_Create(size_, size_, ILC_COLOR32 | ILC_MASK, 16, 16)),
+      commands_(ImageList_Create(size_, size_, ILC_COLOR24 | ILC_MASK, 9, 0)) {
+  if (platform::UniqueBitmap strip = LoadCommandStrip(instance, size_))
+    ImageList_AddMasked(commands_.get(), strip.get(), kCommandMask);
 }
 
-TMenuImages::~TMenuImages() {
-  if (icons_) ImageList_Destroy(icons_);
-  if (commands_) ImageList_Destroy(commands_);
-}
+TMenuImages::~TMenuImages() = default;
 
 void TMenuImages::Clear() {
-  ImageList_RemoveAll(icons_);
+  ImageList_RemoveAll(icons_.get());
   added_.clear();
 }
 
-int TMenuImages::Count() const { return ImageList_GetImageCount(icons_); }
+int TMenuImages::Count() const { return ImageList_GetImageCount(icons_.get()); }
 
 int TMenuImages::Add(const IconRequest& asked) {
   if (asked.kind == IconRequest::Kind::None) return -1;
@@ -114,39 +137,43 @@ int TMenuImages::Add(const IconRequest& asked) {
   const std::string key = std::to_string(static_cast<int>(request.kind)) + "|" + std::to_string(request.index) + "|" +
                           request.path + "|" + request.fallback;
   if (auto it = added_.find(key); it != added_.end()) return it->second;
-  HICON icon = nullptr;
-  if (request.kind == IconRequest::Kind::CommandImage) {
-    icon = ImageList_GetIcon(commands_, request.index, ILD_TRANSPARENT);
-  } else {
-    icon = LookUpIcon(request);
-  }
+  platform::UniqueIcon icon = request.kind == IconRequest::Kind::CommandImage
+                                  ? platform::UniqueIcon(ImageList_GetIcon(commands_.get(), request.index, ILD_TRANSPARENT))
+                                  : LookUpIcon(request, size_);
   if (!icon) return -1;
-  int index = ImageList_AddIcon(icons_, icon);
-  DestroyIcon(icon);
+  const int index = ImageList_AddIcon(icons_.get(), icon.get());
+  if (index < 0) return -1;
   added_[key] = index;
   return index;
 }
 
 TPopupMenu::TPopupMenu() : menu_(CreatePopupMenu()) {}
 
-TPopupMenu::~TPopupMenu() {
-  if (menu_) DestroyMenu(menu_);
+TPopupMenu::~TPopupMenu() = default;
+
+void TPopupMenu::EnsureMenu() {
+  if (menu_ && IsMenu(menu_.get())) return;
+  // A handle that is no longer a menu is dropped, not destroyed: its value
+  // may name someone else's menu by now.
+  menu_.release();
+  menu_.reset(CreatePopupMenu());
 }
 
 void TPopupMenu::Clear() {
-  while (GetMenuItemCount(menu_) > 0) DeleteMenu(menu_, 0, MF_BYPOSITION);
+  while (GetMenuItemCount(menu_.get()) > 0) DeleteMenu(menu_.get(), 0, MF_BYPOSITION);
   commands_.clear();
+  nextId_ = kFirstId;
 }
 
 void TPopupMenu::Build(const std::vector<MenuItem>& items, TMenuImages& images, ui::TPopupCool* renderer) {
-  for (const MenuItem& item : items) Append(menu_, item, images, renderer);
+  for (const MenuItem& item : items) Append(menu_.get(), item, images, renderer);
 }
 
 void TPopupMenu::Append(HMENU parent, const MenuItem& item, TMenuImages& images, ui::TPopupCool* renderer) {
   // Every item, submenu parents and separators included, has an identifier
   // of its own: the renderer addresses items by it.
   const UINT id = nextId_++;
-  if (nextId_ > 0x7000) nextId_ = 1000;
+  if (nextId_ > 0x7000) nextId_ = kFirstId;
   MENUITEMINFOA info{};
   info.cbSize = sizeof info;
   info.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_STRING;
@@ -159,13 +186,16 @@ void TPopupMenu::Append(HMENU parent, const MenuItem& item, TMenuImages& images,
     info.dwTypeData = caption.data();
   }
   info.fState = item.enabled ? MFS_ENABLED : MFS_GRAYED;
-  HMENU submenu = nullptr;
+  // The submenu is ours until the parent has taken it with its item.
+  platform::UniqueMenu submenu;
   if (!item.children.empty()) {
-    submenu = CreatePopupMenu();
+    submenu.reset(CreatePopupMenu());
+    if (!submenu) return;
     info.fMask |= MIIM_SUBMENU;
-    info.hSubMenu = submenu;
+    info.hSubMenu = submenu.get();
   }
-  InsertMenuItemA(parent, GetMenuItemCount(parent), TRUE, &info);
+  if (!InsertMenuItemA(parent, static_cast<UINT>(GetMenuItemCount(parent)), TRUE, &info)) return;
+  HMENU children = submenu.release();
   commands_[id] = ChosenItem{item.command, item.tag};
   if (renderer) {
     int index = images.Add(item.icon);
@@ -175,7 +205,7 @@ void TPopupMenu::Append(HMENU parent, const MenuItem& item, TMenuImages& images,
       entry.ImageIndex = index;
     }
   }
-  for (const MenuItem& child : item.children) Append(submenu, child, images, renderer);
+  for (const MenuItem& child : item.children) Append(children, child, images, renderer);
 }
 
 ChosenItem TPopupMenu::Find(UINT id) const {

@@ -10,12 +10,17 @@
 #include <vector>
 
 #include "menus/MenuModel.h"
+#include "platform/Win32Handles.h"
 #include "ui/CoolMenu.h"
 
 namespace quenlark {
 
+inline void DestroyImageList(HIMAGELIST list) { ImageList_Destroy(list); }
+using UniqueImageList = platform::Unique<HIMAGELIST, &DestroyImageList>;
+
 // The image lists of the menus: the file icons, refilled by every build, and
-// the fixed command pictures.
+// the fixed command pictures. Their pictures are 16 pixels square at 96 DPI
+// and take the icon size that fits the system's DPI (24 at 144 DPI).
 class TMenuImages {
  public:
   explicit TMenuImages(HINSTANCE instance);
@@ -23,8 +28,8 @@ class TMenuImages {
   TMenuImages(const TMenuImages&) = delete;
   TMenuImages& operator=(const TMenuImages&) = delete;
 
-  HIMAGELIST IconImageList() const { return icons_; }
-  HIMAGELIST MenuIconImageList() const { return commands_; }
+  HIMAGELIST IconImageList() const { return icons_.get(); }
+  HIMAGELIST MenuIconImageList() const { return commands_.get(); }
   void Clear();
   // Appends the picture an item asks for; its index, or -1 when there is none.
   // Within one build the same request gives the same picture, looked up once:
@@ -33,12 +38,15 @@ class TMenuImages {
   int Count() const;
 
  private:
-  HIMAGELIST icons_ = nullptr;
-  HIMAGELIST commands_ = nullptr;
+  int size_;
+  UniqueImageList icons_;
+  UniqueImageList commands_;
   std::map<std::string, int> added_;
 };
 
-// One popup menu of the controller, rebuilt before every showing.
+// One popup menu of the controller, rebuilt before every showing. Every build
+// numbers its items afresh, so the identifiers of one build are those of the
+// last.
 class TPopupMenu {
  public:
   TPopupMenu();
@@ -46,19 +54,25 @@ class TPopupMenu {
   TPopupMenu(const TPopupMenu&) = delete;
   TPopupMenu& operator=(const TPopupMenu&) = delete;
 
-  HMENU Handle() const { return menu_; }
+  HMENU Handle() const { return menu_.get(); }
+  // Makes a new system menu when there is none (it could not be made, or it
+  // was destroyed).
+  void EnsureMenu();
+  // Deletes every item (and the submenus with them) and forgets the commands.
   void Clear();
   // Creates the items; with a renderer each picture becomes an image entry.
+  // An item the system refuses is left out with its submenu and command.
   void Build(const std::vector<MenuItem>& items, TMenuImages& images, ui::TPopupCool* renderer);
   // What the item with this identifier does; None for an unknown one.
   ChosenItem Find(UINT id) const;
-  int ItemCount() const { return GetMenuItemCount(menu_); }
+  int ItemCount() const { return GetMenuItemCount(menu_.get()); }
 
  private:
   void Append(HMENU parent, const MenuItem& item, TMenuImages& images, ui::TPopupCool* renderer);
 
-  HMENU menu_;
-  UINT nextId_ = 1000;
+  static constexpr UINT kFirstId = 1000;
+  platform::UniqueMenu menu_;
+  UINT nextId_ = kFirstId;
   std::map<UINT, ChosenItem> commands_;
 };
 

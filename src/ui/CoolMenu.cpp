@@ -30,11 +30,6 @@ constexpr DWORD kRopPaintWhereSet = 0x00E20746;
 // Submenus deeper than this are not followed (a guard, menus are shallow).
 constexpr int kMaxMenuDepth = 32;
 
-void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
-void DeleteMemoryDc(HDC dc) { DeleteDC(dc); }
-using UniqueGdi = platform::Unique<HGDIOBJ, &DeleteGdiObject>;
-using UniqueDc = platform::Unique<HDC, &DeleteMemoryDc>;
-
 // Selects an object into a DC for one scope and puts the old one back.
 class ScopedSelect {
  public:
@@ -73,14 +68,11 @@ void Fill(HDC dc, const LayoutRect& area, SysColour colour) {
   FillRect(dc, &r, GetSysColorBrush(static_cast<int>(colour)));
 }
 
-// The system's menu font, read afresh each time (the user may change it
-// while the program runs): its face, height, italic, and bold when heavier
-// than 500; `bold` forces bold for a default item.
-struct MenuFont {
-  UniqueGdi font;
-  int height = 0;
-};
-MenuFont LoadMenuFont(bool bold) {
+// The system's menu font (the user may change it while the program runs, so
+// it is read at every opening): its face, height, italic, and bold when
+// heavier than 500; `bold` forces bold for a default item. The height is in
+// pixels at the system DPI.
+platform::UniqueFont LoadMenuFont(bool bold, int& height) {
   LOGFONTA source{};
   NONCLIENTMETRICSA metrics{};
   metrics.cbSize = sizeof(metrics);
@@ -103,55 +95,36 @@ MenuFont LoadMenuFont(bool bold) {
   lf.lfPitchAndFamily = DEFAULT_PITCH;
   std::memcpy(lf.lfFaceName, source.lfFaceName, sizeof(lf.lfFaceName));
   lf.lfFaceName[LF_FACESIZE - 1] = '\0';
-  MenuFont result;
-  result.font.reset(CreateFontIndirectA(&lf));
-  result.height = lf.lfHeight;
-  return result;
+  height = lf.lfHeight;
+  return platform::UniqueFont(CreateFontIndirectA(&lf));
 }
 
-// Draws a 16 x 16 bitmap with one colour left out, with nothing beyond GDI:
-// the picture is XORed in, the mask clears the picture's own pixels to
-// black, and a second XOR puts the picture back only there.
-void DrawTransparentBitmap(HDC dc, int x, int y, HBITMAP bitmap, COLORREF transparent) {
-  if (!bitmap) return;
-  UniqueDc source(CreateCompatibleDC(dc));
-  UniqueDc maskDc(CreateCompatibleDC(dc));
-  UniqueGdi mask(CreateBitmap(kImageSize, kImageSize, 1, 1, nullptr));
-  if (!source || !maskDc || !mask) return;
-  ScopedSelect selectSource(source.get(), bitmap);
-  ScopedSelect selectMask(maskDc.get(), mask.get());
-  // Colour to monochrome: the background colour becomes 1, all else 0.
-  SetBkColor(source.get(), transparent);
-  BitBlt(maskDc.get(), 0, 0, kImageSize, kImageSize, source.get(), 0, 0, SRCCOPY);
-
-  ScopedSaveDc save(dc);
-  SetTextColor(dc, RGB(0, 0, 0));
-  SetBkColor(dc, RGB(255, 255, 255));
-  BitBlt(dc, x, y, kImageSize, kImageSize, source.get(), 0, 0, SRCINVERT);
-  BitBlt(dc, x, y, kImageSize, kImageSize, maskDc.get(), 0, 0, SRCAND);
-  BitBlt(dc, x, y, kImageSize, kImageSize, source.get(), 0, 0, SRCINVERT);
-}
-
-// The 8 x 8 dither brush of a checked square: the menu colour with white
-// on alternate pixels. Made per paint so that it follows the menu colour.
-UniqueGdi MakeDitherBrush(HDC dc) {
-  UniqueDc memory(CreateCompatibleDC(dc));
-  UniqueGdi bitmap(CreateCompatibleBitmap(dc, kDitherSize, kDitherSize));
-  if (!memory || !bitmap) return UniqueGdi();
-  {
-    ScopedSelect select(memory.get(), bitmap.get());
-    const COLORREF menu = GetSysColor(COLOR_MENU);
-    for (int y = 0; y < kDitherSize; ++y)
-      for (int x = 0; x < kDitherSize; ++x)
-        SetPixel(memory.get(), x, y, DitherPixelIsWhite(x, y) ? RGB(255, 255, 255) : menu);
-  }
-  return UniqueGdi(CreatePatternBrush(static_cast<HBITMAP>(bitmap.get())));
+// The 8 x 8 dither brush of a checked square: the menu colour with white on
+// alternate pixels, made straight from a packed bitmap in memory.
+platform::UniqueBrush MakeDitherBrush() {
+  struct {
+    BITMAPINFOHEADER header;
+    DWORD pixels[kDitherSize * kDitherSize];
+  } dib{};
+  dib.header.biSize = sizeof(dib.header);
+  dib.header.biWidth = kDitherSize;
+  dib.header.biHeight = -kDitherSize;  // top-down
+  dib.header.biPlanes = 1;
+  dib.header.biBitCount = 32;
+  dib.header.biCompression = BI_RGB;
+  const COLORREF menu = GetSysColor(COLOR_MENU);
+  // DIB pixels are blue, green, red from the low byte up.
+  const DWORD menuPixel = (GetRValue(menu) << 16) | (GetGValue(menu) << 8) | GetBValue(menu);
+  for (int y = 0; y < kDitherSize; ++y)
+    for (int x = 0; x < kDitherSize; ++x)
+      dib.pixels[y * kDitherSize + x] = DitherPixelIsWhite(x, y) ? 0x00FFFFFFu : menuPixel;
+  return platform::UniqueBrush(CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS));
 }
 
 // The check marks, shared by all renderers of the process.
 struct SharedPictures {
-  HBITMAP check = nullptr;
-  HBITMAP checkMono = nullptr;
+  platform::UniqueBitmap check;
+  platform::UniqueBitmap checkMono;
   int users = 0;
 };
 SharedPictures& Pictures() {
@@ -181,23 +154,63 @@ std::string MenuItemText(HMENU menu, UINT position) {
 
 }  // namespace
 
+int SystemDpi() {
+  platform::WindowDc screen;
+  const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
+  return dpi > 0 ? dpi : kBaseDpi;
+}
+
 // ---------------------------------------------------------------- TCoolMenu
+
+struct TCoolMenu::Opening {
+  int dpi = kBaseDpi;
+  int imageSize = kImageSize;
+  int fontHeight = 0;
+  platform::UniqueFont font;
+  platform::UniqueFont boldFont;
+  platform::UniqueBrush dither;
+  // Holds the measured item's font for DT_CALCRECT.
+  platform::UniqueMemoryDc measureDc;
+  // Holds a check mark or an image as the source of a blit.
+  platform::UniqueMemoryDc pictureDc;
+};
 
 TCoolMenu::TCoolMenu(HINSTANCE resourceInstance) {
   SharedPictures& pictures = Pictures();
   // A renderer that finds the marks missing (an earlier one was given the
   // wrong module) loads them again.
-  if (!pictures.check) pictures.check = LoadBitmapA(resourceInstance, "CHECK");
-  if (!pictures.checkMono) pictures.checkMono = LoadBitmapA(resourceInstance, "CHECKMONO");
+  if (!pictures.check) pictures.check.reset(LoadBitmapA(resourceInstance, "CHECK"));
+  if (!pictures.checkMono) pictures.checkMono.reset(LoadBitmapA(resourceInstance, "CHECKMONO"));
   ++pictures.users;
 }
 
 TCoolMenu::~TCoolMenu() {
+  opening_.reset();
   SharedPictures& pictures = Pictures();
   if (--pictures.users > 0) return;
-  if (pictures.check) DeleteObject(pictures.check);
-  if (pictures.checkMono) DeleteObject(pictures.checkMono);
-  pictures = SharedPictures{};
+  pictures.check.reset();
+  pictures.checkMono.reset();
+}
+
+TCoolMenu::Opening& TCoolMenu::CurrentOpening() {
+  if (!opening_) {
+    opening_ = std::make_unique<Opening>();
+    opening_->dpi = SystemDpi();
+    opening_->imageSize = ImageSizeFor(opening_->dpi);
+  }
+  return *opening_;
+}
+
+HFONT TCoolMenu::MenuFont(bool bold) {
+  Opening& opening = CurrentOpening();
+  platform::UniqueFont& font = bold ? opening.boldFont : opening.font;
+  if (!font) font = LoadMenuFont(bold, opening.fontHeight);
+  return font.get();
+}
+
+void TCoolMenu::ReleaseOpening() {
+  items_.clear();
+  opening_.reset();
 }
 
 bool TCoolMenu::SetItemHeight(int itemHeight) {
@@ -270,20 +283,21 @@ void TCoolMenu::OwnerDrawLevel(HMENU menu, const std::string& parentCaption, int
 
 void TCoolMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
   const TRememberedItem item = ItemOrBlank(measure.itemID);
-  MenuFont font = LoadMenuFont(item.Default);
-  UINT height = static_cast<UINT>(MeasureHeight(item.Separator, itemHeight_, true, font.height));
+  HFONT font = MenuFont(item.Default);
+  Opening& opening = CurrentOpening();
+  UINT height = static_cast<UINT>(MeasureHeight(item.Separator, itemHeight_, true, opening.fontHeight, opening.dpi));
 
-  UniqueDc dc(CreateCompatibleDC(nullptr));
+  if (!opening.measureDc) opening.measureDc.reset(CreateCompatibleDC(nullptr));
   int textWidth = 0;
-  if (dc) {
-    ScopedSelect select(dc.get(), font.font.get());
+  if (opening.measureDc) {
+    ScopedSelect select(opening.measureDc.get(), font);
     const std::string text = DisplayText(item.Caption);
     RECT r{0, 0, 0, 0};
-    DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r,
+    DrawTextA(opening.measureDc.get(), text.c_str(), static_cast<int>(text.size()), &r,
               DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
     textWidth = r.right - r.left;
   }
-  measure.itemWidth = static_cast<UINT>(MeasureWidth(textWidth, itemHeight_));
+  measure.itemWidth = static_cast<UINT>(MeasureWidth(textWidth, itemHeight_, opening.dpi));
   DoMeasureItem(measure.itemID, height);
   measure.itemHeight = height;
 }
@@ -294,7 +308,7 @@ void TCoolMenu::PaintItem(const DRAWITEMSTRUCT& draw) {
   const TRememberedItem item = ItemOrBlank(draw.itemID);
   PaintContext pc{};
   pc.dc = draw.hDC;
-  pc.geometry = Geometry(ToLayout(draw.rcItem), itemHeight_);
+  pc.geometry = Geometry(ToLayout(draw.rcItem), itemHeight_, CurrentOpening().dpi);
   // The state comes from the system, which holds the item's live flags.
   pc.state.selected = draw.itemState & ODS_SELECTED;
   pc.state.enabled = !(draw.itemState & (ODS_GRAYED | ODS_DISABLED));
@@ -343,8 +357,9 @@ void TCoolMenu::DrawCheckImage(const PaintContext& pc) {
   switch (plan.fill) {
     case SquareFill::Menu: Fill(pc.dc, pc.geometry.square, SysColour::Menu); break;
     case SquareFill::Dither: {
-      UniqueGdi brush = MakeDitherBrush(pc.dc);
-      if (brush) FillRect(pc.dc, &square, static_cast<HBRUSH>(brush.get()));
+      Opening& opening = CurrentOpening();
+      if (!opening.dither) opening.dither = MakeDitherBrush();
+      if (opening.dither) FillRect(pc.dc, &square, opening.dither.get());
       break;
     }
     case SquareFill::None: break;
@@ -354,12 +369,8 @@ void TCoolMenu::DrawCheckImage(const PaintContext& pc) {
       if (Images) ImageList_Draw(Images, pc.imageIndex, pc.dc, box.left, box.top, ILD_TRANSPARENT);
       break;
     case SquareContent::DisabledImage: DrawDisabledImage(pc.dc, box.left, box.top, pc.imageIndex); break;
-    case SquareContent::Check:
-      DrawTransparentBitmap(pc.dc, box.left, box.top, Pictures().check, kCheckTransparent);
-      break;
-    case SquareContent::CheckMono:
-      DrawTransparentBitmap(pc.dc, box.left, box.top, Pictures().checkMono, kCheckTransparent);
-      break;
+    case SquareContent::Check: DrawMark(pc.dc, box, Pictures().check.get()); break;
+    case SquareContent::CheckMono: DrawMark(pc.dc, box, Pictures().checkMono.get()); break;
     case SquareContent::None: break;
   }
   if (plan.sunken) {
@@ -368,9 +379,22 @@ void TCoolMenu::DrawCheckImage(const PaintContext& pc) {
   }
 }
 
+// A 16 x 16 check mark stretched over the image box, its key colour left
+// out. Pixels are repeated, not blended, so the key colour stays exact.
+void TCoolMenu::DrawMark(HDC dc, const LayoutRect& box, HBITMAP mark) {
+  if (!mark) return;
+  Opening& opening = CurrentOpening();
+  if (!opening.pictureDc) opening.pictureDc.reset(CreateCompatibleDC(dc));
+  if (!opening.pictureDc) return;
+  ScopedSelect select(opening.pictureDc.get(), mark);
+  ScopedSaveDc save(dc);
+  SetStretchBltMode(dc, COLORONCOLOR);
+  GdiTransparentBlt(dc, box.left, box.top, box.Width(), box.Height(), opening.pictureDc.get(), 0, 0, kImageSize,
+                    kImageSize, kCheckTransparent);
+}
+
 void TCoolMenu::DrawItemText(const PaintContext& pc, const TRememberedItem& item) {
-  MenuFont font = LoadMenuFont(item.Default);
-  ScopedSelect select(pc.dc, font.font.get());
+  ScopedSelect select(pc.dc, MenuFont(item.Default));
   SetBkMode(pc.dc, TRANSPARENT);
   const std::string text = DisplayText(item.Caption);
   const UINT format = DT_LEFT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER;
@@ -394,18 +418,21 @@ void TCoolMenu::DrawSeparator(HDC dc, const RECT& row) {
 
 void TCoolMenu::DrawDisabledImage(HDC dc, int x, int y, int imageIndex) {
   if (imageIndex < 0 || !Images) return;
+  Opening& opening = CurrentOpening();
+  const int size = opening.imageSize;
+  if (!opening.pictureDc) opening.pictureDc.reset(CreateCompatibleDC(dc));
   // The picture on white; its pure black pixels become the set bits of a mask.
-  UniqueDc colourDc(CreateCompatibleDC(dc));
-  UniqueGdi colour(CreateCompatibleBitmap(dc, kImageSize, kImageSize));
-  UniqueDc maskDc(CreateCompatibleDC(dc));
-  UniqueGdi mask(CreateBitmap(kImageSize, kImageSize, 1, 1, nullptr));
-  if (!colourDc || !colour || !maskDc || !mask) return;
-  ScopedSelect selectColour(colourDc.get(), colour.get());
+  platform::UniqueBitmap colour(CreateCompatibleBitmap(dc, size, size));
+  platform::UniqueMemoryDc maskDc(CreateCompatibleDC(dc));
+  platform::UniqueBitmap mask(CreateBitmap(size, size, 1, 1, nullptr));
+  if (!opening.pictureDc || !colour || !maskDc || !mask) return;
+  HDC colourDc = opening.pictureDc.get();
+  ScopedSelect selectColour(colourDc, colour.get());
   ScopedSelect selectMask(maskDc.get(), mask.get());
-  PatBlt(colourDc.get(), 0, 0, kImageSize, kImageSize, WHITENESS);
-  ImageList_Draw(Images, imageIndex, colourDc.get(), 0, 0, ILD_TRANSPARENT);
-  SetBkColor(colourDc.get(), RGB(0, 0, 0));
-  BitBlt(maskDc.get(), 0, 0, kImageSize, kImageSize, colourDc.get(), 0, 0, SRCCOPY);
+  PatBlt(colourDc, 0, 0, size, size, WHITENESS);
+  ImageList_Draw(Images, imageIndex, colourDc, 0, 0, ILD_TRANSPARENT);
+  SetBkColor(colourDc, RGB(0, 0, 0));
+  BitBlt(maskDc.get(), 0, 0, size, size, colourDc, 0, 0, SRCCOPY);
 
   // Etched: the set pixels in the highlight colour one pixel right and down,
   // then in the shadow colour at the corner; clear pixels leave the screen.
@@ -414,11 +441,11 @@ void TCoolMenu::DrawDisabledImage(HDC dc, int x, int y, int imageIndex) {
   SetBkColor(dc, RGB(255, 255, 255));
   {
     ScopedSelect brush(dc, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
-    BitBlt(dc, x + 1, y + 1, kImageSize, kImageSize, maskDc.get(), 0, 0, kRopPaintWhereSet);
+    BitBlt(dc, x + 1, y + 1, size, size, maskDc.get(), 0, 0, kRopPaintWhereSet);
   }
   {
     ScopedSelect brush(dc, GetSysColorBrush(COLOR_BTNSHADOW));
-    BitBlt(dc, x, y, kImageSize, kImageSize, maskDc.get(), 0, 0, kRopPaintWhereSet);
+    BitBlt(dc, x, y, size, size, maskDc.get(), 0, 0, kRopPaintWhereSet);
   }
 }
 
@@ -443,9 +470,11 @@ HMENU TPopupCool::Menu() const { return menu_; }
 
 bool TPopupCool::Owns(HMENU popup) {
   if (menu_ && !IsMenu(menu_)) {
-    // The bound menu was destroyed: forget it and its image entries.
+    // The bound menu was destroyed: forget it, its image entries and what
+    // its opening held.
     menu_ = nullptr;
     ClearItemImages();
+    ReleaseOpening();
   }
   if (!menu_ || !popup) return false;
   if (popup == menu_) return true;
@@ -553,6 +582,18 @@ bool TPopupCool::RouteMessage(HWND, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
         if (!renderer) return false;
         result = 0;
         return true;
+      }
+      case WM_UNINITMENUPOPUP: {
+        // The bound menu itself closes (its submenus close before it): what
+        // the opening held goes, and the window sees the message as usual.
+        HMENU popup = reinterpret_cast<HMENU>(wp);
+        for (TPopupCool* candidate : Renderers()) {
+          if (popup && candidate->menu_ == popup) {
+            renderer = candidate;
+            candidate->ReleaseOpening();
+          }
+        }
+        return false;
       }
       case WM_MENUCHAR: {
         HMENU popup = reinterpret_cast<HMENU>(lp);

@@ -9,15 +9,22 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
 #include <functional>
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "platform/Win32Handles.h"
 #include "ui/CoolMenuLayout.h"
 
 namespace quenlark::ui {
+
+// The system's DPI as the screen gives it (96 when it cannot be read). The
+// renderer and the menus' pictures scale to it.
+int SystemDpi();
 
 // Raised when an item cannot be switched to owner drawing; the message is
 // the item's caption followed by " のオーナードローに失敗しました".
@@ -39,6 +46,11 @@ struct TRememberedItem {
 // The painter. Items are found by their command identifier, so every item
 // of a painted menu (submenu parents too) needs an identifier of its own;
 // separators may share one.
+//
+// What the renderer needs while a menu is open (the items it remembers, the
+// menu fonts, the dither brush, its memory DCs) is made at the first use in
+// an opening and kept until ReleaseOpening: a menu of a hundred items makes
+// one font, not two hundred, and nothing of it outlives the opening.
 class TCoolMenu {
  public:
   // The check marks "CHECK" and "CHECKMONO" are bitmap resources of
@@ -50,10 +62,12 @@ class TCoolMenu {
   TCoolMenu& operator=(const TCoolMenu&) = delete;
 
   TMenuStyle MenuStyle = msOffice;
-  // The item images (16 x 16); not owned.
+  // The item images (16 x 16 at 96 DPI, coolmenu::ImageSizeFor the system's
+  // DPI); not owned.
   HIMAGELIST Images = nullptr;
 
-  // Width of the icon column; the row height comes from the system font.
+  // Width of the icon column at 96 DPI (scaled to the system's); the row
+  // height comes from the system font.
   int ItemHeight() const { return itemHeight_; }
   // Values below 18 are refused and the old value stays.
   bool SetItemHeight(int itemHeight);
@@ -72,6 +86,11 @@ class TCoolMenu {
 
   // What the renderer remembers of item `itemId`, or nullptr.
   const TRememberedItem* FindItem(UINT itemId) const;
+  std::size_t RememberedItemCount() const { return items_.size(); }
+  // Frees what one opening of the menu needed: the remembered items and the
+  // drawing objects. The menu must be built and switched again before it is
+  // shown again. The popup renderer does it itself when its menu closes.
+  void ReleaseOpening();
 
   // Told of an error while measuring, painting or answering a menu message;
   // the menu goes on either way.
@@ -98,12 +117,18 @@ class TCoolMenu {
   virtual void DrawCheckImage(const PaintContext& pc);
 
  private:
+  struct Opening;
+  // The drawing objects of the current opening, made on first use.
+  Opening& CurrentOpening();
+  HFONT MenuFont(bool bold);
+  void DrawMark(HDC dc, const LayoutRect& box, HBITMAP mark);
   void OwnerDrawLevel(HMENU menu, const std::string& parentCaption, int depth);
   TRememberedItem ItemOrBlank(UINT itemId) const;
 
   int itemHeight_ = coolmenu::kDefaultItemHeight;
   std::vector<TItemImage> itemImages_;
   std::map<UINT, TRememberedItem> items_;
+  std::unique_ptr<Opening> opening_;
 };
 
 // The renderer of one popup menu, with the routing of the owner window's
@@ -121,7 +146,9 @@ class TPopupCool : public TCoolMenu {
 
   // The owner window of the popup menus calls this first for every message.
   // Returns true when a renderer handled the message (its answer is in
-  // `result`); otherwise the window goes on as usual. Never throws.
+  // `result`); otherwise the window goes on as usual. Never throws. When a
+  // renderer's menu closes (WM_UNINITMENUPOPUP of the bound menu itself) the
+  // renderer releases its opening and the message goes on as usual.
   static bool RouteMessage(HWND owner, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexcept;
 
   // The WM_MENUCHAR answer for character `typed` in `popup` (the bound menu

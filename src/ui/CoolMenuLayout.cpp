@@ -7,20 +7,37 @@
 namespace quenlark::ui {
 namespace coolmenu {
 
+int Scaled(int value, int dpi) {
+  if (dpi <= 0) dpi = kBaseDpi;
+  const long long product = static_cast<long long>(value) * dpi;
+  const long long half = kBaseDpi / 2;
+  return static_cast<int>(product >= 0 ? (product + half) / kBaseDpi : (product - half) / kBaseDpi);
+}
+
+int ImageSizeFor(int dpi) {
+  const int wanted = Scaled(kImageSize, dpi);
+  int size = kImageSize;
+  for (int candidate : {20, 24, 32})
+    if (candidate <= wanted) size = candidate;
+  return size;
+}
+
 bool AcceptsItemHeight(int itemHeight) { return itemHeight >= kMinItemHeight; }
 
 bool AcceptsImageIndex(int imageIndex) { return imageIndex >= -1; }
 
 bool IsSeparatorCaption(std::string_view caption) { return caption == "-"; }
 
-int MeasureHeight(bool separator, int itemHeight, bool systemFont, int fontHeight) {
-  if (separator) return kSeparatorHeight;
+int MeasureHeight(bool separator, int itemHeight, bool systemFont, int fontHeight, int dpi) {
+  if (separator) return Scaled(kSeparatorHeight, dpi);
   // The system font sets the row height, whatever the icon column's width.
-  if (systemFont) return std::abs(fontHeight) + 5;
-  return itemHeight;
+  if (systemFont) return std::abs(fontHeight) + Scaled(kFontPadding, dpi);
+  return Scaled(itemHeight, dpi);
 }
 
-int MeasureWidth(int textWidth, int itemHeight) { return textWidth + itemHeight + 20; }
+int MeasureWidth(int textWidth, int itemHeight, int dpi) {
+  return textWidth + Scaled(itemHeight, dpi) + Scaled(kWidthMargin, dpi);
+}
 
 std::string DisplayText(std::string_view caption) {
   std::string text(" ");
@@ -28,18 +45,20 @@ std::string DisplayText(std::string_view caption) {
   return text;
 }
 
-ItemGeometry Geometry(const LayoutRect& row, int itemHeight) {
+ItemGeometry Geometry(const LayoutRect& row, int itemHeight, int dpi) {
+  const int column = Scaled(itemHeight, dpi);
+  const int image = ImageSizeFor(dpi);
   ItemGeometry g;
   g.row = row;
   g.square = row;
-  g.square.right = row.left + itemHeight;
+  g.square.right = row.left + column;
   g.text = row;
-  g.text.left = row.left + itemHeight + 1;
+  g.text.left = row.left + column + Scaled(kTextGap, dpi);
   // C++ division truncates toward zero, also for a row lower than the box.
-  g.image.left = row.left + (itemHeight - kImageSize) / 2;
-  g.image.top = row.top + (row.Height() - kImageSize) / 2;
-  g.image.right = g.image.left + kImageSize;
-  g.image.bottom = g.image.top + kImageSize;
+  g.image.left = row.left + (column - image) / 2;
+  g.image.top = row.top + (row.Height() - image) / 2;
+  g.image.right = g.image.left + image;
+  g.image.bottom = g.image.top + image;
   return g;
 }
 

@@ -37,17 +37,36 @@ struct LayoutRect {
 
 namespace coolmenu {
 
+// Every size below is in pixels at this DPI; the renderer scales them to the
+// system's DPI (Scaled), so that menus keep their proportions when the
+// program runs DPI-aware on a screen of 120, 144 or 192 DPI.
+inline constexpr int kBaseDpi = 96;
+
 // Width of the icon column (and the row height without the system font).
 inline constexpr int kDefaultItemHeight = 20;
 // Smaller icon columns than this are refused.
 inline constexpr int kMinItemHeight = 18;
 inline constexpr int kSeparatorHeight = 10;
+// What the system font's height gets added for the row height.
+inline constexpr int kFontPadding = 5;
+// What a row's width gets added beyond its text and the icon column.
+inline constexpr int kWidthMargin = 20;
+// Between the icon column and the text.
+inline constexpr int kTextGap = 1;
 inline constexpr int kImageSize = 16;
 // Side of the dither brush pattern.
 inline constexpr int kDitherSize = 8;
 
 inline constexpr unsigned kMncIgnore = 0;   // MNC_IGNORE
 inline constexpr unsigned kMncExecute = 2;  // MNC_EXECUTE
+
+// `value` pixels at kBaseDpi as pixels at `dpi`, rounded to the nearest
+// pixel (halves away from zero); a DPI of 0 or less counts as kBaseDpi.
+int Scaled(int value, int dpi);
+// The side of the item pictures and check marks at `dpi`: the largest of the
+// icon sizes 16, 20, 24 and 32 that fits in 16 pixels scaled to the DPI, so
+// that the system's own icon sizes are used rather than an odd stretch.
+int ImageSizeFor(int dpi);
 
 bool AcceptsItemHeight(int itemHeight);
 // Image indices below -1 are refused; -1 means "no image".
@@ -56,23 +75,26 @@ bool AcceptsImageIndex(int imageIndex);
 bool IsSeparatorCaption(std::string_view caption);
 
 // Row height of an item. `systemFont` is whether the system's menu font is in
-// use; `fontHeight` is that font's height as the metrics give it (either sign).
-int MeasureHeight(bool separator, int itemHeight, bool systemFont, int fontHeight);
-// Row width from the measured width of " " + caption + shortcut text.
-int MeasureWidth(int textWidth, int itemHeight);
+// use; `fontHeight` is that font's height as the metrics give it (either sign,
+// already in pixels at `dpi`). `itemHeight` is in pixels at kBaseDpi.
+int MeasureHeight(bool separator, int itemHeight, bool systemFont, int fontHeight, int dpi = kBaseDpi);
+// Row width from the measured width of " " + caption + shortcut text (pixels
+// at `dpi`).
+int MeasureWidth(int textWidth, int itemHeight, int dpi = kBaseDpi);
 // The text that is measured and drawn for a caption: a blank, then the caption.
 std::string DisplayText(std::string_view caption);
 
 // The parts of an item's rectangle R: the icon square S (ItemHeight wide),
-// the text area T (right of S and one pixel of gap) and the 16 x 16 image box
-// B, centred in S (halvings truncated toward zero).
+// the text area T (right of S and one pixel of gap) and the image box B
+// (16 x 16 at kBaseDpi, ImageSizeFor the DPI), centred in S (halvings
+// truncated toward zero). Widths scale with `dpi`; R comes from the system.
 struct ItemGeometry {
   LayoutRect row;
   LayoutRect square;
   LayoutRect text;
   LayoutRect image;
 };
-ItemGeometry Geometry(const LayoutRect& row, int itemHeight);
+ItemGeometry Geometry(const LayoutRect& row, int itemHeight, int dpi = kBaseDpi);
 
 // What the painter knows about an item when it paints it.
 struct ItemState {

@@ -57,6 +57,31 @@ TEST(CoolMenuLayoutTest, GeometrySplitsTheRowIntoSquareTextAndCentredImageBox) {
   EXPECT_EQ(Geometry({0, 10, 100, 23}, 20).image.top, 9);
 }
 
+// At 144 DPI (150 %) every size grows by half, rounded to the pixel, and
+// the pictures take the 24-pixel icon size; 96 DPI is the unscaled case above.
+TEST(CoolMenuLayoutTest, SizesScaleWithTheDpiAndPicturesTakeTheIconSizeThatFits) {
+  EXPECT_EQ(MeasureHeight(true, 20, true, -18, 144), 15);
+  EXPECT_EQ(MeasureHeight(false, 20, true, -18, 144), 26);  // 18 + 7.5 rounded
+  EXPECT_EQ(MeasureHeight(false, 24, false, -18, 144), 36);
+  EXPECT_EQ(MeasureWidth(75, 20, 144), 75 + 30 + 30);
+
+  const ItemGeometry g = Geometry({0, 0, 300, 26}, 20, 144);
+  EXPECT_EQ(g.square, (LayoutRect{0, 0, 30, 26}));
+  EXPECT_EQ(g.text.left, 32);
+  EXPECT_EQ(g.image, (LayoutRect{3, 1, 27, 25}));  // 24 x 24, centred
+
+  // 16 at 96, the next system icon size that 16 scaled reaches, at most 32.
+  EXPECT_EQ(ImageSizeFor(72), 16);
+  EXPECT_EQ(ImageSizeFor(96), 16);
+  EXPECT_EQ(ImageSizeFor(110), 16);
+  EXPECT_EQ(ImageSizeFor(120), 20);
+  EXPECT_EQ(ImageSizeFor(168), 24);
+  EXPECT_EQ(ImageSizeFor(192), 32);
+  EXPECT_EQ(ImageSizeFor(480), 32);
+  EXPECT_EQ(Scaled(5, 0), 5);  // an unknown DPI is taken as 96
+  EXPECT_EQ(Scaled(-5, 144), -8);
+}
+
 TEST(CoolMenuLayoutTest, OfficeHighlightSparesTheIconColumnAndDisabledItems) {
   EXPECT_EQ(Highlight(msOffice, State(false, true, false, true)), HighlightArea::None);
   EXPECT_EQ(Highlight(msOffice, State(true, true, false, false)), HighlightArea::Row);

@@ -531,3 +531,57 @@ TEST_F(CoolMenuTest, PaintingLeavesTheDeviceContextAsItWas) {
   EXPECT_EQ(GetTextColor(canvas.dc()), RGB(1, 2, 3));
   EXPECT_EQ(GetBkMode(canvas.dc()), OPAQUE);
 }
+
+// ------------------------------------------------------- one opening's state
+
+// Measuring and painting a whole menu makes the menu font, the dither brush
+// and the memory DCs once; they and the remembered items go when the menu
+// closes, and the next opening makes them again.
+TEST_F(CoolMenuTest, AnOpeningMakesItsDrawingObjectsOnceAndClosingFreesThem) {
+  using platform::GdiCount;
+  TestMenu menu;
+  renderer_->SetMenu(menu.root);
+  GiveImage(kRecent);
+  Canvas canvas;
+  const long liveBefore = GdiCount::live;
+  auto openOnce = [&] {
+    for (int pass = 0; pass < 20; ++pass) {
+      for (UINT id : {kRecent, kDash, kDisabled, kParent, kHelp, kChild, kChecked}) Measure(*renderer_, id);
+      Paint(*renderer_, canvas, kRecent, ODS_SELECTED);
+      Paint(*renderer_, canvas, kDisabled, ODS_GRAYED);
+      Paint(*renderer_, canvas, kChecked, ODS_CHECKED);  // dithered square, check mark
+      Paint(*renderer_, canvas, kChecked, ODS_CHECKED | ODS_GRAYED);
+      Paint(*renderer_, canvas, kSeparator, 0, RECT{0, 0, 200, 10});
+    }
+  };
+  const long madeBefore = GdiCount::made;
+  openOnce();
+  // One font, one brush, two memory DCs.
+  EXPECT_LE(GdiCount::made - madeBefore, 4);
+  EXPECT_LE(GdiCount::live - liveBefore, 4);
+  EXPECT_GT(renderer_->RememberedItemCount(), 0u);
+  // A disabled image's etch works in bitmaps of its own, freed at once.
+  GiveImage(kDisabled);
+  const long liveBeforeEtch = GdiCount::live;
+  Paint(*renderer_, canvas, kDisabled, ODS_GRAYED);
+  EXPECT_EQ(canvas.At(2, 2), Sys(COLOR_BTNSHADOW));
+  EXPECT_EQ(GdiCount::live, liveBeforeEtch);
+
+  // The system closes the menu: a submenu's closing keeps the opening, the
+  // bound menu's frees it, and the window still sees the message.
+  Route(WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(menu.sub), 0, false);
+  EXPECT_GT(renderer_->RememberedItemCount(), 0u);
+  Route(WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(menu.root), 0, false);
+  EXPECT_EQ(renderer_->RememberedItemCount(), 0u);
+  EXPECT_EQ(GdiCount::live, liveBefore);
+
+  // The next opening switches the items again and paints as before.
+  renderer_->OwnerDrawItems(menu.root);
+  openOnce();
+  EXPECT_EQ(canvas.At(10, 3), Sys(COLOR_MENU));  // the last paint: a separator row
+  Paint(*renderer_, canvas, kRecent, ODS_SELECTED);
+  EXPECT_EQ(canvas.At(10, 10), kImageColour);
+  EXPECT_GT(canvas.Count({21, 0, 200, 20}, Sys(COLOR_HIGHLIGHTTEXT)), 10);
+  renderer_->ReleaseOpening();
+  EXPECT_EQ(GdiCount::live, liveBefore);
+}

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "menus/FavouritesMenu.h"
-#include "menus/PopupMenus.h"
+#include "menus/MenuPresenter.h"
 #include "menus/ProgramMenu.h"
 #include "menus/RecentMenu.h"
 
@@ -63,27 +63,13 @@ class PopupMenusTest : public ::testing::Test {
   void SetUp() override { CoInitialize(nullptr); }
   void TearDown() override { CoUninitialize(); }
 
-  // Builds as the controller does: renderer attached and styled when icons
-  // are on, items created, then everything switched to owner drawing.
+  // Builds as the program does, through the presenter.
   std::vector<ReadItem> Build(const std::vector<MenuItem>& model, bool iconDisp) {
-    menu.Clear();
-    images.Clear();
-    renderer.ClearItemImages();
-    if (iconDisp) {
-      renderer.SetMenu(menu.Handle());
-      renderer.Images = images.IconImageList();
-    } else {
-      renderer.SetMenu(nullptr);
-    }
-    menu.Build(model, images, iconDisp ? &renderer : nullptr);
-    if (iconDisp) renderer.OwnerDrawItems(menu.Handle());
-    return ReadMenu(menu.Handle(), iconDisp ? &renderer : nullptr);
+    presenter.Rebuild(model, iconDisp, ui::msOffice);
+    return ReadMenu(presenter.Handle(), iconDisp ? &presenter.Renderer() : nullptr);
   }
 
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  TMenuImages images{instance};
-  TPopupMenu menu;
-  ui::TPopupCool renderer{instance};
+  TMenuPresenter presenter{GetModuleHandleA(nullptr)};
   TSettings settings;
 };
 
