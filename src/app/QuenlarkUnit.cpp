@@ -248,6 +248,10 @@ void TQuenlarkForm::ExitMenuItemClick() { app_.Terminate(); }
 
 void TQuenlarkForm::HelpMenuItemClick() { WinHelpA(Handle(), app_.HelpFile.c_str(), HELP_FINDER, 0); }
 
+void TQuenlarkForm::ShowHelpTopic(unsigned topic) {
+  WinHelpA(Handle(), app_.HelpFile.c_str(), HELP_CONTEXT, topic);
+}
+
 void TQuenlarkForm::SettingMenuItemClick() {
   if (SettingForm) ShowDialog(*SettingForm);
 }

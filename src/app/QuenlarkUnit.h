@@ -92,6 +92,8 @@ class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWind
   const std::string& HistoryFolderPath() const override { return HistoryFolder; }
   const std::string& ShellRecentFolderPath() const override { return ShellRecentFolder; }
   void ScanNow() override { ScanRecent(false); }
+  const std::string& LoginUserName() const override { return LoginName; }
+  void ShowHelpTopic(unsigned topic) override;
 
   TSettings Settings;
   TFavourites Favourites;

@@ -38,6 +38,11 @@ class ISettingsHost {
   virtual const std::string& ShellRecentFolderPath() const = 0;
   // One scan of the shell's Recent folder, now.
   virtual void ScanNow() = 0;
+  // The login user name the program started with (empty when the system gave none).
+  virtual const std::string& LoginUserName() const = 0;
+  // Opens the program's help at a topic (10 the settings dialog, 20 the
+  // favourites editor). Nothing happens when there is no help to open.
+  virtual void ShowHelpTopic(unsigned topic) = 0;
 };
 
 }  // namespace quenlark
