@@ -249,6 +249,9 @@ void TQuenlarkForm::ExitMenuItemClick() { app_.Terminate(); }
 void TQuenlarkForm::HelpMenuItemClick() { WinHelpA(Handle(), app_.HelpFile.c_str(), HELP_FINDER, 0); }
 
 void TQuenlarkForm::ShowHelpTopic(unsigned topic) {
+  // Without the help file beside the program the help viewer would only
+  // report it missing; the request then does nothing.
+  if (!services_.paths.IsExistingFile(platform::ProgramFolderPath() + app_.HelpFile)) return;
   WinHelpA(Handle(), app_.HelpFile.c_str(), HELP_CONTEXT, topic);
 }
 
