@@ -75,6 +75,7 @@ void TQuenlarkForm::CreateFrontDoor() {
   TrayIconISleepImage.reset(static_cast<HICON>(LoadImageA(instance, "TRAYSLEEP", IMAGE_ICON, cx, cy, 0)));
   QuenlarkTrayIcon = std::make_unique<TTrayIcon>(Handle(), kTrayMessage, NewTimerId());
   QuenlarkTrayIcon->OnClick = [this](MouseButton button, POINT at) { QuenlarkTrayIconClick(button, at); };
+  QuenlarkTrayIcon->OnDblClick = [this] { QuenlarkTrayIconDblClick(); };
   HookHotKey = std::make_unique<THookHotKey>(instance);
   HookHotKey->OnHotKey = [this](int index) { HookHotKeyHotKey(index); };
   RecentPopupMenu = std::make_unique<TMenuPresenter>(instance);
@@ -160,6 +161,36 @@ void TQuenlarkForm::AppEventsMinimize() { ShowWindow(app_.Handle(), SW_HIDE); }
 void TQuenlarkForm::QuenlarkTrayIconClick(MouseButton button, POINT at) { FrontDoor.TrayClick(button, {at.x, at.y}); }
 
 void TQuenlarkForm::HookHotKeyHotKey(int index) { FrontDoor.HotKey(index); }
+
+void TQuenlarkForm::QuenlarkTrayIconDblClick() {
+  const DoubleClickOutcome outcome =
+      TrayIconDoubleClick(FrontDoor.UseAllowed, Settings.DbClickPassWord, Settings.PassWord, *this);
+  if (outcome.changed) UpdateTrayIcon();
+  // Unlocked with the password: the menu of a plain left click opens where
+  // the user double-clicked (the click dispatch brings the window forward
+  // and reads the modifier keys live).
+  if (outcome.reopen) {
+    // The password dialog has just gone: let the activation that follows it
+    // settle before the menu's window takes the foreground.
+    app_.ProcessMessages();
+    FrontDoor.TrayClick(MouseButton::Left, FrontDoor.LastClickPos);
+  }
+}
+
+bool TQuenlarkForm::PromptShowing() { return PassForm && PassForm->Showing(); }
+
+bool TQuenlarkForm::AskPassword(std::string& entered) {
+  if (!PassForm) return false;
+  PassForm->ClearPassEdit();
+  const int result = PassForm->ShowModal();
+  entered = PassForm->PassEditText();
+  return result == mrOk;
+}
+
+bool TQuenlarkForm::RetryAfterWrongPassword() {
+  return services_.messages.Show("ﾊﾟｽﾜｰﾄﾞが違います。", "ﾊﾟｽﾜｰﾄﾞｴﾗｰ",
+                                 platform::kMbOkCancel | platform::kMbIconExclamation) == platform::kIdOk;
+}
 
 void TQuenlarkForm::BringToFront(ScreenPoint at) { app_.BringToFront({at.x, at.y}); }
 
@@ -350,7 +381,8 @@ int RunQuenlark(HINSTANCE instance) {
   platform::Win32Shell shell;
   platform::Win32KeyState keys;
   platform::Win32PathQuery paths;
-  TQuenlarkForm controller(app, {registry, fs, shortcuts, collation, network, shell, keys, paths});
+  platform::Win32MessageBox messages;
+  TQuenlarkForm controller(app, {registry, fs, shortcuts, collation, network, shell, keys, paths, messages});
   if (!controller.Create()) return 1;
   shell.SetController(controller.Handle());
   if (controller.SecondInstance()) {
@@ -363,7 +395,6 @@ int RunQuenlark(HINSTANCE instance) {
   TSelectClearForm selectClear(app, registry);
   TUseFileSettingForm useFileSetting(app, registry);
   TPass pass(app, registry);
-  platform::Win32MessageBox messages;
   TPassChangeForm passChange(app, registry, messages);
   std::vector<TForm*> dialogs{&about, &setting, &selectClear, &useFileSetting, &pass, &passChange};
   for (TForm* dialog : dialogs) dialog->Create();
@@ -371,6 +402,7 @@ int RunQuenlark(HINSTANCE instance) {
   controller.SettingForm = &setting;
   controller.SelectClearForm = &selectClear;
   controller.UseFileSettingForm = &useFileSetting;
+  controller.PassForm = &pass;
   controller.AttachDialogs(dialogs);
 
   int code = app.Run();

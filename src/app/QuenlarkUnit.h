@@ -13,6 +13,7 @@
 #include "app/SingleTerm.h"
 #include "menus/FrontDoor.h"
 #include "menus/HookHotKey.h"
+#include "menus/LockMode.h"
 #include "menus/MenuPresenter.h"
 #include "menus/TrayIcon.h"
 #include "platform/Collation.h"
@@ -29,7 +30,9 @@
 
 namespace quenlark {
 
-class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWindows {
+class TPass;
+
+class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWindows, private IPasswordPrompt {
  public:
   // The tray icon's callback message.
   static constexpr UINT kTrayMessage = WM_APP + 1;
@@ -44,6 +47,7 @@ class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWind
     platform::IShell& shell;
     platform::IKeyState& keys;
     platform::IPathQuery& paths;
+    platform::IMessageBox& messages;
   };
 
   TQuenlarkForm(TApplication& app, Services services);
@@ -66,6 +70,7 @@ class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWind
   void ClearWindowsRecentMenuItemClick();
   void ClearQuenlarkRecentMenuItemClick();
   void QuenlarkTrayIconClick(MouseButton button, POINT at);
+  void QuenlarkTrayIconDblClick();
   void HookHotKeyHotKey(int index);
   void AppEventsMinimize();
 
@@ -122,6 +127,7 @@ class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWind
   TForm* SettingForm = nullptr;
   TForm* SelectClearForm = nullptr;
   TForm* UseFileSettingForm = nullptr;
+  TPass* PassForm = nullptr;
 
  protected:
   void FormCreate() override;
@@ -137,6 +143,10 @@ class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWind
   ScreenPoint CursorPos() override;
   ChosenItem PopUp(std::uint8_t menuCode, ScreenPoint at) override;
   void RunCommand(const ChosenItem& item) override;
+  // IPasswordPrompt
+  bool PromptShowing() override;
+  bool AskPassword(std::string& entered) override;
+  bool RetryAfterWrongPassword() override;
 
   void CreateFrontDoor();
   std::vector<MenuItem> RecentOrFavouriteItems();

@@ -20,8 +20,33 @@ const ControlRow kControls[] = {
 // Opens centred on the screen every time; nothing of its placement is kept.
 void TPass::FormCreate() {
   CreateControls(kControls);
+  focusTimer_ = NewTimerId();
   CentreOnScreen();
 }
+
+// The dialog may come up while another program has the foreground (a double
+// click on the tray icon); a moment after it shows it takes the foreground
+// and puts the keyboard into the entry.
+void TPass::FormShow() { SetTimer(Handle(), focusTimer_, 100, nullptr); }
+
+void TPass::FocusTimerTimer() {
+  KillTimer(Handle(), focusTimer_);
+  SetForegroundWindow(Handle());
+  SetFocus(Control(kPassEdit));
+}
+
+bool TPass::HandleMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+  if (msg == WM_TIMER && wp == focusTimer_) {
+    FocusTimerTimer();
+    result = 0;
+    return true;
+  }
+  return false;
+}
+
+void TPass::ClearPassEdit() { WriteControl(kPassEdit, {}); }
+
+std::string TPass::PassEditText() const { return ReadControl(kPassEdit).text; }
 
 void TPass::FormDestroy() {}
 

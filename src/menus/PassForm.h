@@ -1,6 +1,8 @@
 // The password entry dialog shown before lock mode ends.
 #pragma once
 
+#include <string>
+
 #include "ui/Forms.h"
 
 namespace quenlark {
@@ -13,9 +15,20 @@ class TPass : public TForm {
       : TForm(app, registry, "TPass", "ﾊﾟｽﾜｰﾄﾞ入力", 313, 82, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
               WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_TOPMOST) {}
 
+  // The entry, emptied before each question and read after it.
+  void ClearPassEdit();
+  std::string PassEditText() const;
+
+  void FocusTimerTimer();
+
  protected:
   void FormCreate() override;
+  void FormShow() override;
   void FormDestroy() override;
+  bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+ private:
+  UINT_PTR focusTimer_ = 0;
 };
 
 }  // namespace quenlark

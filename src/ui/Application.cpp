@@ -60,8 +60,14 @@ void TApplication::ProcessMessages() {
   }
 }
 
-void TApplication::BringToFront(POINT at) {
-  SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, 1, 1, SWP_SHOWWINDOW);
+void TApplication::BringToFront(POINT) {
+  // One pixel in the top-left corner of the screen: shown on the screen (a
+  // window off it takes no keyboard under every window system) but away
+  // from the pointer, where it would take the second click of a double
+  // click on the tray icon.
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  SetWindowPos(Handle(), HWND_TOPMOST, left, top, 1, 1, SWP_SHOWWINDOW);
   SetForegroundWindow(Handle());
 }
 

@@ -110,8 +110,9 @@ class TForm : public TWindow {
   int Scale(int length) const { return MulDiv(length, dpi_, 96); }
 
   HWND Control(int id) const { return GetDlgItem(Handle(), id); }
-  // The row a control was created from, or nullptr.
+  // The row a control was created from, or nullptr; all rows in tab order.
   const ControlRow* Row(int id) const;
+  const std::vector<ControlRow>& Rows() const { return rows_; }
   // A control's value as its kind shows it, and the other way.
   ControlValue ReadControl(int id) const;
   void WriteControl(int id, const ControlValue& value);

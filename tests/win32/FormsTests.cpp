@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "FakeRegistry.h"
+#include "dialogs/AboutUnit.h"
 #include "menus/PassChangeUnit.h"
+#include "menus/PassForm.h"
 #include "platform/Desktop.h"
 #include "ui/Forms.h"
 
@@ -292,4 +294,67 @@ TEST(FormsTest, PasswordChangeChecksTheEntriesAndKeepsTheDialogOpenOnAMismatch) 
   EXPECT_EQ(form.ShowModal(), quenlark::mrCancel);
   EXPECT_EQ(form.PassWordValue, "keep");
   form.Destroy();
+}
+
+namespace {
+
+// Every row of a form's table became its control: at its rectangle (the form
+// is created at 96 dpi here), with its caption, in the table's tab order,
+// as its design says.
+void ExpectBuiltAsDesigned(const quenlark::TForm& form) {
+  HWND previous = nullptr;
+  for (const quenlark::ControlRow& row : form.Rows()) {
+    SCOPED_TRACE(row.name);
+    HWND control = form.Control(row.id);
+    ASSERT_NE(control, nullptr);
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, row.left);
+    EXPECT_EQ(r.top, row.top);
+    if (row.width > 0) {
+      EXPECT_EQ(r.right - r.left, row.width);
+      EXPECT_EQ(r.bottom - r.top, row.height);
+    }
+    if (!row.caption.empty()) {
+      char text[256] = {};
+      GetWindowTextA(control, text, sizeof text);
+      EXPECT_EQ(std::string(text), row.caption);
+    }
+    // Tab order is creation order: each control follows the previous one.
+    if (previous) {
+      EXPECT_EQ(GetWindow(previous, GW_HWNDNEXT), control);
+    }
+    previous = control;
+  }
+}
+
+}  // namespace
+
+TEST(FormsTest, ThePasswordFormsAndTheAboutBoxAreBuiltFromTheirTables) {
+  quenlark::TApplication app(GetModuleHandleA(nullptr));
+  ASSERT_TRUE(app.Initialize());
+  test::FakeRegistry registry;
+  RecordingMessages messages;
+  quenlark::TPass pass(app, registry);
+  quenlark::TPassChangeForm change(app, registry, messages);
+  quenlark::TAboutForm about(app, registry);
+  ASSERT_TRUE(pass.Create());
+  ASSERT_TRUE(change.Create());
+  ASSERT_TRUE(about.Create());
+  if (pass.Dpi() != 96) GTEST_SKIP() << "the designed rectangles are 96-dpi ones";
+  ExpectBuiltAsDesigned(pass);
+  ExpectBuiltAsDesigned(change);
+  ExpectBuiltAsDesigned(about);
+  // The password entries show "*" for every character.
+  EXPECT_TRUE(GetWindowLongA(pass.Control(quenlark::TPass::kPassEdit), GWL_STYLE) & ES_PASSWORD);
+  EXPECT_TRUE(GetWindowLongA(change.Control(quenlark::TPassChangeForm::kPassEdit2), GWL_STYLE) & ES_PASSWORD);
+  RECT client{};
+  GetClientRect(pass.Handle(), &client);
+  EXPECT_EQ(client.right, 313);
+  EXPECT_EQ(client.bottom, 82);
+  EXPECT_TRUE(GetWindowLongA(pass.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  pass.Destroy();
+  change.Destroy();
+  about.Destroy();
 }
