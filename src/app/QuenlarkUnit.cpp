@@ -170,17 +170,25 @@ void TQuenlarkForm::QuenlarkTrayIconDblClick() {
   // the user double-clicked (the click dispatch brings the window forward
   // and reads the modifier keys live).
   if (outcome.reopen) {
-    // The password dialog has just gone: let the activation that follows it
-    // settle before the menu's window takes the foreground.
     app_.ProcessMessages();
     FrontDoor.TrayClick(MouseButton::Left, FrontDoor.LastClickPos);
+  } else if (passwordAsked_) {
+    app_.Recede();
   }
+  passwordAsked_ = false;
 }
 
 bool TQuenlarkForm::PromptShowing() { return PassForm && PassForm->Showing(); }
 
 bool TQuenlarkForm::AskPassword(std::string& entered) {
   if (!PassForm) return false;
+  // The application window comes forward first and owns the question: when
+  // the dialog closes the activation returns to it, so the menu that opens
+  // after the right password has the keyboard.
+  if (!passwordAsked_) {
+    passwordAsked_ = true;
+    app_.BringToFront({FrontDoor.LastClickPos.x, FrontDoor.LastClickPos.y});
+  }
   PassForm->ClearPassEdit();
   const int result = PassForm->ShowModal();
   entered = PassForm->PassEditText();

@@ -159,6 +159,9 @@ class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWind
   bool secondInstance_ = false;
   UINT_PTR startTimer_ = 0;
   UINT_PTR scanTimer_ = 0;
+  // The password question of the current double click brought the
+  // application window forward.
+  bool passwordAsked_ = false;
 };
 
 // Runs the whole program: creates the application, the controller and the

@@ -158,7 +158,7 @@ wait_file() { drv wait-file "$1" "$2" || fail "$1 did not appear within $2 s"; }
 wait_listing() {  # wait_listing FOLDER-WINDOWS EXPECTED SECONDS
   local deadline=$((SECONDS + $3)) got
   while true; do
-    got=$(list_folder "$1")
+    got=$(list_folder "$1") || got="(the listing failed)"
     [ "$got" == "$2" ] && { echo "ok: $1 holds: $(echo "$got" | tr '\n' ' ')"; return 0; }
     [ $SECONDS -lt $deadline ] || fail "$1 holds '$(echo "$got" | tr '\n' ' ')', expected '$(echo "$2" | tr '\n' ' ')'"
     sleep 0.3
