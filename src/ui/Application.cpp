@@ -25,6 +25,17 @@ LRESULT TApplication::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void TApplication::DispatchOne(MSG& msg) {
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && msg.hwnd) {
+    // F1 asks the focused window for help; the request climbs to its form.
+    HELPINFO info{};
+    info.cbSize = sizeof info;
+    info.iContextType = HELPINFO_WINDOW;
+    info.iCtrlId = GetDlgCtrlID(msg.hwnd);
+    info.hItemHandle = msg.hwnd;
+    GetCursorPos(&info.MousePos);
+    SendMessageA(msg.hwnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    return;
+  }
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
   if (root && (GetWindowLongA(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageA(root, &msg)) return;
   TranslateMessage(&msg);
