@@ -1,5 +1,7 @@
 #include "ui/Application.h"
 
+#include <commctrl.h>
+
 namespace quenlark {
 
 namespace {
@@ -24,8 +26,19 @@ LRESULT TApplication::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return Default(msg, wp, lp);
 }
 
+namespace {
+
+// A hot-key field takes F1 as the key the user is entering.
+bool TakesKeysAsValues(HWND h) {
+  char name[32] = {};
+  GetClassNameA(h, name, sizeof name);
+  return lstrcmpiA(name, HOTKEY_CLASSA) == 0;
+}
+
+}  // namespace
+
 void TApplication::DispatchOne(MSG& msg) {
-  if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && msg.hwnd) {
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && msg.hwnd && !TakesKeysAsValues(msg.hwnd)) {
     // F1 asks the focused window for help; the request climbs to its form.
     HELPINFO info{};
     info.cbSize = sizeof info;

@@ -133,9 +133,12 @@ TEST(SettingFormTest, OpensWithTheRecordRefusesARangeErrorThenAppliesAndResumesT
         Send(f.C(TSettingForm::kPassWordEdit), WM_LBUTTONDBLCLK);
         EXPECT_FALSE(f.passChange.Showing());
         PostMessageA(GetFocus(), WM_KEYDOWN, VK_F1, 0);
+        // In a hot-key field F1 is a key like any other, entered as Alt+F1.
+        PostMessageA(f.C(TSettingForm::kQuenlarkHotKey), WM_KEYDOWN, VK_F1, 0);
       },
       [&] {
         EXPECT_EQ(f.host.calls, (std::vector<std::string>{"suspend", "help 10"}));
+        EXPECT_EQ(Send(f.C(TSettingForm::kQuenlarkHotKey), HKM_GETHOTKEY) & 0xFFFF, MAKEWORD(VK_F1, HOTKEYF_ALT));
         // Full-width 101 is out of range: the message, and everything stays.
         SetWindowTextA(f.C(TSettingForm::kRecentMaxEdit), "１０１");
         Send(f.C(TSettingForm::kSortSelectRadio0 + 1), BM_CLICK);
@@ -182,6 +185,7 @@ TEST(SettingFormTest, OpensWithTheRecordRefusesARangeErrorThenAppliesAndResumesT
   EXPECT_TRUE(s.DateTopDisp);
   EXPECT_EQ(s.UseFileHotKey, 0xC053);
   EXPECT_EQ(s.RecentHotKey, 0xC052);
+  EXPECT_EQ(s.QuenlarkHotKey, 0x8070);  // Alt+F1
   EXPECT_TRUE(s.DbClickPassWord);
   EXPECT_EQ(s.PassWord, "neu");
   EXPECT_TRUE(s.SendToRecycle);
