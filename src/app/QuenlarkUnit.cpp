@@ -398,12 +398,12 @@ int RunQuenlark(HINSTANCE instance) {
     return 0;
   }
 
+  TPassChangeForm passChange(app, registry, messages);
   TAboutForm about(app, registry);
-  TSettingForm setting(app, registry);
+  TSettingForm setting(app, registry, controller, passChange, messages);
   TSelectClearForm selectClear(app, registry);
   TUseFileSettingForm useFileSetting(app, registry);
   TPass pass(app, registry);
-  TPassChangeForm passChange(app, registry, messages);
   std::vector<TForm*> dialogs{&about, &setting, &selectClear, &useFileSetting, &pass, &passChange};
   for (TForm* dialog : dialogs) dialog->Create();
   controller.AboutForm = &about;

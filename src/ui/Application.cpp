@@ -1,5 +1,7 @@
 #include "ui/Application.h"
 
+#include <commctrl.h>
+
 namespace quenlark {
 
 namespace {
@@ -24,7 +26,29 @@ LRESULT TApplication::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return Default(msg, wp, lp);
 }
 
+namespace {
+
+// A hot-key field takes F1 as the key the user is entering.
+bool TakesKeysAsValues(HWND h) {
+  char name[32] = {};
+  GetClassNameA(h, name, sizeof name);
+  return lstrcmpiA(name, HOTKEY_CLASSA) == 0;
+}
+
+}  // namespace
+
 void TApplication::DispatchOne(MSG& msg) {
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && msg.hwnd && !TakesKeysAsValues(msg.hwnd)) {
+    // F1 asks the focused window for help; the request climbs to its form.
+    HELPINFO info{};
+    info.cbSize = sizeof info;
+    info.iContextType = HELPINFO_WINDOW;
+    info.iCtrlId = GetDlgCtrlID(msg.hwnd);
+    info.hItemHandle = msg.hwnd;
+    GetCursorPos(&info.MousePos);
+    SendMessageA(msg.hwnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    return;
+  }
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
   if (root && (GetWindowLongA(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageA(root, &msg)) return;
   TranslateMessage(&msg);

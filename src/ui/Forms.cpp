@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cwchar>
 
 #include "platform/Win32System.h"
 
@@ -61,6 +62,17 @@ ControlClass ClassOf(ControlKind kind) {
       return {STATUSCLASSNAMEA, SBARS_SIZEGRIP, 0};
   }
   return {"STATIC", 0, 0};
+}
+
+// Turns a double click on a control into a command to its form.
+LRESULT CALLBACK DoubleClickSubclass(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) noexcept {
+  // A disabled control gets no mouse input; a message sent to it is ignored too.
+  if (msg == WM_LBUTTONDBLCLK && IsWindowEnabled(h)) {
+    SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), kDoubleClickCode), reinterpret_cast<LPARAM>(h));
+  } else if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(h, &DoubleClickSubclass, 0);
+  }
+  return DefSubclassProc(h, msg, wp, lp);
 }
 
 BOOL CALLBACK CollectEnabledWindow(HWND w, LPARAM p) {
@@ -234,7 +246,11 @@ void TForm::CreateControls(std::vector<ControlRow> controls) {
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
                                app_.Instance(), nullptr);
-    if (tooltip_) SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(app_.HintHidePause, 0));
+    if (tooltip_) {
+      SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(app_.HintHidePause, 0));
+      // A width makes the tooltip honour line feeds; lines break only there.
+      SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
+    }
   }
   const std::size_t first = rows_.size();
   for (ControlRow& row : controls) rows_.push_back(std::move(row));
@@ -247,8 +263,13 @@ void TForm::CreateControls(std::vector<ControlRow> controls) {
 
 void TForm::CreateControl(const ControlRow& row, HWND previous) {
   const ControlClass cls = ClassOf(row.kind);
-  DWORD style = WS_CHILD | WS_VISIBLE | cls.style;
-  if (row.groupStart || (row.kind == ControlKind::RadioButton && !previous)) style |= WS_GROUP | WS_TABSTOP;
+  DWORD style = WS_CHILD | cls.style;
+  if (!row.hidden) style |= WS_VISIBLE;
+  if (row.readOnly) style |= ES_READONLY;
+  // A group starts at its first control; the first radio button of a group
+  // is also where the tab key enters it.
+  if (row.groupStart || (row.kind == ControlKind::RadioButton && !previous)) style |= WS_GROUP;
+  if (row.kind == ControlKind::RadioButton && (style & WS_GROUP)) style |= WS_TABSTOP;
   int width = Scale(row.width);
   int height = Scale(row.height);
   if (row.kind == ControlKind::ComboBox) height += Scale(200);  // room for the dropped list
@@ -270,6 +291,9 @@ void TForm::CreateControl(const ControlRow& row, HWND previous) {
     }
   }
   switch (row.kind) {
+    case ControlKind::PasswordEdit:
+      SendMessageA(h, EM_SETPASSWORDCHAR, '*', 0);
+      break;
     case ControlKind::UpDown:
       if (previous) SendMessageA(h, UDM_SETBUDDY, reinterpret_cast<WPARAM>(previous), 0);
       SendMessageA(h, UDM_SETRANGE32, static_cast<WPARAM>(row.low), static_cast<LPARAM>(row.high));
@@ -286,19 +310,62 @@ void TForm::CreateControl(const ControlRow& row, HWND previous) {
       break;
   }
   if (!row.items.empty()) SetItems(row.id, row.items);
+  if (row.notifyDoubleClick) SetWindowSubclass(h, &DoubleClickSubclass, 0, 0);
   AddHint(h, row.hint);
 }
 
 void TForm::AddHint(HWND control, const std::string& hint) {
   if (!tooltip_ || hint.empty()) return;
-  hints_.push_back(std::make_unique<std::string>(hint));
+  hints_.emplace_back(control, std::make_unique<std::string>(hint));
   TOOLINFOA ti{};
   ti.cbSize = sizeof ti;
   ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   ti.hwnd = Handle();
   ti.uId = reinterpret_cast<UINT_PTR>(control);
-  ti.lpszText = hints_.back()->data();
+  ti.lpszText = hints_.back().second->data();
   SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void TForm::SetHint(int id, const std::string& hint) {
+  HWND control = Control(id);
+  if (!control) return;
+  auto it = std::find_if(hints_.begin(), hints_.end(), [&](const auto& h) { return h.first == control; });
+  if (it == hints_.end()) {
+    AddHint(control, hint);
+    return;
+  }
+  // A new string for the new text: the tool holds the old one until it is told.
+  auto text = std::make_unique<std::string>(hint);
+  TOOLINFOA ti{};
+  ti.cbSize = sizeof ti;
+  ti.hwnd = Handle();
+  ti.uId = reinterpret_cast<UINT_PTR>(control);
+  ti.lpszText = text->data();
+  SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+  it->second = std::move(text);
+}
+
+std::string TForm::Hint(int id) const {
+  HWND control = Control(id);
+  if (!tooltip_ || !control) return {};
+  // The wide form: the narrow one gives at most 80 bytes of the text.
+  std::wstring wide(1024, L'\0');
+  TOOLINFOW ti{};
+  ti.cbSize = sizeof ti;
+  ti.hwnd = Handle();
+  ti.uId = reinterpret_cast<UINT_PTR>(control);
+  ti.lpszText = wide.data();
+  SendMessageW(tooltip_, TTM_GETTEXTW, wide.size(), reinterpret_cast<LPARAM>(&ti));
+  wide.resize(wcslen(wide.c_str()));
+  if (wide.empty()) return {};
+  const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  if (size > 0) WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(), size, nullptr, nullptr);
+  return text;
+}
+
+void TForm::EnableControl(int id, bool enabled) {
+  if (HWND control = Control(id)) EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
 void TForm::SetItems(int id, const std::vector<std::string>& items) {

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -65,7 +66,14 @@ struct ControlRow {
   int low = 0, high = 0;           // range of an up-down control
   bool groupStart = false;
   FieldBinding binding;
+  bool hidden = false;             // created but never shown
+  bool readOnly = false;           // an edit the user cannot type into
+  bool notifyDoubleClick = false;  // a double click sends kDoubleClickCode
 };
+
+// The notification code of WM_COMMAND that a row with `notifyDoubleClick`
+// sends when it is double-clicked (edits have none of their own).
+inline constexpr int kDoubleClickCode = 0x0FD1;
 
 // A command of a form: the handler of a control's notification (BN_CLICKED
 // for buttons, STN_CLICKED for links, both 0, unless `code` says otherwise).
@@ -118,6 +126,11 @@ class TForm : public TWindow {
   void WriteControl(int id, const ControlValue& value);
   // Replaces the rows of a combo box, list box or check list.
   void SetItems(int id, const std::vector<std::string>& items);
+  // Replaces a control's tooltip (a line feed starts a new line).
+  void SetHint(int id, const std::string& hint);
+  // The tooltip text of a control, empty when it has none.
+  std::string Hint(int id) const;
+  void EnableControl(int id, bool enabled);
 
  protected:
   virtual void FormCreate() {}
@@ -173,8 +186,8 @@ class TForm : public TWindow {
   HFONT font_ = nullptr;
   std::vector<ControlRow> rows_;
   std::vector<CommandRow> commands_;
-  // Tooltip texts; a list keeps their addresses fixed while tools use them.
-  std::vector<std::unique_ptr<std::string>> hints_;
+  // Tooltip texts by control; their addresses stay fixed while tools use them.
+  std::vector<std::pair<HWND, std::unique_ptr<std::string>>> hints_;
   bool inModalLoop_ = false;
   bool stateSaved_ = false;
   bool released_ = false;

@@ -46,6 +46,12 @@ int Usage() {
                "  wait-tray CLASS SECONDS     wait until the window of the class has its tray icon\n"
                "  menu-rect SECONDS           wait for a popup menu window and print its rectangle\n"
                "  no-menu SECONDS             wait until no popup menu window is shown\n"
+               "  control-text CLASS ID [TEXT]  print (or set) the text of a control of the window\n"
+               "  control-send CLASS ID MSG WPARAM LPARAM  send a message to a control, print the result\n"
+               "  control-post CLASS ID MSG WPARAM LPARAM  post a message to a control\n"
+               "  message-box CLASS SECONDS   wait for a message box of the window's process; print its\n"
+               "                              caption and texts, one a line\n"
+               "  answer-box CLASS ID         press button ID of that process's message box\n"
                "(a KEY starting with HKCR\\ is under HKEY_CLASSES_ROOT, else HKEY_CURRENT_USER)\n");
   return 2;
 }
@@ -97,6 +103,33 @@ bool ParseDate(const std::string& text, SYSTEMTIME& st) {
   st.wMinute = static_cast<WORD>(mi);
   st.wSecond = static_cast<WORD>(se);
   return true;
+}
+
+// The first visible standard dialog (a message box) of the process that
+// owns the first window of `cls`.
+HWND MessageBoxOf(const char* cls) {
+  HWND owner = Windows(cls).first;
+  if (!owner) return nullptr;
+  struct Search {
+    DWORD pid;
+    HWND found;
+  } search{0, nullptr};
+  GetWindowThreadProcessId(owner, &search.pid);
+  EnumWindows(
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        char name[64] = {};
+        GetClassNameA(w, name, 63);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (std::strcmp(name, "#32770") == 0 && pid == s->pid && IsWindowVisible(w)) {
+          s->found = w;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -292,6 +325,52 @@ int main(int argc, char** argv) {
       if (static_cast<LONG>(GetTickCount() - deadline) > 0) return 1;
       Sleep(100);
     }
+  }
+  if (cmd == "control-text" && (a.size() == 2 || a.size() == 3)) {
+    HWND w = Windows(a[0].c_str()).first;
+    HWND c = w ? GetDlgItem(w, std::atoi(a[1].c_str())) : nullptr;
+    if (!c) return 1;
+    if (a.size() == 3) return SendMessageA(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[2].c_str())) ? 0 : 1;
+    char text[1024] = {};
+    SendMessageA(c, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    std::printf("%s\n", text);
+    return 0;
+  }
+  if ((cmd == "control-send" || cmd == "control-post") && a.size() == 5) {
+    HWND w = Windows(a[0].c_str()).first;
+    HWND c = w ? GetDlgItem(w, std::atoi(a[1].c_str())) : nullptr;
+    if (!c) return 1;
+    const UINT msg = static_cast<UINT>(std::strtoul(a[2].c_str(), nullptr, 0));
+    const WPARAM wp = static_cast<WPARAM>(std::strtoull(a[3].c_str(), nullptr, 0));
+    const LPARAM lp = static_cast<LPARAM>(std::strtoll(a[4].c_str(), nullptr, 0));
+    if (cmd == "control-post") return PostMessageA(c, msg, wp, lp) ? 0 : 1;
+    std::printf("%lld\n", static_cast<long long>(SendMessageA(c, msg, wp, lp)));
+    return 0;
+  }
+  if (cmd == "message-box" && a.size() == 2) {
+    DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(a[1].c_str()) * 1000);
+    HWND box = nullptr;
+    while (!(box = MessageBoxOf(a[0].c_str()))) {
+      if (static_cast<LONG>(GetTickCount() - deadline) > 0) return 1;
+      Sleep(100);
+    }
+    char text[1024] = {};
+    GetWindowTextA(box, text, sizeof text);
+    std::printf("%s\n", text);
+    for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+      char name[64] = {};
+      GetClassNameA(c, name, 63);
+      if (_stricmp(name, "Static") != 0) continue;
+      text[0] = '\0';
+      GetWindowTextA(c, text, sizeof text);
+      if (text[0]) std::printf("%s\n", text);
+    }
+    return 0;
+  }
+  if (cmd == "answer-box" && a.size() == 2) {
+    HWND box = MessageBoxOf(a[0].c_str());
+    if (!box) return 1;
+    return PostMessageA(box, WM_COMMAND, MAKEWPARAM(std::atoi(a[1].c_str()), BN_CLICKED), 0) ? 0 : 1;
   }
   if (cmd == "user-name" && a.empty()) {
     char name[256] = {};

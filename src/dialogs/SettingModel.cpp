@@ -1,0 +1,151 @@
+#include "dialogs/SettingModel.h"
+
+#include <iterator>
+
+#include "app/SettingsHost.h"
+#include "base/Util.h"
+#include "platform/Desktop.h"
+
+namespace quenlark {
+
+namespace {
+
+constexpr const char* kErrorCaption = "設定エラー";
+constexpr std::int32_t kHotKeyBits = 0xFFFF;
+
+ValidationFailure Failure(std::string message) {
+  return {std::move(message), kErrorCaption, platform::kMbOk | platform::kMbIconExclamation, 0};
+}
+
+std::string RangeMessage(const char* field, int low, int high) {
+  return std::string(field) + "の入力範囲は" + std::to_string(low) + "～" + std::to_string(high) + "です。";
+}
+
+bool InRange(std::int32_t value, int low, int high) { return value >= low && value <= high; }
+
+// The three menus in the order their settings are compared, with the prefix
+// that names each pair in a message.
+constexpr const char* kPairPrefixes[] = {
+    "[最近使ったﾌｧｲﾙ]と[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]の",
+    "[最近使ったﾌｧｲﾙ]と[Quenlarkﾒﾆｭｰ]の",
+    "[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]と[Quenlarkﾒﾆｭｰ]の",
+};
+constexpr int kPairs[3][2] = {{0, 1}, {0, 2}, {1, 2}};
+
+}  // namespace
+
+int SortSelectPosition(int sortSelect) {
+  for (int i = 0; i < static_cast<int>(std::size(kSortSelectMap)); ++i) {
+    if (kSortSelectMap[i] == sortSelect) return i;
+  }
+  return -1;
+}
+
+int SortSelectValue(int position) {
+  if (position < 0 || position >= static_cast<int>(std::size(kSortSelectMap))) return -1;
+  return kSortSelectMap[position];
+}
+
+std::string MultiUserHint(const std::string& loginName) {
+  return "ﾛｸﾞｲﾝﾕｰｻﾞｰ名を利用してﾏﾙﾁﾕｰｻﾞｰ管理を行います。\n  現在のﾛｸﾞｲﾝﾕｰｻﾞｰ名 : " + loginName;
+}
+
+void SettingModel::Load(const TSettings& s) {
+  RecentMaxText = std::to_string(s.RecentMax);
+  ScanTimeText = std::to_string(s.ScanTime);
+  AutoClear = s.AutoClear;
+  MultiUser = s.MultiUser;
+  PathDiff = s.PathDiff;
+  ExtDisp = s.ExtDisp;
+  PathDisp = s.PathDisp;
+  PathDispNumber = s.PathDispNumber;
+  DateTimeDisp = s.DateTimeDisp;
+  ExtCheck = s.ExtCheck;
+  ExtName = s.ExtName;
+  DriveCheck = s.DriveCheck;
+  DriveName = s.DriveName;
+  NetworkCheck = s.NetworkCheck;
+  FolderCheck = s.FolderCheck;
+  DateTopDisp = s.DateTopDisp;
+  SortSelect = s.SortSelect;
+  StartMode = s.StartMode;
+  IconDisp = s.IconDisp;
+  OfficeStyle = s.OfficeStyle;
+  QuenlarkMenuDisp = s.QuenlarkMenuDisp;
+  DbClickPassWord = s.DbClickPassWord;
+  PassWord = s.PassWord;
+  RecentClick = s.RecentClick;
+  RecentHotKey = s.RecentHotKey & kHotKeyBits;
+  UseFileClick = s.UseFileClick;
+  UseFileHotKey = s.UseFileHotKey & kHotKeyBits;
+  QuenlarkClick = s.QuenlarkClick;
+  QuenlarkHotKey = s.QuenlarkHotKey & kHotKeyBits;
+}
+
+int SettingModel::EffectiveSortSelect() const {
+  return SortSelectPosition(SortSelect) >= 0 ? SortSelect : 0;
+}
+
+int SettingModel::EffectivePathDispNumber() const {
+  // Out of range: what loading gives a missing value, the path display seed.
+  return EffectiveChoice(PathDispNumber, kPathDispNumberItems, PathDisp ? 1 : 0);
+}
+
+Validation SettingModel::Validate() const {
+  if (!InRange(util::ParseNumberField(RecentMaxText, -1), kRecentMaxLow, kRecentMaxHigh)) {
+    return Failure(RangeMessage("[最近使ったﾌｧｲﾙ数]", kRecentMaxLow, kRecentMaxHigh));
+  }
+  if (!InRange(util::ParseNumberField(ScanTimeText, -1), kScanTimeLow, kScanTimeHigh)) {
+    return Failure(RangeMessage("[ｽｷｬﾝ間隔(秒)]", kScanTimeLow, kScanTimeHigh));
+  }
+  const int clicks[3] = {EffectiveChoice(RecentClick, kClickItems, 0), EffectiveChoice(UseFileClick, kClickItems, 1),
+                         EffectiveChoice(QuenlarkClick, kClickItems, 3)};
+  for (int p = 0; p < 3; ++p) {
+    if (clicks[kPairs[p][0]] == clicks[kPairs[p][1]]) {
+      return Failure(std::string(kPairPrefixes[p]) + "ﾏｳｽﾎﾞﾀﾝのｸﾘｯｸ設定が同じです。");
+    }
+  }
+  const std::int32_t keys[3] = {RecentHotKey & kHotKeyBits, UseFileHotKey & kHotKeyBits,
+                                QuenlarkHotKey & kHotKeyBits};
+  for (int p = 0; p < 3; ++p) {
+    const std::int32_t a = keys[kPairs[p][0]], b = keys[kPairs[p][1]];
+    if (a != 0 && a == b) return Failure(std::string(kPairPrefixes[p]) + "ｼｮｰﾄｶｯﾄキー設定が同じです。");
+  }
+  return std::nullopt;
+}
+
+SettingApplication SettingModel::Apply(const TSettings& current) const {
+  TSettings s = current;
+  s.RecentMax = util::ParseNumberField(RecentMaxText, 30);
+  s.ScanTime = util::ParseNumberField(ScanTimeText, 5);
+  s.AutoClear = AutoClear;
+  s.MultiUser = MultiUser;
+  s.PathDiff = PathDiff;
+  s.ExtDisp = ExtDisp;
+  s.PathDisp = PathDisp;
+  s.PathDispNumber = EffectivePathDispNumber();
+  s.DateTimeDisp = EffectiveChoice(DateTimeDisp, kDateTimeDispItems, 0);
+  s.ExtCheck = EffectiveChoice(ExtCheck, kExtCheckItems, 0);
+  s.ExtName = ExtName;
+  s.DriveCheck = DriveCheck;
+  s.DriveName = DriveName;
+  s.NetworkCheck = NetworkCheck;
+  s.FolderCheck = FolderCheck;
+  s.DateTopDisp = DateTopDisp;
+  s.SortSelect = static_cast<std::uint8_t>(EffectiveSortSelect());
+  s.StartMode = static_cast<std::uint8_t>(EffectiveChoice(StartMode, kStartModeItems, 0));
+  s.IconDisp = IconDisp;
+  s.OfficeStyle = OfficeStyle;
+  s.QuenlarkMenuDisp = QuenlarkMenuDisp;
+  s.DbClickPassWord = DbClickPassWord;
+  s.PassWord = PassWord;
+  s.RecentClick = static_cast<std::uint8_t>(EffectiveChoice(RecentClick, kClickItems, 0));
+  s.RecentHotKey = RecentHotKey & kHotKeyBits;
+  s.UseFileClick = static_cast<std::uint8_t>(EffectiveChoice(UseFileClick, kClickItems, 1));
+  s.UseFileHotKey = UseFileHotKey & kHotKeyBits;
+  s.QuenlarkClick = static_cast<std::uint8_t>(EffectiveChoice(QuenlarkClick, kClickItems, 3));
+  s.QuenlarkHotKey = QuenlarkHotKey & kHotKeyBits;
+  return {s, kLocateHistoryFolder | kSaveSettings | kRestartScanTimer | kRebuildClickTable};
+}
+
+}  // namespace quenlark

@@ -1,0 +1,71 @@
+# The settings dialog from the program's menu: a range error is shown with
+# its text and keeps the dialog and the entry; a second settings command only
+# brings the dialog forward; full-width digits are taken; OK stores the
+# values, and the program acts on them at once: the new scan interval
+# captures a document within seconds, the new hot key opens its menu.
+use_shell_folder
+reg_set System ScanTime 60  # without the dialog nothing more is captured for a minute
+ql_start
+wait_tray
+
+RecentMaxEdit=102
+ScanTimeEdit=105
+QuenlarkHotKey=146
+OkButton=155
+HKM_SETHOTKEY=0x401
+
+open_settings() {
+  tray_click right
+  wait_menu >/dev/null
+  keys Down Return
+}
+open_settings
+drv wait-window TSettingForm 5 >/dev/null
+until [ "$(drv visible-windows TSettingForm)" == 1 ]; do sleep 0.2; done
+sleep 0.5
+shot settings_open
+read -r l t r b < <(drv window-rect TSettingForm)
+convert "$SHOTS/settings_open.png" -crop "$((r - l))x$((b - t))+$l+$t" +repage "$SHOTS/settings_dialog.png"
+expect_eq "$(drv control-text TSettingForm $RecentMaxEdit)" "30" "RecentMaxEdit as opened"
+
+# Out of range: the message with its exact text; the dialog stays, the entry kept.
+drv control-text TSettingForm $RecentMaxEdit "101"
+drv control-post TSettingForm $OkButton 0xF5 0 0  # BM_CLICK
+box=$(drv message-box TSettingForm 5) || fail "no message box"
+expect_eq "$box" "設定エラー
+[最近使ったﾌｧｲﾙ数]の入力範囲は10～100です。" "the range message"
+drv answer-box TSettingForm 1
+sleep 0.5
+expect_eq "$(drv visible-windows TSettingForm)" "1" "settings dialogs shown after the message"
+expect_eq "$(drv control-text TSettingForm $RecentMaxEdit)" "101" "RecentMaxEdit after the message"
+
+# A second settings command brings the open dialog forward without refilling it.
+open_settings
+wait_no_menu
+sleep 0.5
+expect_eq "$(drv visible-windows TSettingForm)" "1" "settings dialogs after a second command"
+expect_eq "$(drv control-text TSettingForm $RecentMaxEdit)" "101" "RecentMaxEdit after a second command"
+
+# Full-width digits, a faster scan, Ctrl+Alt+Q for the program's menu; then OK.
+drv control-text TSettingForm $RecentMaxEdit "５０"
+drv control-text TSettingForm $ScanTimeEdit "1"
+drv control-send TSettingForm $QuenlarkHotKey $HKM_SETHOTKEY 0x0651 0 >/dev/null  # Q with Ctrl+Alt
+drv control-post TSettingForm $OkButton 0xF5 0 0
+deadline=$((SECONDS + 5))
+until [ "$(drv visible-windows TSettingForm)" == 0 ]; do
+  [ $SECONDS -lt $deadline ] || fail "the dialog did not close on OK"
+  sleep 0.2
+done
+expect_eq "$(reg_get System RecentMax)" "50" "RecentMax stored"
+expect_eq "$(reg_get System ScanTime)" "1" "ScanTime stored"
+expect_eq "$(reg_get System QuenlarkHotKey)" "$((0xC051))" "QuenlarkHotKey stored"
+
+use_document "quick.txt.lnk" "$DocsW\\quick.txt" 0
+wait_file "$HistoryW\\QUICK.TXT.lnk" 6
+echo "ok: captured at the new scan interval"
+
+xdotool key ctrl+alt+q
+wait_menu >/dev/null
+echo "ok: the new hot key opens the program's menu"
+keys Escape
+wait_no_menu

@@ -1,0 +1,56 @@
+# Cancel in the settings dialog stores nothing and gives back the hot keys
+# as they were: the old combination opens its menu again, the one typed into
+# the dialog opens none. F1 in the dialog (no help file beside the program)
+# changes nothing.
+reg_set System QuenlarkHotKey "$((0xC051))"  # Ctrl+Alt+Q
+ql_start
+wait_tray
+xdotool key ctrl+alt+q
+wait_menu >/dev/null
+keys Escape
+wait_no_menu
+
+RecentMaxEdit=102
+QuenlarkHotKey=146
+CancelButton=156
+HKM_SETHOTKEY=0x401
+
+tray_click right
+wait_menu >/dev/null
+keys Down Return
+deadline=$((SECONDS + 5))
+until [ "$(drv visible-windows TSettingForm)" == 1 ]; do
+  [ $SECONDS -lt $deadline ] || fail "the settings dialog did not open"
+  sleep 0.2
+done
+sleep 0.5
+# While the dialog is open the menus' hot keys are off.
+xdotool key ctrl+alt+q
+sleep 1
+drv no-menu 0 || fail "a hot key opened a menu while the settings dialog was open"
+echo "ok: no menu from the hot key while the dialog is open"
+keys F1
+sleep 0.5
+expect_eq "$(drv visible-windows TSettingForm)" "1" "settings dialogs after F1"
+
+drv control-text TSettingForm $RecentMaxEdit "77"
+drv control-send TSettingForm $QuenlarkHotKey $HKM_SETHOTKEY 0x0657 0 >/dev/null  # W with Ctrl+Alt
+drv control-post TSettingForm $CancelButton 0xF5 0 0  # BM_CLICK
+deadline=$((SECONDS + 5))
+until [ "$(drv visible-windows TSettingForm)" == 0 ]; do
+  [ $SECONDS -lt $deadline ] || fail "the dialog did not close on Cancel"
+  sleep 0.2
+done
+expect_eq "$(reg_get System RecentMax)" "" "RecentMax after Cancel (never written)"
+expect_eq "$(reg_get System QuenlarkHotKey)" "$((0xC051))" "QuenlarkHotKey after Cancel"
+
+xdotool key ctrl+alt+w
+sleep 1
+drv no-menu 0 || fail "the combination typed before Cancel opened a menu"
+echo "ok: the cancelled combination opens nothing"
+xdotool key ctrl+alt+q
+wait_menu >/dev/null
+echo "ok: the old hot key opens the program's menu again"
+keys Escape
+wait_no_menu
+kill -0 "$QL_PID" || fail "the program ended"
