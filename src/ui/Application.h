@@ -47,6 +47,10 @@ class TApplication : public TWindow {
   std::function<void()> OnMinimize;
 
   // Dispatches one message, giving the dialog under it its keyboard handling.
+  // The program's message loops take and hand on messages in their Unicode
+  // form, so a typed double-byte character reaches an edit whole (an ANSI
+  // loop splits it into lead and trail byte, which not every system puts
+  // back together); the windows themselves still speak CP932.
   static void DispatchOne(MSG& msg);
 
  protected:

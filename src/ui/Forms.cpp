@@ -273,9 +273,23 @@ void TForm::CreateControl(const ControlRow& row, HWND previous) {
   int width = Scale(row.width);
   int height = Scale(row.height);
   if (row.kind == ControlKind::ComboBox) height += Scale(200);  // room for the dropped list
-  HWND h = CreateWindowExA(cls.exStyle, cls.windowClass, row.caption.c_str(), style, Scale(row.left), Scale(row.top),
-                           width, height, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
-                           app_.Instance(), nullptr);
+  HWND h = nullptr;
+  if (row.kind == ControlKind::Edit || row.kind == ControlKind::PasswordEdit) {
+    // Edits are Unicode windows: typed double-byte characters then arrive
+    // whole, where an ANSI edit under some window systems gets the lead and
+    // trail bytes as two characters. Text still goes in and out as CP932
+    // through the "A" calls, which convert.
+    std::wstring caption(row.caption.size() + 1, L'\0');
+    const int n = MultiByteToWideChar(CP_ACP, 0, row.caption.c_str(), -1, caption.data(),
+                                      static_cast<int>(caption.size()));
+    caption.resize(n > 0 ? static_cast<std::size_t>(n - 1) : 0);
+    h = CreateWindowExW(cls.exStyle, L"EDIT", caption.c_str(), style, Scale(row.left), Scale(row.top), width, height,
+                        Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), app_.Instance(), nullptr);
+  } else {
+    h = CreateWindowExA(cls.exStyle, cls.windowClass, row.caption.c_str(), style, Scale(row.left), Scale(row.top),
+                        width, height, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
+                        app_.Instance(), nullptr);
+  }
   if (!h) return;
   SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   if (row.width == 0 && (row.kind == ControlKind::Label || row.kind == ControlKind::Link)) {
@@ -520,7 +534,7 @@ int TForm::ShowModal() {
 
   MSG msg;
   while (modalResult_ == mrNone && Handle()) {
-    BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) {
       // The program is ending: close this dialog and let the outer loop see the quit.
       PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);

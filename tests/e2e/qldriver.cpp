@@ -34,6 +34,7 @@ int Usage() {
                "  end-session CLASS           send WM_QUERYENDSESSION and WM_ENDSESSION to the window\n"
                "  post CLASS MSG WPARAM LPARAM  post a message to the window\n"
                "  window-rect CLASS           print left top right bottom of the first window\n"
+               "  control-rect CLASS ID       the same for a control of that window, on the screen\n"
                "  shortcut LNK TARGET [DATE]  write a shortcut; DATE \"YYYY-MM-DD hh:mm:ss\" local sets its time\n"
                "  resolve LNK                 print the shortcut's target as the program reads it\n"
                "  file-date PATH              print the local last-write time\n"
@@ -224,6 +225,14 @@ int main(int argc, char** argv) {
     HWND w = Windows(a[0].c_str()).first;
     RECT r{};
     if (!w || !GetWindowRect(w, &r)) return 1;
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+  }
+  if (cmd == "control-rect" && a.size() == 2) {
+    HWND w = Windows(a[0].c_str()).first;
+    HWND c = w ? GetDlgItem(w, std::atoi(a[1].c_str())) : nullptr;
+    RECT r{};
+    if (!c || !GetWindowRect(c, &r)) return 1;
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
     return 0;
   }
