@@ -211,6 +211,15 @@ tray_click() {
   fi
 }
 
+# Waits until COUNT windows of CLASS are visible, failing after SECONDS.
+wait_visible() {  # wait_visible CLASS COUNT SECONDS
+  local deadline=$((SECONDS + $3)) got
+  until got=$(drv visible-windows "$1") && [ "$got" == "$2" ]; do
+    [ $SECONDS -lt $deadline ] || fail "visible $1 windows: ${got:-?}, expected $2"
+    sleep 0.2
+  done
+}
+
 # Waits for a popup menu and prints its rectangle (left top right bottom).
 wait_menu() {
   drv menu-rect "${1:-5}" || fail "no popup menu appeared"

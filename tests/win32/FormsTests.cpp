@@ -49,10 +49,14 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
 
 }  // namespace
 
-TEST(FormsTest, ShowDialogIsModalOnceAndBringsForwardAfterwards) {
-  quenlark::TApplication app(GetModuleHandleA(nullptr));
-  ASSERT_TRUE(app.Initialize());
+// Every form test has an application window and a registry of its own.
+struct FormsTest : ::testing::Test {
+  quenlark::TApplication app{GetModuleHandleA(nullptr)};
   test::FakeRegistry registry;
+  void SetUp() override { ASSERT_TRUE(app.Initialize()); }
+};
+
+TEST_F(FormsTest, ShowDialogIsModalOnceAndBringsForwardAfterwards) {
   ProbeForm form(app, registry);
   ASSERT_TRUE(form.Create());
   EXPECT_FALSE(form.Showing());
@@ -70,10 +74,7 @@ TEST(FormsTest, ShowDialogIsModalOnceAndBringsForwardAfterwards) {
   form.Destroy();
 }
 
-TEST(FormsTest, QuitDuringAModalShowingEndsItAndReachesTheOuterLoop) {
-  quenlark::TApplication app(GetModuleHandleA(nullptr));
-  ASSERT_TRUE(app.Initialize());
-  test::FakeRegistry registry;
+TEST_F(FormsTest, QuitDuringAModalShowingEndsItAndReachesTheOuterLoop) {
   ProbeForm form(app, registry);
   ASSERT_TRUE(form.Create());
   PostQuitMessage(7);
@@ -141,10 +142,7 @@ class BoundForm : public quenlark::TForm {
 
 }  // namespace
 
-TEST(FormsTest, BoundControlsShowTheModelAndStoreItBack) {
-  quenlark::TApplication app(GetModuleHandleA(nullptr));
-  ASSERT_TRUE(app.Initialize());
-  test::FakeRegistry registry;
+TEST_F(FormsTest, BoundControlsShowTheModelAndStoreItBack) {
   ProbeModel model;
   BoundForm form(app, registry, model);
   ASSERT_TRUE(form.Create());
@@ -195,10 +193,7 @@ void CALLBACK PressKey(HWND, UINT, UINT_PTR id, DWORD) {
 }
 }  // namespace
 
-TEST(FormsTest, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
-  quenlark::TApplication app(GetModuleHandleA(nullptr));
-  ASSERT_TRUE(app.Initialize());
-  test::FakeRegistry registry;
+TEST_F(FormsTest, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
   ProbeModel model;
   BoundForm form(app, registry, model);
   ASSERT_TRUE(form.Create());
@@ -216,10 +211,7 @@ TEST(FormsTest, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
   form.Destroy();
 }
 
-TEST(FormsTest, AThrowingHandlerDoesNotEscapeTheWindowProcedure) {
-  quenlark::TApplication app(GetModuleHandleA(nullptr));
-  ASSERT_TRUE(app.Initialize());
-  test::FakeRegistry registry;
+TEST_F(FormsTest, AThrowingHandlerDoesNotEscapeTheWindowProcedure) {
   class Thrower : public quenlark::TForm {
    public:
     using TForm::TForm;
@@ -272,10 +264,7 @@ void CALLBACK DrivePassChange(HWND, UINT, UINT_PTR id, DWORD) {
 
 }  // namespace
 
-TEST(FormsTest, PasswordChangeChecksTheEntriesAndKeepsTheDialogOpenOnAMismatch) {
-  quenlark::TApplication app(GetModuleHandleA(nullptr));
-  ASSERT_TRUE(app.Initialize());
-  test::FakeRegistry registry;
+TEST_F(FormsTest, PasswordChangeChecksTheEntriesAndKeepsTheDialogOpenOnAMismatch) {
   RecordingMessages messages;
   quenlark::TPassChangeForm form(app, registry, messages);
   ASSERT_TRUE(form.Create());
@@ -331,10 +320,7 @@ void ExpectBuiltAsDesigned(const quenlark::TForm& form) {
 
 }  // namespace
 
-TEST(FormsTest, ThePasswordFormsAndTheAboutBoxAreBuiltFromTheirTables) {
-  quenlark::TApplication app(GetModuleHandleA(nullptr));
-  ASSERT_TRUE(app.Initialize());
-  test::FakeRegistry registry;
+TEST_F(FormsTest, ThePasswordFormsAndTheAboutBoxAreBuiltFromTheirTables) {
   RecordingMessages messages;
   quenlark::TPass pass(app, registry);
   quenlark::TPassChangeForm change(app, registry, messages);

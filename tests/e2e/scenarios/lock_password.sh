@@ -20,14 +20,6 @@ tray_picture() {  # the tray icon's pixels, as a screenshot crop
   import -window root -display "$DISPLAY" -crop 16x16+$((TRAY_X - 8))+$((TRAY_Y - 8)) "$WORK/$1.png"
 }
 same_picture() { [ "$(compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1)" == "0" ]; }
-visible() { drv visible-windows "$1"; }
-wait_visible() {  # wait_visible CLASS COUNT SECONDS
-  local deadline=$((SECONDS + $3))
-  until [ "$(visible "$1")" == "$2" ]; do
-    [ $SECONDS -lt $deadline ] || fail "visible $1 windows: $(visible "$1"), expected $2"
-    sleep 0.2
-  done
-}
 double_click_tray() {
   xdotool mousemove "$TRAY_X" "$TRAY_Y"
   sleep 0.3

@@ -32,7 +32,7 @@ open_settings() {
 }
 open_settings
 drv wait-window TSettingForm 5 >/dev/null
-until [ "$(drv visible-windows TSettingForm)" == 1 ]; do sleep 0.2; done
+wait_visible TSettingForm 1 5
 sleep 0.5
 shot settings_open
 read -r l t r b < <(drv window-rect TSettingForm)
@@ -70,11 +70,7 @@ drv control-text TSettingForm $ScanTimeEdit "1"
 drv control-post TSettingForm $SortByDateRadio 0xF5 0 0  # BM_CLICK
 drv control-send TSettingForm $QuenlarkHotKey $HKM_SETHOTKEY 0x0651 0 >/dev/null  # Q with Ctrl+Alt
 drv control-post TSettingForm $OkButton 0xF5 0 0
-deadline=$((SECONDS + 5))
-until [ "$(drv visible-windows TSettingForm)" == 0 ]; do
-  [ $SECONDS -lt $deadline ] || fail "the dialog did not close on OK"
-  sleep 0.2
-done
+wait_visible TSettingForm 0 5
 expect_eq "$(reg_get System RecentMax)" "50" "RecentMax stored"
 expect_eq "$(reg_get System ScanTime)" "1" "ScanTime stored"
 expect_eq "$(reg_get System QuenlarkHotKey)" "$((0xC051))" "QuenlarkHotKey stored"

@@ -18,11 +18,7 @@ HKM_SETHOTKEY=0x401
 tray_click right
 wait_menu >/dev/null
 keys Down Return
-deadline=$((SECONDS + 5))
-until [ "$(drv visible-windows TSettingForm)" == 1 ]; do
-  [ $SECONDS -lt $deadline ] || fail "the settings dialog did not open"
-  sleep 0.2
-done
+wait_visible TSettingForm 1 5
 sleep 0.5
 # While the dialog is open the menus' hot keys are off.
 xdotool key ctrl+alt+q
@@ -36,11 +32,7 @@ expect_eq "$(drv visible-windows TSettingForm)" "1" "settings dialogs after F1"
 drv control-text TSettingForm $RecentMaxEdit "77"
 drv control-send TSettingForm $QuenlarkHotKey $HKM_SETHOTKEY 0x0657 0 >/dev/null  # W with Ctrl+Alt
 drv control-post TSettingForm $CancelButton 0xF5 0 0  # BM_CLICK
-deadline=$((SECONDS + 5))
-until [ "$(drv visible-windows TSettingForm)" == 0 ]; do
-  [ $SECONDS -lt $deadline ] || fail "the dialog did not close on Cancel"
-  sleep 0.2
-done
+wait_visible TSettingForm 0 5
 expect_eq "$(reg_get System RecentMax)" "" "RecentMax after Cancel (never written)"
 expect_eq "$(reg_get System QuenlarkHotKey)" "$((0xC051))" "QuenlarkHotKey after Cancel"
 
