@@ -1,0 +1,176 @@
+#include "dialogs/SHBFFEX.h"
+
+#include <optional>
+#include <utility>
+
+#include "platform/Win32Handles.h"
+#include "ui/Application.h"
+#include "ui/Forms.h"
+
+namespace quenlark {
+
+namespace {
+
+constexpr int kDisplayNameSize = 260;
+
+// One item identifier list, freed with the shell's allocator.
+class ShellItem {
+ public:
+  ShellItem(IMalloc* malloc, PIDLIST_ABSOLUTE item) : malloc_(malloc), item_(item) {}
+  ShellItem(ShellItem&& o) noexcept : malloc_(o.malloc_), item_(std::exchange(o.item_, nullptr)) {}
+  ShellItem(const ShellItem&) = delete;
+  ShellItem& operator=(const ShellItem&) = delete;
+  ShellItem& operator=(ShellItem&&) = delete;
+  ~ShellItem() {
+    if (item_) malloc_->Free(item_);
+  }
+  PIDLIST_ABSOLUTE get() const { return item_; }
+
+ private:
+  IMalloc* malloc_;
+  PIDLIST_ABSOLUTE item_;
+};
+
+std::wstring Wide(const std::string& text) {
+  const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  if (n <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
+  wide.resize(static_cast<std::size_t>(n - 1));
+  return wide;
+}
+
+// The item of a folder's name, nullopt when the name does not parse or the
+// item is neither a folder nor has subfolders.
+std::optional<ShellItem> ParseFolder(IShellFolder* desktop, IMalloc* malloc, HWND owner, const std::string& name) {
+  std::wstring wide = Wide(name);
+  if (wide.empty()) return std::nullopt;
+  ULONG eaten = 0;
+  ULONG attributes = SFGAO_FOLDER | SFGAO_HASSUBFOLDER;
+  PIDLIST_RELATIVE item = nullptr;
+  if (FAILED(desktop->ParseDisplayName(owner, nullptr, wide.data(), &eaten, &item, &attributes)) || !item) {
+    return std::nullopt;
+  }
+  ShellItem owned(malloc, reinterpret_cast<PIDLIST_ABSOLUTE>(item));
+  if (!(attributes & (SFGAO_FOLDER | SFGAO_HASSUBFOLDER))) return std::nullopt;
+  return owned;
+}
+
+std::string PathOf(PCIDLIST_ABSOLUTE item) {
+  char path[MAX_PATH] = {};
+  if (!item || !SHGetPathFromIDListA(item, path)) return {};
+  return path;
+}
+
+}  // namespace
+
+bool TSHBrowseForFolderEx::Browse() {
+  folderName_.clear();
+  displayName_.clear();
+  HWND mainWindow = app_.Handle();
+
+  platform::ComPtr<IMalloc> malloc;
+  if (!api_.getMalloc || FAILED(api_.getMalloc(malloc.put())) || !malloc) return false;
+  platform::ComPtr<IShellFolder> desktop;
+  if (!api_.getDesktopFolder || FAILED(api_.getDesktopFolder(desktop.put())) || !desktop) return false;
+
+  auto parse = [&](const std::string& name) { return ParseFolder(desktop.get(), malloc.get(), mainWindow, name); };
+  auto special = [&](int folder) {
+    PIDLIST_ABSOLUTE item = nullptr;
+    if (FAILED(api_.getSpecialFolderLocation(mainWindow, folder, &item))) item = nullptr;
+    return ShellItem(malloc.get(), item);
+  };
+  ShellItem initial = ChooseFolderItem<ShellItem>(SelectFolder == sfManual, SelectFolderName,
+                                                  SpecialFolderOf(SelectFolder), parse, special);
+  ShellItem root = ChooseFolderItem<ShellItem>(RootFolder == rfManual, RootFolderName, SpecialFolderOf(RootFolder),
+                                               parse, special);
+  if (!root.get()) return false;
+
+  char* buffer = static_cast<char*>(malloc->Alloc(kDisplayNameSize));
+  if (!buffer) return false;
+  buffer[0] = '\0';
+
+  const BrowseFlags flags = BrowseFlagsOf(Options);
+  showPath_ = flags.showPath;
+  BROWSEINFOA info{};
+  info.hwndOwner = mainWindow;
+  info.pidlRoot = root.get();
+  info.pszDisplayName = buffer;
+  info.lpszTitle = Caption.c_str();
+  info.ulFlags = flags.flags;
+  info.lpfn = &BrowseCallback;
+  info.lParam = reinterpret_cast<LPARAM>(this);
+
+  initialItem_ = initial.get();
+  if (mainWindow) EnableWindow(mainWindow, FALSE);
+  PIDLIST_ABSOLUTE chosen = api_.browseForFolder ? api_.browseForFolder(&info) : nullptr;
+  if (mainWindow) {
+    EnableWindow(mainWindow, TRUE);
+    SetForegroundWindow(mainWindow);
+  }
+  initialItem_ = nullptr;
+
+  const bool result = chosen != nullptr;
+  if (chosen) {
+    ShellItem owned(malloc.get(), chosen);
+    displayName_ = buffer;
+    folderName_ = PathOf(chosen);
+  }
+  malloc->Free(buffer);
+  return result;
+}
+
+void TSHBrowseForFolderEx::DoSelectionChanged(HWND Wnd, const std::string& Path, std::string& ShowText,
+                                              int& OKButtonState) {
+  if (OnSelectionChanged) OnSelectionChanged(*this, Wnd, Path, ShowText, OKButtonState);
+}
+
+int CALLBACK TSHBrowseForFolderEx::BrowseCallback(HWND wnd, UINT msg, LPARAM param, LPARAM data) noexcept {
+  auto* self = reinterpret_cast<TSHBrowseForFolderEx*>(data);
+  if (!self) return 0;
+  try {
+    self->OnCallback(wnd, msg, param);
+  } catch (...) {
+    // Nothing may leave the shell's dialog procedure.
+  }
+  return 0;
+}
+
+void TSHBrowseForFolderEx::OnCallback(HWND wnd, UINT msg, LPARAM param) {
+  BrowseCallbackStep handler;
+  std::string path;
+  if (msg == BFFM_SELCHANGED) {
+    path = PathOf(reinterpret_cast<PCIDLIST_ABSOLUTE>(param));
+    DoSelectionChanged(wnd, path, handler.statusText, handler.okState);
+  }
+  const BrowseCallbackStep step = StatusOfCallback(showPath_, msg == BFFM_SELCHANGED, path, handler);
+  SendMessageA(wnd, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(step.statusText.c_str()));
+  if (step.okState == 1) SendMessageA(wnd, BFFM_ENABLEOK, 0, TRUE);
+  if (step.okState == 2) SendMessageA(wnd, BFFM_ENABLEOK, 0, FALSE);
+  if (msg == BFFM_INITIALIZED) {
+    // Selecting the initial item raises the selection change at once; it
+    // comes after the empty status text of the start, so the status line
+    // shows the initial folder's path from the first moment.
+    if (initialItem_) SendMessageA(wnd, BFFM_SETSELECTIONA, FALSE, reinterpret_cast<LPARAM>(initialItem_));
+    PlaceDialog(wnd);
+  }
+}
+
+void TSHBrowseForFolderEx::PlaceDialog(HWND wnd) {
+  RECT window{};
+  GetWindowRect(wnd, &window);
+  RECT workArea{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+  std::optional<ScreenPoint> ownerOrigin;
+  if (owner_ && owner_->Handle()) {
+    POINT corner{0, 0};
+    ClientToScreen(owner_->Handle(), &corner);
+    ownerOrigin = ScreenPoint{corner.x, corner.y};
+  }
+  const std::optional<ScreenPoint> at =
+      BrowsePlacement(ShowStyle, workArea.right - workArea.left, workArea.bottom - workArea.top,
+                      window.right - window.left, window.bottom - window.top, ownerOrigin);
+  if (at) SetWindowPos(wnd, nullptr, at->x, at->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace quenlark
