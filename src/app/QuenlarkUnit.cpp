@@ -399,7 +399,7 @@ int RunQuenlark(HINSTANCE instance) {
   }
 
   TPassChangeForm passChange(app, registry, messages);
-  TAboutForm about(app, registry);
+  TAboutForm about(app, registry, shell);
   TSettingForm setting(app, registry, controller, passChange, messages);
   TSelectClearForm selectClear(app, registry);
   TUseFileSettingForm useFileSetting(app, registry);

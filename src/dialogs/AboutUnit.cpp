@@ -1,40 +1,92 @@
 #include "dialogs/AboutUnit.h"
 
-#include <shellapi.h>
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+#include <vector>
 
 namespace quenlark {
 
 namespace {
 
-enum { kIconId = 100, kProductId, kVersionId, kDescriptionId, kWebId, kMailId };
-
+// The version label's caption comes from the version resource when the form is made.
 const ControlRow kControls[] = {
-    {.kind = ControlKind::Icon, .id = kIconId, .name = "ProgramIcon", .left = 16, .top = 16, .width = 32, .height = 32},
-    {.kind = ControlKind::Label, .id = kProductId, .name = "ProductName", .left = 64, .top = 16, .width = 220,
-     .height = 16, .caption = "Quenlark"},
-    {.kind = ControlKind::Label, .id = kVersionId, .name = "Version", .left = 64, .top = 36, .width = 220,
-     .height = 16, .caption = "Version 2.4.2"},
-    {.kind = ControlKind::Label, .id = kDescriptionId, .name = "Comments", .left = 64, .top = 56, .width = 220,
-     .height = 16, .caption = "[最近使ったﾌｧｲﾙ]拡張ﾄﾚｲｱｲｺﾝ"},
-    {.kind = ControlKind::Link, .id = kWebId, .name = "WebLabel", .left = 64, .top = 80, .width = 220, .height = 16,
+    {.kind = ControlKind::Icon, .id = TAboutForm::kIconId, .name = "ProgramIcon", .left = 16, .top = 16, .width = 32,
+     .height = 32},
+    {.kind = ControlKind::Label, .id = TAboutForm::kProductId, .name = "ProductName", .left = 64, .top = 16,
+     .width = 220, .height = 16, .caption = "Quenlark"},
+    {.kind = ControlKind::Label, .id = TAboutForm::kVersionId, .name = "Version", .left = 64, .top = 36, .width = 220,
+     .height = 16},
+    {.kind = ControlKind::Label, .id = TAboutForm::kDescriptionId, .name = "Comments", .left = 64, .top = 56,
+     .width = 220, .height = 16, .caption = "[最近使ったﾌｧｲﾙ]拡張ﾄﾚｲｱｲｺﾝ"},
+    // Links take the size of their text: the hand and the click are on the address only.
+    {.kind = ControlKind::Link, .id = TAboutForm::kWebId, .name = "WebLabel", .left = 64, .top = 80,
      .caption = kMakerWebPage},
-    {.kind = ControlKind::Link, .id = kMailId, .name = "MailLabel", .left = 64, .top = 98, .width = 220,
-     .height = 16, .caption = "quenlark@kestrow.example"},
+    {.kind = ControlKind::Link, .id = TAboutForm::kMailId, .name = "MailLabel", .left = 64, .top = 98,
+     .caption = "quenlark@kestrow.example"},
     {.kind = ControlKind::DefaultButton, .id = IDOK, .name = "OKButton", .left = 112, .top = 118, .width = 75,
      .height = 24, .caption = "OK"},
 };
 
 }  // namespace
 
+std::string ModuleProductVersion(HMODULE module) {
+  char path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+  if (size == 0) return {};
+  std::vector<char> data(size);
+  if (!GetFileVersionInfoA(path, 0, size, data.data())) return {};
+  // The string table of the first translation the resource lists.
+  struct Translation {
+    WORD language;
+    WORD codePage;
+  };
+  Translation* translations = nullptr;
+  UINT translationBytes = 0;
+  if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
+                      &translationBytes) ||
+      !translations || translationBytes < sizeof(Translation)) {
+    return {};
+  }
+  char query[64];
+  std::snprintf(query, sizeof query, "\\StringFileInfo\\%04x%04x\\ProductVersion", translations[0].language,
+                translations[0].codePage);
+  char* value = nullptr;
+  UINT valueLength = 0;
+  if (!VerQueryValueA(data.data(), query, reinterpret_cast<void**>(&value), &valueLength) || !value) return {};
+  return std::string(value, strnlen(value, valueLength));
+}
+
 void TAboutForm::FormCreate() {
-  CreateControls(kControls);
+  const std::string version = ModuleProductVersion(app_.Instance());
+  std::vector<ControlRow> controls(std::begin(kControls), std::end(kControls));
+  for (ControlRow& row : controls) {
+    if (row.id == kVersionId && !version.empty()) row.caption = "Version " + version;
+  }
+  CreateControls(controls);
   SetCommands({{kWebId, [this] { OpenLink(kMakerWebPage); }}, {kMailId, [this] { OpenLink(kMakerMail); }}});
   SendMessageA(Control(kIconId), STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(app_.Instance(), "MAINICON")), 0);
   CentreOnScreen();
 }
 
+void TAboutForm::OnCommand(int id, int code) {
+  // The box has no Cancel button, but Esc closes it as its OK button does.
+  if (id == IDCANCEL && code == BN_CLICKED) {
+    Close(mrCancel);
+    return;
+  }
+  TForm::OnCommand(id, code);
+}
+
 void TAboutForm::OpenLink(const char* address) {
-  ShellExecuteA(Handle(), "open", address, nullptr, nullptr, SW_SHOWNORMAL);
+  platform::ShellExecuteRequest request;
+  request.verb = "open";
+  request.file = address;
+  request.showCommand = SW_SHOWNORMAL;
+  shell_.Execute(request);
 }
 
 }  // namespace quenlark

@@ -29,7 +29,7 @@ ControlClass ClassOf(ControlKind kind) {
     case ControlKind::Label:
       return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
     case ControlKind::Link:
-      return {"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0};
+      return {"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX | WS_TABSTOP, 0};
     case ControlKind::Icon:
       return {"STATIC", SS_ICON, 0};
     case ControlKind::Button:
@@ -71,6 +71,76 @@ LRESULT CALLBACK DoubleClickSubclass(HWND h, UINT msg, WPARAM wp, LPARAM lp, UIN
     SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), kDoubleClickCode), reinterpret_cast<LPARAM>(h));
   } else if (msg == WM_NCDESTROY) {
     RemoveWindowSubclass(h, &DoubleClickSubclass, 0);
+  }
+  return DefSubclassProc(h, msg, wp, lp);
+}
+
+std::string WindowText(HWND h);
+
+// Makes a label look and behave like a link: underlined text in the link
+// colour, the hand cursor, a place in the tab order with a focus rectangle,
+// and Enter or Space pressing it as a click does (STN_CLICKED to the form).
+LRESULT CALLBACK LinkSubclass(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) noexcept {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(h, &ps);
+      if (!dc) return 0;
+      RECT client{};
+      GetClientRect(h, &client);
+      FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+      HFONT underlined = nullptr;
+      LOGFONTA font{};
+      if (HFONT base = reinterpret_cast<HFONT>(SendMessageA(h, WM_GETFONT, 0, 0));
+          base && GetObjectA(base, sizeof font, &font)) {
+        font.lfUnderline = TRUE;
+        underlined = CreateFontIndirectA(&font);
+      }
+      HGDIOBJ oldFont = underlined ? SelectObject(dc, underlined) : nullptr;
+      SetBkMode(dc, TRANSPARENT);
+      // The classic link blue: some window systems give the hot-tracking
+      // colour a pale grey that no reader takes for a link.
+      SetTextColor(dc, IsWindowEnabled(h) ? RGB(0, 102, 204) : GetSysColor(COLOR_GRAYTEXT));
+      const std::string text = WindowText(h);
+      constexpr UINT kFormat = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
+      DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &client, kFormat);
+      if (GetFocus() == h) {
+        RECT extent = client;
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &extent, kFormat | DT_CALCRECT);
+        extent.right = std::min(extent.right + 1, client.right);
+        extent.bottom = std::min(extent.bottom, client.bottom);
+        DrawFocusRect(dc, &extent);
+      }
+      if (oldFont) SelectObject(dc, oldFont);
+      if (underlined) DeleteObject(underlined);
+      EndPaint(h, &ps);
+      return 0;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+      InvalidateRect(h, nullptr, TRUE);
+      break;
+    case WM_SETCURSOR:
+      SetCursor(LoadCursorA(nullptr, IDC_HAND));
+      return TRUE;
+    case WM_GETDLGCODE: {
+      // Enter belongs to the focused link, not to the form's default button.
+      const MSG* m = reinterpret_cast<const MSG*>(lp);
+      if (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN) return DLGC_WANTMESSAGE;
+      break;
+    }
+    case WM_KEYDOWN:
+      if (wp == VK_RETURN || wp == VK_SPACE) {
+        SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), STN_CLICKED), reinterpret_cast<LPARAM>(h));
+        return 0;
+      }
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(h, &LinkSubclass, 0);
+      break;
+    default:
+      break;
   }
   return DefSubclassProc(h, msg, wp, lp);
 }
@@ -325,6 +395,7 @@ void TForm::CreateControl(const ControlRow& row, HWND previous) {
   }
   if (!row.items.empty()) SetItems(row.id, row.items);
   if (row.notifyDoubleClick) SetWindowSubclass(h, &DoubleClickSubclass, 0, 0);
+  if (row.kind == ControlKind::Link) SetWindowSubclass(h, &LinkSubclass, 0, 0);
   AddHint(h, row.hint);
 }
 

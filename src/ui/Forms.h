@@ -44,7 +44,7 @@ enum class ControlKind {
   PasswordEdit,   // shows "*" for every character
   GroupBox,
   Icon,
-  Link,
+  Link,           // underlined, hand cursor, a tab stop; a click, Enter or Space sends STN_CLICKED
   ComboBox,       // a drop-down list to choose from
   ListBox,        // several rows may be selected
   CheckListView,  // one column of rows with check boxes

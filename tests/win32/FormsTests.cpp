@@ -290,6 +290,12 @@ namespace {
 // Every row of a form's table became its control: at its rectangle (the form
 // is created at 96 dpi here), with its caption, in the table's tab order,
 // as its design says.
+class NoShell : public platform::IShell {
+ public:
+  void Execute(const platform::ShellExecuteRequest&) override {}
+  std::optional<platform::ShortcutLaunchParts> ReadShortcut(const std::string&) override { return std::nullopt; }
+};
+
 void ExpectBuiltAsDesigned(const quenlark::TForm& form) {
   HWND previous = nullptr;
   for (const quenlark::ControlRow& row : form.Rows()) {
@@ -324,7 +330,8 @@ TEST_F(FormsTest, ThePasswordFormsAndTheAboutBoxAreBuiltFromTheirTables) {
   RecordingMessages messages;
   quenlark::TPass pass(app, registry);
   quenlark::TPassChangeForm change(app, registry, messages);
-  quenlark::TAboutForm about(app, registry);
+  NoShell shell;
+  quenlark::TAboutForm about(app, registry, shell);
   ASSERT_TRUE(pass.Create());
   ASSERT_TRUE(change.Create());
   ASSERT_TRUE(about.Create());

@@ -1,0 +1,21 @@
+# The about box from the program's menu: its version text is the program's
+# version resource, Tab takes the keyboard to the web link (drawn as a link,
+# with the focus rectangle), and Esc closes the box.
+ql_start
+wait_tray
+
+tray_click right
+wait_menu >/dev/null
+keys Up Up Return
+wait_visible TAboutForm 1 5
+VersionLabel=102
+expect_eq "$(drv control-text TAboutForm $VersionLabel)" "Version 2.4.2" "the version label"
+keys Tab
+sleep 0.5
+shot about_open
+read -r l t r b < <(drv window-rect TAboutForm)
+convert "$SHOTS/about_open.png" -crop "$((r - l))x$((b - t))+$l+$t" +repage "$SHOTS/about.png"
+echo "screenshot: $SHOTS/about.png"
+keys Escape
+sleep 0.5
+expect_eq "$(drv visible-windows TAboutForm)" "0" "about boxes after Esc"

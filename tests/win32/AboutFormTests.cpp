@@ -1,0 +1,127 @@
+// The about box built for real: its version text read from the module's
+// version resource, and its links reached and pressed from the keyboard.
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "FakeRegistry.h"
+#include "dialogs/AboutUnit.h"
+
+namespace {
+
+using quenlark::TAboutForm;
+
+class RecordingShell : public platform::IShell {
+ public:
+  std::vector<platform::ShellExecuteRequest> requests;
+  void Execute(const platform::ShellExecuteRequest& request) override { requests.push_back(request); }
+  std::optional<platform::ShortcutLaunchParts> ReadShortcut(const std::string&) override { return std::nullopt; }
+};
+
+std::vector<std::function<void()>> g_steps;
+std::size_t g_nextStep = 0;
+void CALLBACK RunStep(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (g_nextStep >= g_steps.size()) return;
+  const std::size_t step = g_nextStep++;
+  if (g_nextStep < g_steps.size()) SetTimer(nullptr, 0, 60, &RunStep);
+  g_steps[step]();
+}
+void RunSteps(std::vector<std::function<void()>> steps) {
+  g_steps = std::move(steps);
+  g_nextStep = 0;
+  SetTimer(nullptr, 0, 60, &RunStep);
+}
+
+std::string Text(HWND h) {
+  char text[256] = {};
+  GetWindowTextA(h, text, sizeof text);
+  return text;
+}
+
+void PressKey(WPARAM key) { PostMessageA(GetFocus(), WM_KEYDOWN, key, 0); }
+
+struct Fixture {
+  quenlark::TApplication app{GetModuleHandleA(nullptr)};
+  test::FakeRegistry registry;
+  RecordingShell shell;
+  TAboutForm form{app, registry, shell};
+  Fixture() {
+    app.Initialize();
+    form.Create();
+  }
+  ~Fixture() { form.Destroy(); }
+};
+
+}  // namespace
+
+TEST(AboutFormTest, TheVersionLabelIsTheProductVersionOfTheModulesVersionResource) {
+  Fixture f;
+  // This test program carries the same version resource as quenlark.exe.
+  EXPECT_EQ(quenlark::ModuleProductVersion(GetModuleHandleA(nullptr)), "2.4.2");
+  EXPECT_EQ(Text(f.form.Control(TAboutForm::kVersionId)), "Version 2.4.2");
+
+  // Made for a module of another version, the box shows that one.
+  HMODULE other = GetModuleHandleA("shell32.dll");
+  const std::string otherVersion = quenlark::ModuleProductVersion(other);
+  ASSERT_FALSE(otherVersion.empty());
+  ASSERT_NE(otherVersion, "2.4.2");
+  quenlark::TApplication app(other);
+  ASSERT_TRUE(app.Initialize());
+  TAboutForm about(app, f.registry, f.shell);
+  ASSERT_TRUE(about.Create());
+  EXPECT_EQ(Text(about.Control(TAboutForm::kVersionId)), "Version " + otherVersion);
+  about.Destroy();
+}
+
+TEST(AboutFormTest, TabReachesEachLinkAndEnterOrSpaceHandsItsAddressToTheShell) {
+  Fixture f;
+  HWND web = f.form.Control(TAboutForm::kWebId);
+  HWND mail = f.form.Control(TAboutForm::kMailId);
+  HWND ok = f.form.Control(IDOK);
+  RunSteps({
+      [&] {
+        SetFocus(ok);
+        PressKey(VK_TAB);  // from the last control round to the first link
+      },
+      [&] {
+        EXPECT_EQ(GetFocus(), web);
+        PressKey(VK_RETURN);
+      },
+      [&] {
+        // Enter on a link opens the link and leaves the box open.
+        ASSERT_EQ(f.shell.requests.size(), 1u);
+        EXPECT_EQ(f.shell.requests[0].file, quenlark::kMakerWebPage);
+        EXPECT_EQ(f.shell.requests[0].verb, "open");
+        EXPECT_EQ(f.shell.requests[0].showCommand, SW_SHOWNORMAL);
+        EXPECT_TRUE(f.form.Showing());
+        PressKey(VK_TAB);
+      },
+      [&] {
+        EXPECT_EQ(GetFocus(), mail);
+        PressKey(VK_SPACE);
+      },
+      [&] {
+        ASSERT_EQ(f.shell.requests.size(), 2u);
+        EXPECT_EQ(f.shell.requests[1].file, quenlark::kMakerMail);
+        // Over a link the pointer is the hand.
+        SendMessageA(mail, WM_SETCURSOR, reinterpret_cast<WPARAM>(mail), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
+        PressKey(VK_TAB);
+      },
+      [&] {
+        EXPECT_EQ(GetFocus(), ok);
+        PressKey(VK_RETURN);
+      },
+      [&] {
+        if (f.form.Showing()) f.form.Close(quenlark::mrCancel);
+      },
+  });
+  EXPECT_EQ(f.form.ShowModal(), quenlark::mrOk);
+  EXPECT_EQ(f.shell.requests.size(), 2u);
+}
