@@ -132,6 +132,8 @@ LRESULT CALLBACK LinkSubclass(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
     }
     case WM_KEYDOWN:
       if (wp == VK_RETURN || wp == VK_SPACE) {
+        // A held key opens the link once, not once per repeat.
+        if (lp & 0x40000000) return 0;
         SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), STN_CLICKED), reinterpret_cast<LPARAM>(h));
         return 0;
       }
