@@ -109,6 +109,9 @@ TEST(AboutFormTest, TabReachesEachLinkAndEnterOrSpaceHandsItsAddressToTheShell) 
       [&] {
         ASSERT_EQ(f.shell.requests.size(), 2u);
         EXPECT_EQ(f.shell.requests[1].file, quenlark::kMakerMail);
+        // The key held down: its repeats open nothing more.
+        SendMessageA(mail, WM_KEYDOWN, VK_SPACE, 0x40000000);
+        EXPECT_EQ(f.shell.requests.size(), 2u);
         // Over a link the pointer is the hand.
         SendMessageA(mail, WM_SETCURSOR, reinterpret_cast<WPARAM>(mail), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
