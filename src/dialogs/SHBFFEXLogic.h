@@ -90,7 +90,7 @@ BrowseFlags BrowseFlagsOf(const TSHBrowseOptions& options);
 // The item a folder property comes from: the named folder when the value is
 // the manual one, the name is not empty and `parseFolder` gives an item for
 // it (the shell's parse, nullopt when it fails or the item is no folder);
-// otherwise the special folder of the value, made by `specialFolder`.
+// otherwise the special folder of the value, made by `makeSpecial`.
 template <class Item, class Parse, class Special>
 Item ChooseFolderItem(bool manual, const std::string& name, int specialFolder, Parse parseFolder,
                       Special makeSpecial) {
