@@ -67,10 +67,13 @@ class SelectClearModel {
   std::vector<int> BrokenRows(platform::IFileSystem& fs, platform::IPathQuery& paths) const;
   // The shortcut files the checked rows may act on, in row order: only lines
   // whose shortcut is a "*.lnk" file directly in the listed folder, present
-  // in `present` (the folder's files as it is listed now) and nameable by
-  // the ANSI calls. Anything else is skipped silently.
+  // once in `present` (the folder's files as it is listed now), and whose
+  // name the ANSI calls spell exactly: no "?" or "*", and not among
+  // `inexact` (the names the folder search gave for files it cannot spell).
+  // Anything else is skipped silently.
   std::vector<std::string> FilesToClear(const std::vector<int>& checked,
-                                        const std::vector<platform::FileEntry>& present) const;
+                                        const std::vector<platform::FileEntry>& present,
+                                        const std::vector<std::string>& inexact) const;
 
  private:
   std::vector<ListingLine> lines_;

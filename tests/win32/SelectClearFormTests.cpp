@@ -6,6 +6,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -273,6 +274,52 @@ TEST(SelectClearFormTest, ListsTheHistoryMarksInvertsAsksAndDeletesOnlyTheChecke
   }});
   EXPECT_EQ(f.form.ShowModal(), quenlark::mrCancel);
   EXPECT_TRUE(f.host.settings.SendToRecycle);
+  testsupport::RemoveTree(history);
+  testsupport::RemoveTree(docs);
+}
+
+// A shortcut whose name holds a character outside code page 932 ("x" +
+// a-umlaut) reaches the ANSI calls under a look-alike name: Wine's folder
+// search spells it "xa.lnk", the very name of its neighbour, so both rows
+// stand for "xa.lnk" (and show the neighbour's target). The search's
+// spelling is known to be inexact; a clear with one of the two rows checked
+// touches neither file and makes no shell call.
+TEST(SelectClearFormTest, ANameTheAnsiCallsCannotSpellIsNeverActedOn) {
+  Fixture f;
+  const std::string history = TempFolder("ql_clear_unnameable");
+  const std::string docs = TempFolder("ql_clear_unnameable_docs");
+  ASSERT_TRUE(testsupport::WriteShortcut(history + "\\tmp.lnk", docs + "\\other.txt"));
+  const std::wstring wideHistory(history.begin(), history.end());  // an ASCII temp path
+  const std::wstring foreign = wideHistory + L"\\x\u00E4.lnk";
+  ASSERT_TRUE(MoveFileW((wideHistory + L"\\tmp.lnk").c_str(), foreign.c_str()));
+  ASSERT_TRUE(testsupport::WriteShortcut(history + "\\xa.lnk", docs + "\\keep.txt"));
+  const std::vector<std::string> inexact = f.fs.InexactNames(history);
+  EXPECT_NE(std::find(inexact.begin(), inexact.end(), "xa.lnk"), inexact.end());
+  EXPECT_EQ(std::find(inexact.begin(), inexact.end(), "tmp.lnk"), inexact.end());
+
+  f.host.history = history;
+  f.host.settings.SendToRecycle = true;
+  f.form.ClearMode = 1;
+  HWND list = f.C(TSelectClearForm::kRecentFilesCheckListBox);
+  std::vector<std::string> shortcuts;
+  f.messages.answers = {platform::kIdYes};
+  RunSteps({[&] {
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      const quenlark::ListingLine* line = f.form.Model().LineOf(i);
+      shortcuts.push_back(line ? line->shortcut : "");
+    }
+    LVITEMA off{};
+    off.stateMask = LVIS_STATEIMAGEMASK;
+    off.state = INDEXTOSTATEIMAGEMASK(1);
+    SendMessageA(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&off));
+    SendMessageA(f.C(TSelectClearForm::kOkButton), BM_CLICK, 0, 0);
+  }});
+  f.form.ShowModal();
+  EXPECT_EQ(shortcuts, (std::vector<std::string>{history + "\\xa.lnk", history + "\\xa.lnk"}));
+  EXPECT_TRUE(f.shell.lists.empty());
+  EXPECT_NE(GetFileAttributesW(foreign.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(Exists(history + "\\xa.lnk"));
   testsupport::RemoveTree(history);
   testsupport::RemoveTree(docs);
 }
