@@ -214,6 +214,8 @@ bool TSelectClearForm::HandleMessage(UINT msg, WPARAM, LPARAM lp, LRESULT& resul
         }
       } else if (header->code == NM_CLICK || header->code == NM_RCLICK) {
         RecentFilesCheckListBoxMouseDown(reinterpret_cast<const NMITEMACTIVATE*>(lp)->ptAction);
+      } else {
+        return false;
       }
       result = 0;
       return true;
