@@ -309,11 +309,17 @@ void TQuenlarkForm::AboutMenuItemClick() {
 void TQuenlarkForm::ClearWindowsRecentMenuItemClick() {
   // The shell's entries are captured before the user clears them.
   ScanRecent(false);
-  if (SelectClearForm) ShowDialog(*SelectClearForm);
+  if (auto* form = dynamic_cast<TSelectClearForm*>(SelectClearForm)) {
+    if (!form->Showing()) form->ClearMode = 0;
+    ShowDialog(*form);
+  }
 }
 
 void TQuenlarkForm::ClearQuenlarkRecentMenuItemClick() {
-  if (SelectClearForm) ShowDialog(*SelectClearForm);
+  if (auto* form = dynamic_cast<TSelectClearForm*>(SelectClearForm)) {
+    if (!form->Showing()) form->ClearMode = 1;
+    ShowDialog(*form);
+  }
 }
 
 // ------------------------------------------------------------------ shut-down
@@ -401,7 +407,7 @@ int RunQuenlark(HINSTANCE instance) {
   TPassChangeForm passChange(app, registry, messages);
   TAboutForm about(app, registry, shell);
   TSettingForm setting(app, registry, controller, passChange, messages);
-  TSelectClearForm selectClear(app, registry);
+  TSelectClearForm selectClear(app, registry, controller, {fs, shortcuts, collation, shell, keys, paths, messages});
   TUseFileSettingForm useFileSetting(app, registry);
   TPass pass(app, registry);
   std::vector<TForm*> dialogs{&about, &setting, &selectClear, &useFileSetting, &pass, &passChange};

@@ -1,16 +1,228 @@
 #include "dialogs/SelectClearUnit.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "recent/Listing.h"
+
 namespace quenlark {
 
-// The dialog keeps its position and its size between runs.
+namespace {
+
+using K = ControlKind;
+using F = TSelectClearForm;
+
+constexpr const char* kConfirmCaption = "ｸﾘｱ確認";
+constexpr const char* kConfirmText = "ﾁｪｯｸされている[最近使ったﾌｧｲﾙ]をｸﾘｱしますか？";
+// The band of buttons and the check box along the bottom edge.
+constexpr int kBandHeight = 62;
+
+// The rectangles are those of the designed size; Layout() fits them to the
+// dialog's client area whenever it changes size.
+std::vector<ControlRow> Controls() {
+  return {
+      {.kind = K::GroupBox, .id = F::kRecentFilesGroupBox, .name = "RecentFilesGroupBox", .left = 8, .top = 8,
+       .width = 272, .height = 197, .caption = "[最近使ったﾌｧｲﾙ]の一覧  "},
+      {.kind = K::CheckListView, .id = F::kRecentFilesCheckListBox, .name = "RecentFilesCheckListBox", .left = 16,
+       .top = 26, .width = 256, .height = 171, .hint = "[最近使ったﾌｧｲﾙ]の一覧(ﾁｪｯｸされているﾌｧｲﾙをｸﾘｱ)"},
+      {.kind = K::Button, .id = F::kUnlLinkButton, .name = "UnlLinkButton", .left = 8, .top = 219, .width = 64,
+       .height = 25, .caption = "ﾘﾝｸ切れ(&L)", .hint = "ﾘﾝｸ切れをﾏｰｸ"},
+      {.kind = K::Button, .id = F::kRevButton, .name = "RevButton", .left = 77, .top = 219, .width = 64,
+       .height = 25, .caption = "反転(&R)", .hint = "ﾁｪｯｸﾏｰｸを反転"},
+      {.kind = K::DefaultButton, .id = F::kOkButton, .name = "OkButton", .left = 146, .top = 219, .width = 64,
+       .height = 25, .caption = "ｸﾘｱ(&C)", .hint = "ﾁｪｯｸされているﾌｧｲﾙをｸﾘｱし終了"},
+      {.kind = K::CancelButton, .id = F::kCancelButton, .name = "CancelButton", .left = 215, .top = 219,
+       .width = 64, .height = 25, .caption = "ｷｬﾝｾﾙ", .hint = "ｸﾘｱの処理をｷｬﾝｾﾙし終了"},
+      {.kind = K::CheckBox, .id = F::kSendToRecycleCheckBox, .name = "SendToRecycleCheckBox", .left = 8, .top = 250,
+       .width = 272, .height = 17, .caption = "ｸﾘｱでごみ箱へ移動する",
+       .hint = "[最近使ったﾌｧｲﾙ]のｼｮｰﾄｶｯﾄを削除せずに、ごみ箱へ移動させます。"},
+  };
+}
+
+}  // namespace
+
 void TSelectClearForm::FormCreate() {
+  CreateControls(Controls());
+  SetCommands({
+      {kUnlLinkButton, [this] { UnlLinkButtonClick(); }},
+      {kRevButton, [this] { RevButtonClick(); }},
+      {kOkButton, [this] { OkButtonClick(); }},
+      {kCancelButton, [this] { CancelButtonClick(); }},
+  });
+  GroupCaption = Row(kRecentFilesGroupBox)->caption;
   LoadPosition();
   LoadSize();
+  Layout();
 }
 
 void TSelectClearForm::FormDestroy() {
   SavePosition();
   SaveSize();
+}
+
+void TSelectClearForm::FormShow() {
+  const TSettings& settings = host_.CurrentSettings();
+  ListingTable table(kClearTableHighestIndex);
+  std::string folder;
+  bool newestFirst = false;
+  int sortCode = kSortByName;
+  if (ClearMode == 0) {
+    SetWindowTextA(Handle(), "最近使ったﾌｧｲﾙのｸﾘｱ - ｽﾀｰﾄﾒﾆｭｰ");
+    folder = host_.ShellRecentFolderPath();
+  } else if (ClearMode == 1) {
+    SetWindowTextA(Handle(), "最近使ったﾌｧｲﾙのｸﾘｱ - Quenlark");
+    folder = host_.HistoryFolderPath();
+    sortCode = settings.SortSelect;
+    // The listing is ascending; the newest-first order reads it from its end.
+    newestFirst = settings.SortSelect == kSortByDate;
+  }
+  if (!folder.empty()) {
+    ListingServices listing{services_.fs, resolution_, services_.collation, nullptr};
+    ListFolder(listing, folder, table, {true, sortCode, settings.AutoClear, host_.HistoryFolderPath()});
+  }
+  // Ctrl held while the dialog opens shows full paths, as in the menu.
+  const bool fullPath = settings.PathDisp || services_.keys.KeyDown(platform::kVkControl);
+  model_.Fill(std::move(table.lines), folder, newestFirst, fullPath, settings.ExtDisp);
+
+  SetItems(kRecentFilesCheckListBox, model_.RowTexts());
+  SetChecks(model_.InitialChecks());
+  const bool listed = model_.ListedCount() > 0;
+  for (int id : {kRecentFilesCheckListBox, kOkButton, kUnlLinkButton, kRevButton}) EnableControl(id, listed);
+  RecentFilesCheckListBoxClickCheck();
+  WriteControl(kSendToRecycleCheckBox, ControlValue{.checked = settings.SendToRecycle});
+  SetFocus(Control(listed ? kRecentFilesCheckListBox : kCancelButton));
+}
+
+void TSelectClearForm::FormClose() {
+  // Kept on every close, whichever way the dialog was left.
+  TSettings settings = host_.CurrentSettings();
+  settings.SendToRecycle = ReadControl(kSendToRecycleCheckBox).checked;
+  host_.ApplySettings(settings, 0);
+}
+
+std::vector<int> TSelectClearForm::CheckedRows() const {
+  return ReadControl(kRecentFilesCheckListBox).selection;
+}
+
+void TSelectClearForm::SetChecks(const std::vector<int>& rows) {
+  WriteControl(kRecentFilesCheckListBox, ControlValue{.selection = rows});
+}
+
+void TSelectClearForm::RecentFilesCheckListBoxClickCheck() {
+  SetWindowTextA(Control(kRecentFilesGroupBox), model_.Counter(GroupCaption, CheckedRows()).c_str());
+}
+
+void TSelectClearForm::RecentFilesCheckListBoxMouseDown(POINT at) {
+  HWND list = Control(kRecentFilesCheckListBox);
+  LVHITTESTINFO hit{};
+  hit.pt = at;
+  const int row = static_cast<int>(SendMessageA(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  if (row >= 0 && model_.LineOf(row)) {
+    RECT bounds{};
+    bounds.left = LVIR_BOUNDS;
+    SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds));
+    // On the text, not on the check box (which the list toggles itself).
+    if (!(hit.flags & LVHT_ONITEMSTATEICON) && at.x >= bounds.left + Scale(15)) {
+      std::vector<int> checked = CheckedRows();
+      const auto it = std::find(checked.begin(), checked.end(), row);
+      if (it == checked.end()) {
+        checked.push_back(row);
+      } else {
+        checked.erase(it);
+      }
+      SetChecks(checked);
+    }
+  }
+  RecentFilesCheckListBoxClickCheck();
+}
+
+void TSelectClearForm::UnlLinkButtonClick() {
+  SetChecks(model_.BrokenRows(services_.fs, services_.paths));
+  RecentFilesCheckListBoxClickCheck();
+}
+
+void TSelectClearForm::RevButtonClick() {
+  SetChecks(model_.Inverted(CheckedRows()));
+  RecentFilesCheckListBoxClickCheck();
+}
+
+void TSelectClearForm::OkButtonClick() {
+  const int answer = services_.messages.Show(kConfirmText, kConfirmCaption,
+                                             platform::kMbYesNo | platform::kMbDefButton2 | platform::kMbIconQuestion);
+  if (answer != platform::kIdYes) return;
+  // The folder is listed again now: a file a scan removed meanwhile is skipped.
+  const std::vector<std::string> files = model_.FilesToClear(
+      CheckedRows(), services_.fs.ListFiles(model_.Folder()), services_.fs.InexactNames(model_.Folder()));
+  if (ReadControl(kSendToRecycleCheckBox).checked) {
+    if (!files.empty()) RecycleShortcuts(RecycleList(files));
+  } else {
+    ClearShortcuts(files, false, services_.fs, services_.shell);
+  }
+  Close(mrOk);
+}
+
+void TSelectClearForm::CancelButtonClick() { Close(mrCancel); }
+
+void TSelectClearForm::RecycleShortcuts(const std::string& list) { services_.shell.RecycleFiles(list); }
+
+void TSelectClearForm::Layout() {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const int cw = client.right, ch = client.bottom;
+  if (cw <= 0 || ch <= 0) return;
+  const int margin = Scale(8), gap = Scale(5);
+  const int bandTop = ch - Scale(kBandHeight);
+  auto place = [this](int id, int x, int y, int w, int h) {
+    SetWindowPos(Control(id), nullptr, x, y, w > 0 ? w : 0, h > 0 ? h : 0, SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  // The group box fills the dialog above the band; the list fills the group box.
+  place(kRecentFilesGroupBox, margin, margin, cw - 2 * margin, bandTop - margin);
+  const int listTop = margin + Scale(18);
+  const int listWidth = cw - 4 * margin;
+  place(kRecentFilesCheckListBox, 2 * margin, listTop, listWidth, bandTop - margin - listTop);
+  SendMessageA(Control(kRecentFilesCheckListBox), LVM_SETCOLUMNWIDTH, 0,
+               listWidth - GetSystemMetrics(SM_CXVSCROLL) - Scale(4));
+  const int buttonWidth = (cw - 2 * margin - 3 * gap) / 4;
+  const int buttonTop = bandTop + Scale(6);
+  int x = margin;
+  for (int id : {kUnlLinkButton, kRevButton, kOkButton, kCancelButton}) {
+    place(id, x, buttonTop, buttonWidth, Scale(25));
+    x += buttonWidth + gap;
+  }
+  place(kSendToRecycleCheckBox, margin, bandTop + Scale(37), cw - 2 * margin, Scale(17));
+}
+
+bool TSelectClearForm::HandleMessage(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
+  switch (msg) {
+    case WM_SIZE:
+      Layout();
+      return false;
+    case WM_GETMINMAXINFO: {
+      auto* info = reinterpret_cast<MINMAXINFO*>(lp);
+      info->ptMinTrackSize = {Scale(220), Scale(180)};
+      result = 0;
+      return true;
+    }
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lp);
+      if (static_cast<int>(header->idFrom) != kRecentFilesCheckListBox) return false;
+      if (header->code == LVN_ITEMCHANGED) {
+        const auto* change = reinterpret_cast<const NMLISTVIEW*>(lp);
+        if ((change->uChanged & LVIF_STATE) && ((change->uNewState ^ change->uOldState) & LVIS_STATEIMAGEMASK)) {
+          RecentFilesCheckListBoxClickCheck();
+        }
+      } else if (header->code == NM_CLICK || header->code == NM_RCLICK) {
+        RecentFilesCheckListBoxMouseDown(reinterpret_cast<const NMITEMACTIVATE*>(lp)->ptAction);
+      } else {
+        return false;
+      }
+      result = 0;
+      return true;
+    }
+    default:
+      return false;
+  }
 }
 
 }  // namespace quenlark

@@ -1,19 +1,90 @@
-// The selective clear dialog: deletes chosen entries of the shell's list or of the history.
+// The selective clear dialog: deletes chosen entries of the shell's list or
+// of the history, or moves them to the recycle bin. The decisions are in
+// SelectClearModel; this view lists the folder, shows the rows and carries
+// out what the model allows.
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/SettingsHost.h"
+#include "dialogs/SelectClearModel.h"
+#include "platform/Collation.h"
+#include "platform/Desktop.h"
+#include "platform/FileSystem.h"
+#include "platform/Shell.h"
+#include "platform/ShortcutReader.h"
+#include "recent/ResolutionCache.h"
 #include "ui/Forms.h"
 
 namespace quenlark {
 
 class TSelectClearForm : public TForm {
  public:
-  TSelectClearForm(TApplication& app, platform::IRegistry& registry)
+  enum : int {
+    kRecentFilesGroupBox = 100,
+    kRecentFilesCheckListBox,
+    kUnlLinkButton,
+    kRevButton,
+    kOkButton,
+    kCancelButton,
+    kSendToRecycleCheckBox,
+  };
+
+  // The operating system as the dialog uses it.
+  struct Services {
+    platform::IFileSystem& fs;
+    platform::IShortcutReader& shortcuts;
+    platform::ITextCollation& collation;
+    platform::IShell& shell;
+    platform::IKeyState& keys;
+    platform::IPathQuery& paths;
+    platform::IMessageBox& messages;
+  };
+
+  TSelectClearForm(TApplication& app, platform::IRegistry& registry, ISettingsHost& host, Services services)
       : TForm(app, registry, "TSelectClearForm", "[最近使ったﾌｧｲﾙ]のｸﾘｱ", 296, 309,
-              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_CONTROLPARENT, SizeKind::Window) {}
+              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_CONTROLPARENT, SizeKind::Window),
+        host_(host),
+        services_(services),
+        resolution_(services.shortcuts) {}
+
+  // 0: the shell's Recent folder, 1: the history folder; set by the command
+  // that opens the dialog. Any other value lists nothing.
+  std::uint8_t ClearMode = 0;
+  // The group box caption as designed; the counter is appended to it.
+  std::string GroupCaption;
+
+  void RecentFilesCheckListBoxClickCheck();
+  void RecentFilesCheckListBoxMouseDown(POINT at);
+  void UnlLinkButtonClick();
+  void RevButtonClick();
+  void OkButtonClick();
+  void CancelButtonClick();
+  // Moves the shortcuts to the recycle bin in one shell operation; `list`
+  // holds each path followed by one NUL.
+  void RecycleShortcuts(const std::string& list);
+
+  const SelectClearModel& Model() const { return model_; }
+  // The rows checked in the list now.
+  std::vector<int> CheckedRows() const;
 
  protected:
   void FormCreate() override;
+  void FormShow() override;
+  void FormClose() override;
   void FormDestroy() override;
+  bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+ private:
+  void SetChecks(const std::vector<int>& rows);
+  void Layout();
+
+  ISettingsHost& host_;
+  Services services_;
+  ShortcutResolution resolution_;
+  SelectClearModel model_;
 };
 
 }  // namespace quenlark

@@ -32,6 +32,10 @@ class IShell {
   // Reads a shortcut file through the shell link object; nullopt when it
   // cannot be read (or the shell link object is not available).
   virtual std::optional<ShortcutLaunchParts> ReadShortcut(const std::string& shortcutPath) = 0;
+  // Moves files to the recycle bin in one shell file operation, asking
+  // nothing. `list` holds each path followed by one NUL character. True when
+  // the shell reports success.
+  virtual bool RecycleFiles(const std::string& list) = 0;
 };
 
 }  // namespace platform

@@ -48,4 +48,22 @@ std::optional<ShortcutLaunchParts> Win32Shell::ReadShortcut(const std::string& s
   return ShortcutLaunchParts{target, arguments, directory, show};
 }
 
+SHFILEOPSTRUCTA RecycleOperation(HWND owner, const std::string& source) {
+  SHFILEOPSTRUCTA op{};
+  op.hwnd = owner;
+  op.wFunc = FO_DELETE;
+  op.pFrom = source.c_str();
+  op.pTo = nullptr;
+  op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION;
+  return op;
+}
+
+bool Win32Shell::RecycleFiles(const std::string& list) {
+  if (list.empty()) return true;
+  // The list ends in one NUL after its last path; the shell wants two.
+  const std::string source = list + '\0';
+  SHFILEOPSTRUCTA op = RecycleOperation(controller_, source);
+  return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
+}
+
 }  // namespace platform

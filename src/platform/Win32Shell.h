@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include "platform/Shell.h"
 
 namespace platform {
@@ -14,9 +16,15 @@ class Win32Shell : public IShell {
   void SetController(HWND controller) { controller_ = controller; }
   void Execute(const ShellExecuteRequest& request) override;
   std::optional<ShortcutLaunchParts> ReadShortcut(const std::string& shortcutPath) override;
+  bool RecycleFiles(const std::string& list) override;
 
  private:
   HWND controller_;
 };
+
+// The shell file operation that recycles `source` (paths each followed by a
+// NUL, the whole ending in two NULs): a delete that may be undone, asking
+// nothing, owned by `owner`. `source` must outlive the structure.
+SHFILEOPSTRUCTA RecycleOperation(HWND owner, const std::string& source);
 
 }  // namespace platform
