@@ -21,6 +21,7 @@ class RecordingShell : public platform::IShell {
   std::vector<platform::ShellExecuteRequest> requests;
   void Execute(const platform::ShellExecuteRequest& request) override { requests.push_back(request); }
   std::optional<platform::ShortcutLaunchParts> ReadShortcut(const std::string&) override { return std::nullopt; }
+  bool RecycleFiles(const std::string&) override { return false; }
 };
 
 std::vector<std::function<void()>> g_steps;

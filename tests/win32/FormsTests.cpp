@@ -294,6 +294,7 @@ class NoShell : public platform::IShell {
  public:
   void Execute(const platform::ShellExecuteRequest&) override {}
   std::optional<platform::ShortcutLaunchParts> ReadShortcut(const std::string&) override { return std::nullopt; }
+  bool RecycleFiles(const std::string&) override { return false; }
 };
 
 void ExpectBuiltAsDesigned(const quenlark::TForm& form) {
