@@ -31,19 +31,10 @@ class ShellItem {
   PIDLIST_ABSOLUTE item_;
 };
 
-std::wstring Wide(const std::string& text) {
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  if (n <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
-  wide.resize(static_cast<std::size_t>(n - 1));
-  return wide;
-}
-
 // The item of a folder's name, nullopt when the name does not parse or the
 // item is neither a folder nor has subfolders.
 std::optional<ShellItem> ParseFolder(IShellFolder* desktop, IMalloc* malloc, HWND owner, const std::string& name) {
-  std::wstring wide = Wide(name);
+  std::wstring wide = platform::WideFromAnsi(name);
   if (wide.empty()) return std::nullopt;
   ULONG eaten = 0;
   ULONG attributes = SFGAO_FOLDER | SFGAO_HASSUBFOLDER;

@@ -47,15 +47,6 @@ bool Win32FileSystem::Remove(const std::string& path) { return DeleteFileA(path.
 
 namespace {
 
-std::wstring Wide(const std::string& text) {
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  if (n <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
-  wide.resize(static_cast<std::size_t>(n - 1));
-  return wide;
-}
-
 std::string Narrow(const std::wstring& text, DWORD flags, BOOL* usedDefault) {
   const int n = WideCharToMultiByte(CP_ACP, flags, text.c_str(), -1, nullptr, 0, nullptr, usedDefault);
   if (n <= 0) return {};
@@ -70,13 +61,13 @@ std::string Narrow(const std::wstring& text, DWORD flags, BOOL* usedDefault) {
 std::vector<std::string> Win32FileSystem::InexactNames(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW data;
-  UniqueFind find(FindFirstFileW((Wide(folder) + L"\\*.*").c_str(), &data));
+  UniqueFind find(FindFirstFileW((WideFromAnsi(folder) + L"\\*.*").c_str(), &data));
   if (!find) return names;
   do {
     const std::wstring name = data.cFileName;
     BOOL usedDefault = FALSE;
     const std::string strict = Narrow(name, WC_NO_BEST_FIT_CHARS, &usedDefault);
-    if (!usedDefault && Wide(strict) == name) continue;
+    if (!usedDefault && WideFromAnsi(strict) == name) continue;
     // The spellings the ANSI search may give: with look-alikes, and with "?".
     names.push_back(Narrow(name, 0, nullptr));
     if (strict != names.back()) names.push_back(strict);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <type_traits>
+#include <string>
 #include <utility>
 
 namespace platform {
@@ -161,5 +162,16 @@ class ComPtr {
  private:
   T* p_ = nullptr;
 };
+
+// CP932 (the ANSI code page) text as UTF-16, for the calls that only take
+// wide text; empty when it cannot be converted.
+inline std::wstring WideFromAnsi(const std::string& text) {
+  const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  if (n <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
+  wide.resize(static_cast<std::size_t>(n - 1));
+  return wide;
+}
 
 }  // namespace platform

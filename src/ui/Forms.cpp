@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "platform/Win32Handles.h"
 #include "platform/Win32System.h"
 
 namespace quenlark {
@@ -351,10 +352,7 @@ void TForm::CreateControl(const ControlRow& row, HWND previous) {
     // whole, where an ANSI edit under some window systems gets the lead and
     // trail bytes as two characters. Text still goes in and out as CP932
     // through the "A" calls, which convert.
-    std::wstring caption(row.caption.size() + 1, L'\0');
-    const int n = MultiByteToWideChar(CP_ACP, 0, row.caption.c_str(), -1, caption.data(),
-                                      static_cast<int>(caption.size()));
-    caption.resize(n > 0 ? static_cast<std::size_t>(n - 1) : 0);
+    const std::wstring caption = platform::WideFromAnsi(row.caption);
     h = CreateWindowExW(cls.exStyle, L"EDIT", caption.c_str(), style, Scale(row.left), Scale(row.top), width, height,
                         Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), app_.Instance(), nullptr);
   } else {

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TimedSteps.h"
+
 #include "FakeRegistry.h"
 #include "dialogs/AboutUnit.h"
 
@@ -24,26 +26,8 @@ class RecordingShell : public platform::IShell {
   bool RecycleFiles(const std::string&) override { return false; }
 };
 
-std::vector<std::function<void()>> g_steps;
-std::size_t g_nextStep = 0;
-void CALLBACK RunStep(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  if (g_nextStep >= g_steps.size()) return;
-  const std::size_t step = g_nextStep++;
-  if (g_nextStep < g_steps.size()) SetTimer(nullptr, 0, 60, &RunStep);
-  g_steps[step]();
-}
-void RunSteps(std::vector<std::function<void()>> steps) {
-  g_steps = std::move(steps);
-  g_nextStep = 0;
-  SetTimer(nullptr, 0, 60, &RunStep);
-}
-
-std::string Text(HWND h) {
-  char text[256] = {};
-  GetWindowTextA(h, text, sizeof text);
-  return text;
-}
+using testsupport::RunSteps;
+using testsupport::Text;
 
 void PressKey(WPARAM key) { PostMessageA(GetFocus(), WM_KEYDOWN, key, 0); }
 

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TimedSteps.h"
+
 #include "FakeRegistry.h"
 #include "ShortcutWriter.h"
 #include "dialogs/SelectClearUnit.h"
@@ -72,26 +74,8 @@ class RecordingShell : public platform::Win32Shell {
   }
 };
 
-std::vector<std::function<void()>> g_steps;
-std::size_t g_nextStep = 0;
-void CALLBACK RunStep(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  if (g_nextStep >= g_steps.size()) return;
-  const std::size_t step = g_nextStep++;
-  if (g_nextStep < g_steps.size()) SetTimer(nullptr, 0, 60, &RunStep);
-  g_steps[step]();
-}
-void RunSteps(std::vector<std::function<void()>> steps) {
-  g_steps = std::move(steps);
-  g_nextStep = 0;
-  SetTimer(nullptr, 0, 60, &RunStep);
-}
-
-std::string Text(HWND h) {
-  char text[256] = {};
-  GetWindowTextA(h, text, sizeof text);
-  return text;
-}
+using testsupport::RunSteps;
+using testsupport::Text;
 
 std::string RowText(HWND list, int row) {
   char text[256] = {};

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TimedSteps.h"
+
 #include "FakeRegistry.h"
 #include "dialogs/SettingUnit.h"
 
@@ -50,26 +52,8 @@ class RecordingMessages : public platform::IMessageBox {
 };
 
 // Steps run one after another from timers while a dialog's modal loop runs.
-std::vector<std::function<void()>> g_steps;
-std::size_t g_nextStep = 0;
-void CALLBACK RunStep(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  if (g_nextStep >= g_steps.size()) return;
-  const std::size_t step = g_nextStep++;
-  if (g_nextStep < g_steps.size()) SetTimer(nullptr, 0, 60, &RunStep);
-  g_steps[step]();
-}
-void RunSteps(std::vector<std::function<void()>> steps) {
-  g_steps = std::move(steps);
-  g_nextStep = 0;
-  SetTimer(nullptr, 0, 60, &RunStep);
-}
-
-std::string Text(HWND h) {
-  char text[256] = {};
-  GetWindowTextA(h, text, sizeof text);
-  return text;
-}
+using testsupport::RunSteps;
+using testsupport::Text;
 
 LRESULT Send(HWND h, UINT msg, WPARAM wp = 0, LPARAM lp = 0) { return SendMessageA(h, msg, wp, lp); }
 
