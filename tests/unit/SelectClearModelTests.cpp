@@ -147,8 +147,10 @@ TEST(SelectClearModelTest, OnlyTheCheckedShortcutsInTheListedFolderAreEverDelete
   }
   EXPECT_EQ(shell.recycled.size(), 1u);
 
-  // Nothing checked: nothing happens at all.
+  // Nothing checked, or a folder that can no longer be listed when the user
+  // answers Yes (gone, or the search fails): nothing happens at all.
   quenlark::ClearShortcuts(model.FilesToClear({}, fs.ListFiles(folder), {}), true, fs, shell);
+  EXPECT_TRUE(model.FilesToClear(checked, {}, {}).empty());
   EXPECT_EQ(shell.recycled.size(), 1u);
 }
 
