@@ -408,7 +408,7 @@ int RunQuenlark(HINSTANCE instance) {
   TAboutForm about(app, registry, shell);
   TSettingForm setting(app, registry, controller, passChange, messages);
   TSelectClearForm selectClear(app, registry, controller, {fs, shortcuts, collation, shell, keys, paths, messages});
-  TUseFileSettingForm useFileSetting(app, registry);
+  TUseFileSettingForm useFileSetting(app, registry, controller, {messages, paths});
   TPass pass(app, registry);
   std::vector<TForm*> dialogs{&about, &setting, &selectClear, &useFileSetting, &pass, &passChange};
   for (TForm* dialog : dialogs) dialog->Create();

@@ -9,6 +9,8 @@
 #include <string>
 #include <utility>
 
+#include "base/Geometry.h"
+
 namespace quenlark {
 
 enum TSelectFolder {
@@ -99,11 +101,6 @@ Item ChooseFolderItem(bool manual, const std::string& name, int specialFolder, P
   }
   return makeSpecial(specialFolder);
 }
-
-struct ScreenPoint {
-  int x = 0, y = 0;
-  bool operator==(const ScreenPoint&) const = default;
-};
 
 // Where the dialog window's top-left corner goes, nullopt for the shell's
 // own placement: centred across the work area's width and at a third of its

@@ -1,16 +1,434 @@
 #include "dialogs/UseFileSettingUnit.h"
 
+#include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "platform/Win32Handles.h"
+
 namespace quenlark {
 
-// The dialog keeps its position and its size between runs.
+namespace {
+
+using K = ControlKind;
+using F = TUseFileSettingForm;
+
+constexpr const char* kDeleteCaption = "削除確認";
+constexpr const char* kPickerTitle = "良く使うﾌｫﾙﾀﾞを選択してください。";
+// Description and pattern pairs, each text ended by a NUL, the list by two.
+constexpr char kOpenFilter[] =
+    "すべてのﾌｧｲﾙ (*.*)\0*.*\0"
+    "ﾃｷｽﾄﾌｧｲﾙ (*.txt)\0*.txt\0"
+    "ﾌﾟﾛｸﾞﾗﾑﾌｧｲﾙ (*.exe)\0*.exe\0"
+    "ｼｮｰﾄｶｯﾄﾌｧｲﾙ(*.lnk)\0*.lnk\0"
+    "文書ﾌｧｲﾙ (*.doc)\0*.doc\0";
+// The WM_COMMAND code the list sends its form for the Delete key.
+constexpr int kDeleteKeyCode = 0x0FD2;
+
+// The rows in tab order; each label stands right before the field its
+// "&" letter moves to. The rectangles are the designed ones; FormResize fits
+// the rule, the list and the status bar to the window.
+std::vector<ControlRow> Controls() {
+  return {
+      {.kind = K::FocusLabel, .id = F::kNameLabel, .name = "NameLabel", .left = 8, .top = 12, .width = 94,
+       .height = 14, .caption = "ﾒﾆｭｰ項目名(&N)："},
+      {.kind = K::Edit, .id = F::kNameEdit, .name = "NameEdit", .left = 104, .top = 8, .width = 120, .height = 21,
+       .hint = "[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]のﾒﾆｭｰ項目名を設定します。\n"
+               "「>」で階層ﾒﾆｭｰが始まり、「<」で階層ﾒﾆｭｰが終わります。\n"
+               "注意：階層ﾒﾆｭｰは１階層までしか設定できません。"},
+      {.kind = K::Button, .id = F::kOpenFileButton, .name = "OpenFileButton", .left = 228, .top = 6, .width = 89,
+       .height = 25, .caption = "ﾌｧｲﾙ参照(&B)...", .hint = "[良く使うﾌｧｲﾙ]を参照することができます。"},
+      {.kind = K::Button, .id = F::kOpenFolderButton, .name = "OpenFolderButton", .left = 320, .top = 6,
+       .width = 89, .height = 25, .caption = "ﾌｫﾙﾀﾞ参照(&D)...", .hint = "[良く使うﾌｫﾙﾀﾞ]を参照することができます。"},
+      {.kind = K::FocusLabel, .id = F::kFileLabel, .name = "FileLabel", .left = 8, .top = 42, .width = 94,
+       .height = 14, .caption = "ﾌｧｲﾙ/ﾌｫﾙﾀﾞ(&F)："},
+      {.kind = K::Edit, .id = F::kFileEdit, .name = "FileEdit", .left = 104, .top = 38, .width = 305, .height = 21,
+       .hint = "[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]を設定します。\n"
+               "ﾌｫﾙﾀﾞを設定し、先頭に「*」を付けるとｴｸｽﾌﾟﾛｰﾗで開きます。"},
+      {.kind = K::FocusLabel, .id = F::kExecuteLabel, .name = "ExecuteLabel", .left = 8, .top = 72, .width = 94,
+       .height = 14, .caption = "起動ｱﾌﾟﾘ指定："},
+      {.kind = K::Edit, .id = F::kExecuteEdit, .name = "ExecuteEdit", .left = 104, .top = 68, .width = 213,
+       .height = 21,
+       .hint = "起動ｱﾌﾟﾘｹｰｼｮﾝを特別に指定したい時に、ｱﾌﾟﾘｹｰｼｮﾝを設定します。\n"
+               "拡張子から自動的にｱﾌﾟﾘｹｰｼｮﾝを起動するので、通常は設定する必要はありません。"},
+      {.kind = K::Button, .id = F::kExecuteButton, .name = "ExecuteButton", .left = 320, .top = 66, .width = 89,
+       .height = 25, .caption = "ｱﾌﾟﾘ参照(&P)...", .hint = "[起動ｱﾌﾟﾘ指定]を参照することができます。"},
+      {.kind = K::Rule, .id = F::kLineBevel, .name = "LineBevel", .left = 0, .top = 96, .width = 416, .height = 2},
+      {.kind = K::Button, .id = F::kAddButton, .name = "AddButton", .left = 8, .top = 101, .width = 56,
+       .height = 25, .caption = "追加(&A)", .hint = "[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]を新しく追加します。"},
+      {.kind = K::Button, .id = F::kSaveButton, .name = "SaveButton", .left = 67, .top = 101, .width = 56,
+       .height = 25, .caption = "登録(&S)", .hint = "ｶｰｿﾙ位置の[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]を編集・登録します。"},
+      {.kind = K::Button, .id = F::kDeleteButton, .name = "DeleteButton", .left = 126, .top = 101, .width = 56,
+       .height = 25, .caption = "削除(&R)", .hint = "ｶｰｿﾙ位置の[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]を削除します。"},
+      {.kind = K::Button, .id = F::kLineButton, .name = "LineButton", .left = 185, .top = 101, .width = 68,
+       .height = 25, .caption = "区切り線(&L)", .hint = "[ﾒﾆｭｰの区切り線]を追加します。"},
+      {.kind = K::Button, .id = F::kClearButton, .name = "ClearButton", .left = 256, .top = 101, .width = 56,
+       .height = 25, .caption = "ｸﾘｱ(&C)", .hint = "[ﾒﾆｭｰ項目名]と[ﾌｧｲﾙ/ﾌｫﾙﾀﾞ]をクリアします。"},
+      {.kind = K::Label, .id = F::kMoveLabel, .name = "MoveLabel", .left = 322, .top = 107, .width = 28,
+       .height = 14, .caption = "移動"},
+      {.kind = K::SpeedButton, .id = F::kUpSpeedButton, .name = "UpSpeedButton", .left = 352, .top = 101,
+       .width = 25, .height = 25, .caption = "▲", .hint = "ｶｰｿﾙ位置の[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]を上へ移動させます。"},
+      {.kind = K::SpeedButton, .id = F::kDownSpeedButton, .name = "DownSpeedButton", .left = 381, .top = 101,
+       .width = 25, .height = 25, .caption = "▼", .hint = "ｶｰｿﾙ位置の[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]を下へ移動させます。"},
+      {.kind = K::ListBox, .id = F::kFileListBox, .name = "FileListBox", .left = 4, .top = F::kTopPanelHeight,
+       .width = 408, .height = 224,
+       .hint = "登録されている[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]の一覧です。\n"
+               "[ﾒﾆｭｰ項目名]に「>」を入力すると階層ﾒﾆｭｰが始まり、\n"
+               "「<」で階層ﾒﾆｭｰが終わります。\n"
+               "[ﾌｧｲﾙ/ﾌｫﾙﾀﾞ]には、「階層ﾒﾆｭｰ名」を入れてください。\n"
+               "注意：階層ﾒﾆｭｰは１階層までしか設定できません。"},
+      {.kind = K::StatusBar, .id = F::kStatusBar, .name = "StatusBar"},
+  };
+}
+
+// The Delete key in the list deletes its selected rows.
+LRESULT CALLBACK ListKeys(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) noexcept {
+  if (msg == WM_KEYDOWN && wp == VK_DELETE) {
+    SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), kDeleteKeyCode), reinterpret_cast<LPARAM>(h));
+    return 0;
+  }
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(h, &ListKeys, 0);
+  return DefSubclassProc(h, msg, wp, lp);
+}
+
+std::string CurrentFolder() {
+  const DWORD size = GetCurrentDirectoryA(0, nullptr);
+  if (size == 0) return {};
+  std::string folder(size, '\0');
+  const DWORD got = GetCurrentDirectoryA(size, folder.data());
+  folder.resize(got < size ? got : 0);
+  return folder;
+}
+
+// Puts the process's current folder back when it goes out of scope: the
+// system's pickers may change it, and relative paths elsewhere rely on it.
+class CurrentFolderKept {
+ public:
+  CurrentFolderKept() : folder_(CurrentFolder()) {}
+  ~CurrentFolderKept() {
+    if (!folder_.empty()) SetCurrentDirectoryA(folder_.c_str());
+  }
+  CurrentFolderKept(const CurrentFolderKept&) = delete;
+  CurrentFolderKept& operator=(const CurrentFolderKept&) = delete;
+
+ private:
+  std::string folder_;
+};
+
+std::string ListRowText(HWND list, int row) {
+  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const LRESULT got = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  return text;
+}
+
+}  // namespace
+
 void TUseFileSettingForm::FormCreate() {
+  CreateControls(Controls());
+  SetCommands({
+      {kFileListBox, [this] { FileListBoxClick(); }, LBN_SELCHANGE},
+      {kFileListBox, [this] { DeleteButtonClick(); }, kDeleteKeyCode},
+      {kAddButton, [this] { AddButtonClick(); }},
+      {kSaveButton, [this] { SaveButtonClick(); }},
+      {kDeleteButton, [this] { DeleteButtonClick(); }},
+      {kLineButton, [this] { LineButtonClick(); }},
+      {kClearButton, [this] { ClearButtonClick(); }},
+      {kUpSpeedButton, [this] { UpSpeedButtonClick(); }},
+      {kDownSpeedButton, [this] { DownSpeedButtonClick(); }},
+      {kOpenFileButton, [this] { OpenFileButtonClick(); }},
+      {kOpenFolderButton, [this] { OpenFolderButtonClick(); }},
+      {kExecuteButton, [this] { ExecuteButtonClick(); }},
+  });
+  if (HWND list = Control(kFileListBox)) SetWindowSubclass(list, &ListKeys, 0, 0);
+
+  SHBrowseForFolderEx.Caption = kPickerTitle;
+  SHBrowseForFolderEx.Options = {sboReturnOnlyFSDirs, sboStatusTextAndShowPath, sboStatusText};
+  SHBrowseForFolderEx.RootFolder = rfDesktop;
+  SHBrowseForFolderEx.ShowStyle = ssClient;
+  SHBrowseForFolderEx.SelectFolder = sfDrives;
+
+  model_.LastFolder = CurrentFolder();
   LoadPosition();
   LoadSize();
+  FormResize();
 }
 
 void TUseFileSettingForm::FormDestroy() {
   SavePosition();
   SaveSize();
+}
+
+void TUseFileSettingForm::FormShow() {
+  SetHint(kStatusBar, "最大" + std::to_string(kFavouriteSlots) + "個まで、ﾌｧｲﾙやﾌｫﾙﾀﾞを登録できます。");
+  model_.Load(host_.CurrentFavourites());
+  // The rows are written afresh: the list may hold those of the last showing.
+  SetItems(kFileListBox, model_.RowTexts());
+  ShowModel();
+  FormResize();
+  DragAcceptFiles(Handle(), TRUE);
+}
+
+void TUseFileSettingForm::FormClose() {
+  DragAcceptFiles(Handle(), FALSE);
+  // Closing in any way keeps the favourites as they now stand.
+  Publish();
+}
+
+// ----------------------------------------------------------- model and view
+
+void TUseFileSettingForm::ReadList(bool withCurrentRow) {
+  HWND list = Control(kFileListBox);
+  int current = model_.Current();
+  if (withCurrentRow) {
+    current = static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0));
+    if (current < 0 || current >= static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0))) current = -1;
+  }
+  model_.SetSelection(ReadControl(kFileListBox).selection, current);
+}
+
+void TUseFileSettingForm::ReadFields() {
+  model_.Fields = {ReadControl(kNameEdit).text, ReadControl(kFileEdit).text, ReadControl(kExecuteEdit).text};
+}
+
+void TUseFileSettingForm::ShowModel() {
+  HWND list = Control(kFileListBox);
+  const std::vector<std::string> rows = model_.RowTexts();
+  const int shown = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  // Only the rows whose text changed are rewritten, so the list keeps its
+  // scroll position and does not flicker.
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  for (int i = shown; i > static_cast<int>(rows.size()); --i) SendMessageA(list, LB_DELETESTRING, i - 1, 0);
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    const std::string& text = rows[static_cast<std::size_t>(i)];
+    if (i < shown) {
+      if (ListRowText(list, i) == text) continue;
+      SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(i), 0);
+    }
+    SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  WriteControl(kFileListBox, ControlValue{.selection = model_.SelectedRows()});
+  if (model_.Current() >= 0) {
+    SendMessageA(list, LB_SETCARETINDEX, static_cast<WPARAM>(model_.Current()), FALSE);
+  } else {
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+  }
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+
+  WriteControl(kNameEdit, ControlValue{.text = model_.Fields.Name});
+  WriteControl(kFileEdit, ControlValue{.text = model_.Fields.File});
+  WriteControl(kExecuteEdit, ControlValue{.text = model_.Fields.Execute});
+  EnableControl(kSaveButton, model_.CanEditCurrent());
+  EnableControl(kDeleteButton, model_.CanEditCurrent());
+  EnableControl(kAddButton, model_.CanAdd());
+  EnableControl(kLineButton, model_.CanAdd());
+  WriteControl(kStatusBar, ControlValue{.text = model_.StatusText()});
+  // A button that has just been disabled would keep the keyboard focus and
+  // leave the keyboard dead.
+  if (HWND focus = GetFocus(); focus && GetParent(focus) == Handle() && !IsWindowEnabled(focus)) SetFocus(list);
+}
+
+void TUseFileSettingForm::Publish() { host_.ApplyFavourites(model_.Table()); }
+
+// ----------------------------------------------------------------- handlers
+
+void TUseFileSettingForm::FileListBoxClick() {
+  ReadList(true);
+  model_.Refresh();
+  ShowModel();
+}
+
+void TUseFileSettingForm::AddButtonClick() {
+  ReadList(false);
+  ReadFields();
+  if (model_.Add()) Publish();
+  ShowModel();
+}
+
+void TUseFileSettingForm::SaveButtonClick() {
+  ReadList(false);
+  ReadFields();
+  if (model_.SaveCurrent()) Publish();
+  ShowModel();
+}
+
+void TUseFileSettingForm::DeleteButtonClick() {
+  ReadList(false);
+  const std::string question = model_.DeleteQuestion();
+  if (question.empty()) return;
+  const unsigned flags = platform::kMbYesNo | platform::kMbDefButton2 | platform::kMbIconQuestion;
+  if (services_.messages.Show(question, kDeleteCaption, flags) != platform::kIdYes) return;
+  if (model_.DeleteSelected()) Publish();
+  ShowModel();
+}
+
+void TUseFileSettingForm::ClearButtonClick() {
+  ReadList(false);
+  model_.ClearFields();
+  ShowModel();
+}
+
+void TUseFileSettingForm::LineButtonClick() {
+  ReadList(false);
+  if (model_.AddSeparator()) Publish();
+  ShowModel();
+}
+
+void TUseFileSettingForm::UpSpeedButtonClick() {
+  ReadList(false);
+  if (model_.MoveUp()) Publish();
+  ShowModel();
+  // The arrows are not a place for the keyboard: it goes back to the list.
+  if (GetFocus() == Control(kUpSpeedButton)) SetFocus(Control(kFileListBox));
+}
+
+void TUseFileSettingForm::DownSpeedButtonClick() {
+  ReadList(false);
+  if (model_.MoveDown()) Publish();
+  ShowModel();
+  if (GetFocus() == Control(kDownSpeedButton)) SetFocus(Control(kFileListBox));
+}
+
+void TUseFileSettingForm::OpenFileButtonClick() {
+  CurrentFolderKept kept;
+  const std::optional<std::string> path = RunOpenDialog(model_.LastFolder);
+  if (!path) return;
+  ReadList(false);
+  ReadFields();
+  model_.FileChosen(*path);
+  ShowModel();
+  SetFocus(Control(kFileEdit));
+}
+
+void TUseFileSettingForm::OpenFolderButtonClick() {
+  CurrentFolderKept kept;
+  SHBrowseForFolderEx.SelectFolderName = model_.LastFolder;
+  const std::optional<std::string> folder = RunFolderPicker();
+  if (!folder) return;
+  // From the first folder chosen on, the picker opens where the last one was.
+  SHBrowseForFolderEx.SelectFolder = sfManual;
+  ReadList(false);
+  ReadFields();
+  model_.FolderChosen(*folder);
+  ShowModel();
+  SetFocus(Control(kFileEdit));
+}
+
+void TUseFileSettingForm::ExecuteButtonClick() {
+  CurrentFolderKept kept;
+  ReadList(false);
+  ReadFields();
+  const std::optional<std::string> path = RunOpenDialog(model_.ApplicationStartFolder());
+  if (!path) return;
+  model_.ApplicationChosen(*path);
+  ShowModel();
+  SetFocus(Control(kNameEdit));
+}
+
+void TUseFileSettingForm::DropFiles(HDROP drop) {
+  struct Finish {
+    HDROP h;
+    ~Finish() { DragFinish(h); }
+  } finish{drop};
+  const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+  if (length == 0) return;
+  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+  wide.resize(DragQueryFileW(drop, 0, wide.data(), length + 1));
+  // A path the code page cannot spell would be stored as another path.
+  const std::optional<std::string> path = platform::ExactAnsiFromWide(wide);
+  if (!path || path->empty() || !model_.CanAdd()) return;
+  ReadList(false);
+  if (model_.Drop(*path, services_.paths.IsFolder(*path))) Publish();
+  ShowModel();
+}
+
+// ------------------------------------------------------------------ pickers
+
+std::optional<std::string> TUseFileSettingForm::RunOpenDialog(const std::string& folder) {
+  char path[MAX_PATH] = {};
+  OPENFILENAMEA open{};
+  open.lStructSize = sizeof open;
+  open.hwndOwner = Handle();
+  open.lpstrFilter = kOpenFilter;
+  open.nFilterIndex = 1;
+  open.lpstrFile = path;
+  open.nMaxFile = MAX_PATH;
+  open.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+  // A chosen shortcut is returned as itself, not as its target.
+  open.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NODEREFERENCELINKS;
+  if (!GetOpenFileNameA(&open)) return std::nullopt;
+  return std::string(path);
+}
+
+std::optional<std::string> TUseFileSettingForm::RunFolderPicker() {
+  if (!SHBrowseForFolderEx.Browse() || SHBrowseForFolderEx.FolderName().empty()) return std::nullopt;
+  return SHBrowseForFolderEx.FolderName();
+}
+
+// ------------------------------------------------------------------- window
+
+void TUseFileSettingForm::FormResize() {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const int cw = client.right, ch = client.bottom;
+  if (cw <= 0 || ch <= 0) return;
+  HWND status = Control(kStatusBar);
+  SendMessageA(status, WM_SIZE, 0, 0);
+  RECT bar{};
+  GetWindowRect(status, &bar);
+  const int barHeight = bar.bottom - bar.top;
+  const int top = Scale(kTopPanelHeight), margin = Scale(4);
+  SetWindowPos(Control(kLineBevel), nullptr, 0, Scale(96), cw, Scale(2), SWP_NOZORDER | SWP_NOACTIVATE);
+  const int listHeight = ch - top - barHeight;
+  SetWindowPos(Control(kFileListBox), nullptr, margin, top, cw - 2 * margin > 0 ? cw - 2 * margin : 0,
+               listHeight > 0 ? listHeight : 0, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool TUseFileSettingForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  switch (msg) {
+    case WM_SIZE:
+      FormResize();
+      return false;
+    case WM_GETMINMAXINFO: {
+      auto* info = reinterpret_cast<MINMAXINFO*>(lp);
+      RECT frame{0, 0, 0, 0};
+      AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
+      // The fields' band must stay whole: as wide as the folder button's
+      // right edge plus the left margin, as high as the band plus some list.
+      const ControlRow* button = Row(kOpenFolderButton);
+      const ControlRow* label = Row(kNameLabel);
+      const int width = button && label ? button->left + button->width + label->left : 417;
+      info->ptMinTrackSize = {Scale(width) + frame.right - frame.left,
+                              Scale(kTopPanelHeight + 100) + frame.bottom - frame.top};
+      const ScreenSize screen = PlacementScreenSize();
+      if (screen.Width > 0 && screen.Height > 0) info->ptMaxTrackSize = {screen.Width, screen.Height};
+      result = 0;
+      return true;
+    }
+    case WM_DROPFILES: {
+      HDROP drop = reinterpret_cast<HDROP>(wp);
+      if (Showing()) {
+        DropFiles(drop);
+      } else {
+        DragFinish(drop);
+      }
+      result = 0;
+      return true;
+    }
+    case WM_HELP:
+      host_.ShowHelpTopic(kHelpContext);
+      result = TRUE;
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace quenlark

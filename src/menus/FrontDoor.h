@@ -7,16 +7,12 @@
 
 #include <cstdint>
 
+#include "base/Geometry.h"
 #include "menus/ClickTable.h"
 #include "menus/MenuModel.h"
 #include "platform/Desktop.h"
 
 namespace quenlark {
-
-struct ScreenPoint {
-  int x = 0;
-  int y = 0;
-};
 
 class IFrontDoorWindows {
  public:

@@ -3,8 +3,9 @@
 
 #include <windows.h>
 
-#include <type_traits>
+#include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 namespace platform {
@@ -172,6 +173,21 @@ inline std::wstring WideFromAnsi(const std::string& text) {
   MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
   wide.resize(static_cast<std::size_t>(n - 1));
   return wide;
+}
+
+// UTF-16 text in CP932 when every character has its own spelling there;
+// nothing when one would become "?" or a look-alike, which would name
+// another file.
+inline std::optional<std::string> ExactAnsiFromWide(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  BOOL usedDefault = FALSE;
+  const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr, &usedDefault);
+  if (n <= 0 || usedDefault) return std::nullopt;
+  std::string narrow(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, narrow.data(), n, nullptr, &usedDefault);
+  narrow.resize(static_cast<std::size_t>(n - 1));
+  if (usedDefault || WideFromAnsi(narrow) != text) return std::nullopt;
+  return narrow;
 }
 
 }  // namespace platform

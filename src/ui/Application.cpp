@@ -91,6 +91,10 @@ void TApplication::BringToFront(POINT) {
   // click on the tray icon.
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
   const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  // Still the foreground window while hidden (a dialog just closed gave it
+  // the activation), it would not become the active one again: the
+  // foreground goes to the desktop first.
+  if (GetForegroundWindow() == Handle() && !IsWindowVisible(Handle())) SetForegroundWindow(GetDesktopWindow());
   SetWindowPos(Handle(), HWND_TOPMOST, left, top, 1, 1, SWP_SHOWWINDOW);
   SetForegroundWindow(Handle());
 }

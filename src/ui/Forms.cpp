@@ -29,6 +29,10 @@ ControlClass ClassOf(ControlKind kind) {
   switch (kind) {
     case ControlKind::Label:
       return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::FocusLabel:
+      return {"STATIC", SS_LEFT, 0};
+    case ControlKind::Rule:
+      return {"STATIC", SS_ETCHEDHORZ, 0};
     case ControlKind::Link:
       return {"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX | WS_TABSTOP, 0};
     case ControlKind::Icon:
@@ -36,6 +40,8 @@ ControlClass ClassOf(ControlKind kind) {
     case ControlKind::Button:
     case ControlKind::CancelButton:
       return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::SpeedButton:
+      return {"BUTTON", BS_PUSHBUTTON, 0};
     case ControlKind::DefaultButton:
       return {"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0};
     case ControlKind::CheckBox:
@@ -249,6 +255,34 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       } else {
         OnCommand(id, code);
       }
+      return 0;
+    }
+    case WM_ACTIVATE: {
+      // As a dialog does: the control that had the focus when the form was
+      // left (for a message box, another program) has it again when the
+      // form comes back, else the first control in tab order. Without this
+      // the form itself keeps the focus and the keyboard reaches no control.
+      if (LOWORD(wp) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(Handle(), focus)) focus_ = focus;
+        return Default(msg, wp, lp);
+      }
+      const LRESULT result = Default(msg, wp, lp);
+      HWND focus = GetFocus();
+      if (!(focus && IsChild(Handle(), focus)) && !IsIconic(Handle())) {
+        HWND target = focus_ && IsWindow(focus_) && IsChild(Handle(), focus_) && IsWindowEnabled(focus_) &&
+                              IsWindowVisible(focus_)
+                          ? focus_
+                          : GetNextDlgTabItem(Handle(), nullptr, FALSE);
+        if (target && target != Handle()) SetFocus(target);
+      }
+      return result;
+    }
+    case WM_NEXTDLGCTL: {
+      // The dialog manager asks for this when a label's "&" letter is typed:
+      // the focus goes to the label, then on to the next control in tab order.
+      HWND target = lp ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(Handle(), GetFocus(), wp != 0);
+      if (target && IsChild(Handle(), target)) SetFocus(target);
       return 0;
     }
     case DM_GETDEFID: {
@@ -583,7 +617,11 @@ void TForm::StoreControls() {
 
 void TForm::Show() {
   if (!Handle()) return;
-  if (!IsWindowVisible(Handle())) FormShow();
+  if (!IsWindowVisible(Handle())) {
+    focus_ = nullptr;
+    FormShow();
+    RememberFocus();
+  }
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
   BringWindowToTop(Handle());
@@ -599,7 +637,9 @@ int TForm::ShowModal() {
   EnumThreadWindows(GetCurrentThreadId(), &CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
   for (HWND w : disabled) EnableWindow(w, FALSE);
 
+  focus_ = nullptr;
   FormShow();
+  RememberFocus();
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
 
@@ -620,10 +660,15 @@ int TForm::ShowModal() {
   }
   if (Handle()) {
     FormClose();
-    ShowWindow(Handle(), SW_HIDE);
+    Hide();
   }
   inModalLoop_ = false;
   return modalResult_;
+}
+
+void TForm::RememberFocus() {
+  HWND focus = GetFocus();
+  if (focus && IsChild(Handle(), focus)) focus_ = focus;
 }
 
 void TForm::Close(int result) {
@@ -633,7 +678,20 @@ void TForm::Close(int result) {
   }
   if (Handle() && IsWindowVisible(Handle())) {
     FormClose();
-    ShowWindow(Handle(), SW_HIDE);
+    Hide();
+  }
+}
+
+void TForm::Hide() {
+  ShowWindow(Handle(), SW_HIDE);
+  // The system hands the activation to the form's owner, the program's
+  // hidden window. A hidden window that is the foreground one takes the
+  // keyboard from the next menu (and Alt+F4 from the user): the foreground
+  // goes back to the desktop instead.
+  HWND front = GetForegroundWindow();
+  DWORD process = 0;
+  if (front && !IsWindowVisible(front) && GetWindowThreadProcessId(front, &process) == GetCurrentThreadId()) {
+    SetForegroundWindow(GetDesktopWindow());
   }
 }
 

@@ -35,7 +35,10 @@ enum class SizeKind { Client, Window };
 
 enum class ControlKind {
   Label,
+  FocusLabel,     // its "&" letter moves the focus to the next control of the table
+  Rule,           // an etched horizontal line
   Button,
+  SpeedButton,    // a button outside the tab order
   DefaultButton,  // answers Enter
   CancelButton,   // answers Esc
   CheckBox,
@@ -173,6 +176,11 @@ class TForm : public TWindow {
   void CreateControl(const ControlRow& row, HWND previous);
   void AddHint(HWND control, const std::string& hint);
   int FindRowKind(ControlKind kind) const;
+  // Keeps the control that has the focus now, to be given it back when the
+  // form is activated again.
+  void RememberFocus();
+  // Hides the form after it closed.
+  void Hide();
 
   std::string className_;
   std::string caption_;
@@ -183,6 +191,7 @@ class TForm : public TWindow {
   SizeKind sizeKind_;
   int dpi_ = 96;
   HWND tooltip_ = nullptr;
+  HWND focus_ = nullptr;  // the control to focus when the form is activated
   HFONT font_ = nullptr;
   std::vector<ControlRow> rows_;
   std::vector<CommandRow> commands_;

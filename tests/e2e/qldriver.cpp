@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <algorithm>
@@ -53,6 +54,8 @@ int Usage() {
                "  message-box CLASS SECONDS   wait for a message box of the window's process; print its\n"
                "                              caption and texts, one a line\n"
                "  answer-box CLASS ID         press button ID of that process's message box\n"
+               "  foreground                  print the class, visibility and focus class of the foreground window\n"
+               "  drop-files CLASS PATH...    drop the paths on the window, as a drag from the shell does\n"
                "(a KEY starting with HKCR\\ is under HKEY_CLASSES_ROOT, else HKEY_CURRENT_USER)\n");
   return 2;
 }
@@ -380,6 +383,50 @@ int main(int argc, char** argv) {
     HWND box = MessageBoxOf(a[0].c_str());
     if (!box) return 1;
     return PostMessageA(box, WM_COMMAND, MAKEWPARAM(std::atoi(a[1].c_str()), BN_CLICKED), 0) ? 0 : 1;
+  }
+  if (cmd == "foreground" && a.empty()) {
+    HWND w = GetForegroundWindow();
+    char name[256] = "(none)";
+    if (w) GetClassNameA(w, name, 255);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    char focus[256] = "(none)";
+    if (GetGUIThreadInfo(0, &info) && info.hwndFocus) GetClassNameA(info.hwndFocus, focus, 255);
+    std::printf("%s %s %s\n", name, w && IsWindowVisible(w) ? "visible" : "hidden", focus);
+    return 0;
+  }
+  if (cmd == "drop-files" && a.size() >= 2) {
+    // The drop's block (a DROPFILES header, then each path as wide text
+    // ended by a NUL, and one more NUL) is written into the window's own
+    // process, where the window reads it through the handle it is given.
+    HWND w = Windows(a[0].c_str()).first;
+    if (!w) return 1;
+    std::wstring paths;
+    for (std::size_t i = 1; i < a.size(); ++i) {
+      wchar_t wide[MAX_PATH * 2] = {};
+      MultiByteToWideChar(CP_ACP, 0, a[i].c_str(), -1, wide, MAX_PATH * 2);
+      paths += wide;
+      paths += L'\0';
+    }
+    paths += L'\0';
+    std::vector<char> block(sizeof(DROPFILES) + paths.size() * sizeof(wchar_t));
+    auto* header = reinterpret_cast<DROPFILES*>(block.data());
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    std::memcpy(block.data() + sizeof(DROPFILES), paths.data(), paths.size() * sizeof(wchar_t));
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return 1;
+    void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    int rc = 1;
+    if (remote && WriteProcessMemory(process, remote, block.data(), block.size(), nullptr)) {
+      DWORD_PTR result = 0;
+      rc = SendMessageTimeoutA(w, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0, SMTO_NORMAL, 10000, &result) ? 0 : 1;
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return rc;
   }
   if (cmd == "user-name" && a.empty()) {
     char name[256] = {};
