@@ -16,6 +16,7 @@
 
 #include "TimedSteps.h"
 
+#include "FakeDialogHost.h"
 #include "FakeRegistry.h"
 #include "ShortcutWriter.h"
 #include "dialogs/SelectClearUnit.h"
@@ -29,41 +30,9 @@ namespace {
 
 using quenlark::TSelectClearForm;
 
-class FakeHost : public quenlark::ISettingsHost {
- public:
-  quenlark::TSettings settings;
-  quenlark::TFavourites favourites;
-  std::string history, shell, login;
-  int applied = 0;
-  const quenlark::TSettings& CurrentSettings() const override { return settings; }
-  const quenlark::TFavourites& CurrentFavourites() const override { return favourites; }
-  void ApplySettings(const quenlark::TSettings& s, unsigned) override {
-    settings = s;
-    ++applied;
-  }
-  void ApplyFavourites(const quenlark::TFavourites&) override {}
-  void SuspendHotKeys() override {}
-  void ResumeHotKeys() override {}
-  const std::string& HistoryFolderPath() const override { return history; }
-  const std::string& ShellRecentFolderPath() const override { return shell; }
-  void ScanNow() override {}
-  const std::string& LoginUserName() const override { return login; }
-  void ShowHelpTopic(unsigned) override {}
-};
+using FakeHost = test::FakeDialogHost;
 
-// Answers the confirmation with the next answer of its list.
-class ScriptedMessages : public platform::IMessageBox {
- public:
-  std::vector<int> answers;
-  std::vector<std::string> shown;
-  int Show(const std::string& text, const std::string& caption, unsigned flags) override {
-    shown.push_back(caption + "|" + std::to_string(flags) + "|" + text);
-    if (answers.empty()) return platform::kIdNo;
-    const int answer = answers.front();
-    answers.erase(answers.begin());
-    return answer;
-  }
-};
+using ScriptedMessages = test::ScriptedMessages;
 
 class RecordingShell : public platform::Win32Shell {
  public:

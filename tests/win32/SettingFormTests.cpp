@@ -12,6 +12,7 @@
 
 #include "TimedSteps.h"
 
+#include "FakeDialogHost.h"
 #include "FakeRegistry.h"
 #include "dialogs/SettingUnit.h"
 
@@ -19,28 +20,7 @@ namespace {
 
 using quenlark::TSettingForm;
 
-class FakeHost : public quenlark::ISettingsHost {
- public:
-  quenlark::TSettings settings;
-  quenlark::TFavourites favourites;
-  std::string login = "山田";
-  std::string path;
-  std::vector<std::string> calls;
-  const quenlark::TSettings& CurrentSettings() const override { return settings; }
-  const quenlark::TFavourites& CurrentFavourites() const override { return favourites; }
-  void ApplySettings(const quenlark::TSettings& s, unsigned effects) override {
-    settings = s;
-    calls.push_back("apply " + std::to_string(effects));
-  }
-  void ApplyFavourites(const quenlark::TFavourites&) override { calls.push_back("favourites"); }
-  void SuspendHotKeys() override { calls.push_back("suspend"); }
-  void ResumeHotKeys() override { calls.push_back("resume"); }
-  const std::string& HistoryFolderPath() const override { return path; }
-  const std::string& ShellRecentFolderPath() const override { return path; }
-  void ScanNow() override { calls.push_back("scan"); }
-  const std::string& LoginUserName() const override { return login; }
-  void ShowHelpTopic(unsigned topic) override { calls.push_back("help " + std::to_string(topic)); }
-};
+using FakeHost = test::FakeDialogHost;
 
 class RecordingMessages : public platform::IMessageBox {
  public:
