@@ -158,7 +158,12 @@ void TQuenlarkForm::AppEventsMinimize() { ShowWindow(app_.Handle(), SW_HIDE); }
 
 // ---------------------------------------------------------------- front door
 
-void TQuenlarkForm::QuenlarkTrayIconClick(MouseButton button, POINT at) { FrontDoor.TrayClick(button, {at.x, at.y}); }
+void TQuenlarkForm::QuenlarkTrayIconClick(MouseButton button, POINT at) {
+  // The taskbar's notification arrives as a message sent from its process;
+  // a menu and the dialogs its commands open run from the program's own
+  // message loop instead, where they have the keyboard.
+  PostMessageA(Handle(), kTrayClickMessage, static_cast<WPARAM>(button), MAKELPARAM(at.x, at.y));
+}
 
 void TQuenlarkForm::HookHotKeyHotKey(int index) { FrontDoor.HotKey(index); }
 
@@ -356,6 +361,11 @@ bool TQuenlarkForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
     return true;
   }
   switch (msg) {
+    case kTrayClickMessage:
+      FrontDoor.TrayClick(static_cast<MouseButton>(wp),
+                          {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
+      result = 0;
+      return true;
     case WM_TIMER:
       if (wp == startTimer_) StartTimerTimer();
       if (wp == scanTimer_) ScanTimerTimer();

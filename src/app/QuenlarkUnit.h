@@ -36,6 +36,9 @@ class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWind
  public:
   // The tray icon's callback message.
   static constexpr UINT kTrayMessage = WM_APP + 1;
+  // A tray click, handled from the message loop rather than inside the
+  // notification the taskbar sent (wParam the button, lParam the point).
+  static constexpr UINT kTrayClickMessage = WM_APP + 2;
 
   // The operating system as the controller's logic uses it.
   struct Services {

@@ -93,10 +93,20 @@ bool TSHBrowseForFolderEx::Browse() {
   info.lParam = reinterpret_cast<LPARAM>(this);
 
   initialItem_ = initial.get();
+  // The dialog is modal to the application's window and to the owner form:
+  // a second click on the form's button must not open a second picker.
+  HWND ownerWindow = owner_ ? owner_->Handle() : nullptr;
+  const bool disableOwner = ownerWindow && IsWindowEnabled(ownerWindow);
   if (mainWindow) EnableWindow(mainWindow, FALSE);
+  if (disableOwner) EnableWindow(ownerWindow, FALSE);
   PIDLIST_ABSOLUTE chosen = api_.browseForFolder ? api_.browseForFolder(&info) : nullptr;
-  if (mainWindow) {
-    EnableWindow(mainWindow, TRUE);
+  if (disableOwner) EnableWindow(ownerWindow, TRUE);
+  if (mainWindow) EnableWindow(mainWindow, TRUE);
+  // The keyboard goes back to the form the picker was opened from; a hidden
+  // window made the foreground one would take it from every window.
+  if (ownerWindow && IsWindowVisible(ownerWindow)) {
+    SetForegroundWindow(ownerWindow);
+  } else if (mainWindow && IsWindowVisible(mainWindow)) {
     SetForegroundWindow(mainWindow);
   }
   initialItem_ = nullptr;

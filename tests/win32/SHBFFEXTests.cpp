@@ -353,4 +353,15 @@ TEST_F(SHBFFEXTest, EveryFailureToPrepareTheDialogGivesFalseWithEmptyResults) {
   // A failed dialog still gives the main window back.
   EXPECT_FALSE(picker.Browse());
   EXPECT_TRUE(IsWindowEnabled(app.Handle()));
+
+  // With an owner form the dialog is modal to the form too, and the
+  // foreground goes back to the form, not to the hidden application window.
+  owner.Show();
+  TSHBrowseForFolderEx owned(app, &owner, api);
+  g_main = owner.Handle();
+  g_choice = ItemOf(folder);
+  EXPECT_TRUE(owned.Browse());
+  EXPECT_FALSE(g_mainEnabledDuring);
+  EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+  EXPECT_EQ(GetForegroundWindow(), owner.Handle());
 }

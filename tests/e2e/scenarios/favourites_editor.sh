@@ -14,12 +14,11 @@ reg_set UseFiles 01_File 'Docs'
 reg_set UseFiles 02_Name 'Charlie'
 reg_set UseFiles 02_File "$DocsW\\fc.qlt"
 reg_set UseFiles 03_Name '<'
-reg_set System QuenlarkHotKey "$((0xC051))"  # Ctrl+Alt+Q
 ql_start
 wait_tray
 
 NameEdit=101
-FileEdit=106
+FileEdit=105
 DownSpeedButton=117
 List=118
 StatusBar=119
@@ -96,23 +95,46 @@ sleep 0.3
 expect_eq "$(drv control-text TUseFileSettingForm $StatusBar)" "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 5個" "status after the drop"
 first_favourite_is 'fd.qlt'
 
-# Closed with the close command: saved, and shown again as it was. The
-# editor is brought forward first (the launched documents took the front).
+# The folder picker from its button, over the editor: cancelled with Esc.
+# The editor is brought forward first (the launched documents took the front).
 read -r l t r b < <(drv window-rect TUseFileSettingForm)
 xdotool mousemove $(((l + r) / 2)) $((t + 10)) click 1
 sleep 0.3
+keys alt+d
+drv message-box TUseFileSettingForm 5 | grep -qF '良く使うﾌｫﾙﾀﾞを選択してください。' || fail "no folder picker"
+sleep 0.5
+shot folder_picker
+keys Escape
+sleep 0.5
+# The file picker: a path typed into its name box; the name proposed from it
+# and the entry added after the current row (the dropped one).
+keys alt+b
+drv message-box TUseFileSettingForm 5 >/dev/null || fail "no file picker"
+sleep 0.5
+xdotool type --delay 20 "$DocsW\\fe.qlt"
+keys Return
+sleep 0.5
+expect_eq "$(drv control-text TUseFileSettingForm $FileEdit)" "$DocsW\\fe.qlt" "the chosen file"
+expect_eq "$(drv control-text TUseFileSettingForm $NameEdit)" "fe.qlt" "the name proposed"
+keys alt+a
+sleep 0.3
+expect_eq "$(drv control-text TUseFileSettingForm $StatusBar)" "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 6個" "status after the file picker"
+
+# Closed with the close command: saved, and shown again as it was.
 keys alt+F4
 wait_visible TUseFileSettingForm 0 5
 expect_eq "$(reg_get UseFiles 00_Name)" "fd.qlt" "slot 0 stored"
-expect_eq "$(reg_get UseFiles 01_Name)" "Alpha" "slot 1 stored"
-expect_eq "$(reg_get UseFiles 04_Name)" "<" "slot 4 stored"
-expect_eq "$(reg_get UseFiles 05_Name)" "" "slot 5 empty"
-xdotool key ctrl+alt+q
+expect_eq "$(reg_get UseFiles 01_Name)" "fe.qlt" "slot 1 stored"
+expect_eq "$(reg_get UseFiles 02_Name)" "Alpha" "slot 2 stored"
+expect_eq "$(reg_get UseFiles 05_Name)" "<" "slot 5 stored"
+expect_eq "$(reg_get UseFiles 06_Name)" "" "slot 6 empty"
+# A tray-click menu after a dialog closed has the keyboard as the first did.
+tray_click right
 wait_menu >/dev/null
 keys Down Down Return
 wait_visible TUseFileSettingForm 1 5
 sleep 0.3
-expect_eq "$(drv control-send TUseFileSettingForm $List $LB_GETCOUNT 0 0)" "5" "rows when opened again"
+expect_eq "$(drv control-send TUseFileSettingForm $List $LB_GETCOUNT 0 0)" "6" "rows when opened again"
 keys alt+F4
 wait_visible TUseFileSettingForm 0 5
 kill -0 "$QL_PID" || fail "the program ended"
