@@ -104,6 +104,8 @@ keys alt+d
 drv message-box TUseFileSettingForm 5 | grep -qF '良く使うﾌｫﾙﾀﾞを選択してください。' || fail "no folder picker"
 sleep 0.5
 shot folder_picker
+read -r l t r b < <(drv window-rect '#32770')
+convert "$SHOTS/folder_picker.png" -crop "$((r - l))x$((b - t))+$l+$t" +repage "$SHOTS/folder_picker_dialog.png"
 keys Escape
 sleep 0.5
 # The file picker: a path typed into its name box; the name proposed from it
