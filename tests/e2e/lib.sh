@@ -62,6 +62,9 @@ scenario_setup() {
   WORK="$QUENLARK_BUILD/e2e/$SCENARIO"
   SHOTS="$WORK/screenshots"
   kill_quenlark
+  # A scenario may have made a folder immutable (a read-only history that
+  # root cannot write either); an interrupted run must not leave it so.
+  [ -d "$WORK" ] && chattr -R -i "$WORK" 2>/dev/null || true
   rm -rf "$WORK"
   mkdir -p "$WORK/app" "$SHOTS"
   # A copy of the program per scenario: its history folder is its own.

@@ -54,6 +54,7 @@ int Usage() {
                "  message-box CLASS SECONDS   wait for a message box of the window's process; print its\n"
                "                              caption and texts, one a line\n"
                "  answer-box CLASS ID         press button ID of that process's message box\n"
+               "  hold-file PATH SECONDS      keep the file open with no sharing for SECONDS\n"
                "  foreground                  print the class, visibility and focus class of the foreground window\n"
                "  drop-files CLASS PATH...    drop the paths on the window, as a drag from the shell does\n"
                "(a KEY starting with HKCR\\ is under HKEY_CLASSES_ROOT, else HKEY_CURRENT_USER)\n");
@@ -383,6 +384,15 @@ int main(int argc, char** argv) {
     HWND box = MessageBoxOf(a[0].c_str());
     if (!box) return 1;
     return PostMessageA(box, WM_COMMAND, MAKEWPARAM(std::atoi(a[1].c_str()), BN_CLICKED), 0) ? 0 : 1;
+  }
+  if (cmd == "hold-file" && a.size() == 2) {
+    HANDLE h = CreateFileA(a[0].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return 1;
+    std::printf("held\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(std::atof(a[1].c_str()) * 1000));
+    CloseHandle(h);
+    return 0;
   }
   if (cmd == "foreground" && a.empty()) {
     HWND w = GetForegroundWindow();
