@@ -27,6 +27,9 @@ int Usage() {
                "  reg-get KEY NAME            print a HKCU string value (exit 1 when missing)\n"
                "  reg-set KEY NAME VALUE      write a HKCU string value\n"
                "  reg-set-dword KEY NAME N    write a HKCU DWORD value\n"
+               "  reg-set-binary KEY NAME HEX write a HKCU REG_BINARY value (hex digits)\n"
+               "  reg-set-long KEY NAME C N   write a HKCU string of N copies of the character C\n"
+               "  reg-dump KEY                print each value of a HKCU key: name, type, size, FNV-1a hash\n"
                "  reg-delete-key KEY          delete a HKCU key with everything under it\n"
                "  reg-count KEY               print the number of values of a HKCU key\n"
                "  count-windows CLASS         print how many top-level windows have the class\n"
@@ -177,6 +180,49 @@ int main(int argc, char** argv) {
     LONG rc = RegSetValueExA(key, a[1].c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
     RegCloseKey(key);
     return rc == ERROR_SUCCESS ? 0 : 1;
+  }
+  if (cmd == "reg-set-binary" && a.size() == 3) {
+    HKEY key = OpenKey(a[0].c_str(), KEY_WRITE, true);
+    if (!key) return 1;
+    std::vector<BYTE> bytes;
+    for (std::size_t i = 0; i + 1 < a[2].size(); i += 2) {
+      bytes.push_back(static_cast<BYTE>(std::strtoul(a[2].substr(i, 2).c_str(), nullptr, 16)));
+    }
+    LONG rc = RegSetValueExA(key, a[1].c_str(), 0, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS ? 0 : 1;
+  }
+  if (cmd == "reg-set-long" && a.size() == 4) {
+    HKEY key = OpenKey(a[0].c_str(), KEY_WRITE, true);
+    if (!key || a[2].empty()) return 1;
+    const std::string text(static_cast<std::size_t>(std::atol(a[3].c_str())), a[2][0]);
+    LONG rc = RegSetValueExA(key, a[1].c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                             static_cast<DWORD>(text.size() + 1));
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS ? 0 : 1;
+  }
+  if (cmd == "reg-dump" && a.size() == 1) {
+    HKEY key = OpenKey(a[0].c_str(), KEY_READ, false);
+    if (!key) return 1;
+    std::vector<std::string> lines;
+    for (DWORD i = 0;; ++i) {
+      char name[16384];
+      DWORD nameSize = sizeof name, type = 0, size = 0;
+      if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
+      std::vector<BYTE> data(size + 1);
+      nameSize = sizeof name;
+      DWORD got = size;
+      RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data.data(), &got);
+      unsigned long long hash = 1469598103934665603ull;
+      for (DWORD b = 0; b < got; ++b) hash = (hash ^ data[b]) * 1099511628211ull;
+      char line[16500];
+      std::snprintf(line, sizeof line, "%s type=%lu size=%lu hash=%016llx", name, type, got, hash);
+      lines.push_back(line);
+    }
+    RegCloseKey(key);
+    std::sort(lines.begin(), lines.end());
+    for (const std::string& line : lines) std::printf("%s\n", line.c_str());
+    return 0;
   }
   if (cmd == "reg-delete-key" && a.size() == 1) {
     LONG rc = RegDeleteTreeA(HKEY_CURRENT_USER, a[0].c_str());
