@@ -170,7 +170,9 @@ TEST_F(SHBFFEXTest, AManualFolderOpensSelectedWithItsPathShownOverTheOwnerAndOkR
     EXPECT_EQ(r.left, corner.x);
     EXPECT_EQ(r.top, corner.y);
     Press(dialog, IDOK);
-  }, [&](HWND dialog) { return !Text(GetDlgItem(dialog, kStatusId)).empty(); });
+    // The tree first selects its root (whose path shows too) and moves to
+    // the initial folder after: the check waits for the folder, up to 5 s.
+  }, [&](HWND dialog) { return Text(GetDlgItem(dialog, kStatusId)) == folder; });
   EXPECT_TRUE(picker.Browse());
   EXPECT_EQ(picker.FolderName(), folder);
   // Windows gives the folder's display name, Wine its full path.
