@@ -57,6 +57,9 @@ int Usage() {
                "  message-box CLASS SECONDS   wait for a message box of the window's process; print its\n"
                "                              caption and texts, one a line\n"
                "  answer-box CLASS ID         press button ID of that process's message box\n"
+               "  tray-delete CLASS           remove the tray icon of the window, as a crashed taskbar loses it\n"
+               "  taskbar-created             broadcast the message a new taskbar sends to every window\n"
+               "  key-time KEY                print the last-write time of a HKCU key (100 ns units)\n"
                "  hold-file PATH SECONDS      keep the file open with no sharing for SECONDS\n"
                "  foreground                  print the class, visibility and focus class of the foreground window\n"
                "  drop-files CLASS PATH...    drop the paths on the window, as a drag from the shell does\n"
@@ -430,6 +433,30 @@ int main(int argc, char** argv) {
     HWND box = MessageBoxOf(a[0].c_str());
     if (!box) return 1;
     return PostMessageA(box, WM_COMMAND, MAKEWPARAM(std::atoi(a[1].c_str()), BN_CLICKED), 0) ? 0 : 1;
+  }
+  if (cmd == "tray-delete" && a.size() == 1) {
+    HWND w = Windows(a[0].c_str()).first;
+    if (!w) return 1;
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = w;
+    data.uID = 0;
+    return Shell_NotifyIconA(NIM_DELETE, &data) ? 0 : 1;
+  }
+  if (cmd == "taskbar-created" && a.empty()) {
+    const UINT msg = RegisterWindowMessageA("TaskbarCreated");
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(HWND_BROADCAST, msg, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) ? 0 : 1;
+  }
+  if (cmd == "key-time" && a.size() == 1) {
+    HKEY key = OpenKey(a[0].c_str(), KEY_READ, false);
+    if (!key) return 1;
+    FILETIME written{};
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                     &written);
+    RegCloseKey(key);
+    std::printf("%llu\n", (static_cast<unsigned long long>(written.dwHighDateTime) << 32) | written.dwLowDateTime);
+    return 0;
   }
   if (cmd == "hold-file" && a.size() == 2) {
     HANDLE h = CreateFileA(a[0].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
