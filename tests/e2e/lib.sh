@@ -174,6 +174,20 @@ wait_listing() {  # wait_listing FOLDER-WINDOWS EXPECTED SECONDS
   done
 }
 
+# Folder contents as the Unix side sees them, sorted bytewise: names outside
+# code page 932 included, exactly as they are.
+names() { ls -A "$1" 2>/dev/null | LC_ALL=C sort; }
+
+# Waits until names DIR gives EXPECTED, failing after SECONDS.
+wait_names() {  # wait_names DIR EXPECTED SECONDS
+  local deadline=$((SECONDS + $3))
+  until [ "$(names "$1")" == "$2" ]; do
+    [ $SECONDS -lt $deadline ] || fail "$1 holds '$(names "$1" | tr '\n' ' ')', expected '$(echo "$2" | tr '\n' ' ')'"
+    sleep 0.5
+  done
+  echo "ok: $(basename "$1") holds $(echo "$2" | wc -l) names as expected"
+}
+
 # Registers recorder.exe (a copy in the scenario folder) as the program that
 # opens documents of the test type ".qlt"; sets Recorder, RecorderW, RecorderLog.
 register_recorder() {

@@ -9,15 +9,6 @@
 use_shell_folder
 reg_set System ScanTime 1
 reg_set System AutoClear 1
-names() { ls -A "$1" 2>/dev/null | LC_ALL=C sort; }
-wait_names() {  # wait_names DIR EXPECTED SECONDS
-  local deadline=$((SECONDS + $3))
-  until [ "$(names "$1")" == "$2" ]; do
-    [ $SECONDS -lt $deadline ] || fail "$1 holds '$(names "$1" | tr '\n' ' ')', expected '$(echo "$2" | tr '\n' ' ')'"
-    sleep 0.5
-  done
-  echo "ok: $(basename "$1") holds: $(echo "$2" | tr '\n' ' ')"
-}
 alive() { kill -0 "$QL_PID" || fail "the program ended ($1)"; drv wait-tray TQuenlarkForm 5 >/dev/null || fail "no tray icon ($1)"; }
 
 ql_start

@@ -29,17 +29,6 @@ use_document 'a,b.txt.lnk' "$DocsW\\a,b.txt" -70
 use_document '表.txt.lnk' "$DocsW\\表.txt" -60
 use_document 'plain.txt.lnk' "$DocsW\\x.txt" -50
 mv "$ShellRecent/plain.txt.lnk" "$ShellRecent/xä.txt.lnk"
-# Folder contents as the Unix side sees them: names outside code page 932
-# included, exactly.
-names() { ls -A "$1" | LC_ALL=C sort; }
-wait_names() {  # wait_names DIR EXPECTED SECONDS
-  local deadline=$((SECONDS + $3))
-  until [ "$(names "$1")" == "$2" ]; do
-    [ $SECONDS -lt $deadline ] || fail "$1 holds '$(names "$1" | tr '\n' ' ')', expected '$(echo "$2" | tr '\n' ' ')'"
-    sleep 0.5
-  done
-  echo "ok: $(basename "$1") holds $(echo "$2" | wc -l) names as expected"
-}
 before=$(names "$ShellRecent")
 
 # The first scan runs before the tray icon is shown: with 2000 shortcuts
