@@ -294,10 +294,16 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (cmd == "shortcut" && (a.size() == 2 || a.size() == 3)) {
-    if (!testsupport::WriteShortcut(a[0], a[1])) return 1;
-    if (a.size() == 3) {
-      SYSTEMTIME st;
-      if (!ParseDate(a[2], st) || !testsupport::SetLastWriteTime(a[0], st)) return 1;
+    if (a.size() == 2) return testsupport::WriteShortcut(a[0], a[1]) ? 0 : 1;
+    // Written under another name and renamed once dated, so that a scan
+    // never sees the shortcut with the time of its writing.
+    SYSTEMTIME st;
+    if (!ParseDate(a[2], st)) return 2;
+    const std::string staging = a[0] + ".part";
+    if (!testsupport::WriteShortcut(staging, a[1]) || !testsupport::SetLastWriteTime(staging, st) ||
+        !MoveFileExA(staging.c_str(), a[0].c_str(), MOVEFILE_REPLACE_EXISTING)) {
+      DeleteFileA(staging.c_str());
+      return 1;
     }
     return 0;
   }

@@ -6,9 +6,16 @@ use_shell_folder
 reg_set System ScanTime 1
 reg_set System AutoClear 1
 clsid='HKLM\Software\Classes\CLSID\{00021401-0000-0000-C000-000000000046}'
-saved="$WORK/shelllink.reg"
-wine reg export "$clsid" "$(winpath "$saved")" /y >/dev/null 2>&1 || fail "cannot save the shell link class"
-restore() { wine reg import "$(winpath "$saved")" >/dev/null 2>&1 || true; }
+# Both registry views: a prefix that also runs 32-bit programs keeps the
+# class in each.
+for view in 64 32; do
+  wine reg export "$clsid" "$(winpath "$WORK/shelllink$view.reg")" /y /reg:$view >/dev/null 2>&1 ||
+    fail "cannot save the shell link class ($view-bit view)"
+done
+restore() {
+  local view
+  for view in 64 32; do wine reg import "$(winpath "$WORK/shelllink$view.reg")" /reg:$view >/dev/null 2>&1 || true; done
+}
 fail() { restore; echo "FAIL: $*" >&2; exit 1; }
 
 # A history made while the class is there.
@@ -21,7 +28,9 @@ ql_wait_exit 10
 
 # Written while the class is still there (the driver needs it too).
 use_document 'new.txt.lnk' "$DocsW\\new.txt" -10
-wine reg delete "$clsid" /f >/dev/null 2>&1 || fail "cannot remove the shell link class"
+for view in 64 32; do
+  wine reg delete "$clsid" /f /reg:$view >/dev/null 2>&1 || fail "cannot remove the shell link class ($view-bit view)"
+done
 ql_start
 wait_tray
 sleep 3

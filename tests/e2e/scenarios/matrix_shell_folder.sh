@@ -37,7 +37,11 @@ ql_start
 t0=$SECONDS
 wait_tray 90
 echo "note: tray icon ${SECONDS}s after start (first start), $((SECONDS - t0)) s after the window"
-expected=$(printf 'A,B.TXT.lnk\n%s.TXT.lnk\nMANY.TXT.lnk\n表.TXT.lnk' "$long" | LC_ALL=C sort)
+# The 200-byte name is within reach of the ANSI calls only when its folder's
+# path is short enough for the whole to fit in MAX_PATH (259 characters).
+fits=$(( ${#ShellRecentW} + 1 + ${#name200} <= 259 ))
+expected=$( (printf 'A,B.TXT.lnk\n%s.TXT.lnk\nMANY.TXT.lnk\n表.TXT.lnk\n' "$long"
+  if [ "$fits" = 1 ]; then echo 'LONGNAME.TXT.lnk'; fi) | LC_ALL=C sort)
 wait_names "$History" "$expected" 20
 tray_click left
 wait_menu >/dev/null
@@ -52,7 +56,7 @@ ql_wait_exit 10
 reg_set System AutoClear 1
 ql_start
 wait_tray 90
-kept=$(printf '%s\n' "$name200" && cat <<'KEPT'
+kept=$( ([ "$fits" = 1 ] || printf '%s\n' "$name200") && cat <<'KEPT'
 cut_测试 1.txt.lnk
 cut_edge_unpaired_surrogate.lnk
 cut_installer_nero_args_description.lnk
