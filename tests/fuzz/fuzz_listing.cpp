@@ -71,8 +71,16 @@ void CheckSortKey(int code, const std::string& target, const std::string& date) 
       FUZZ_CHECK(key == cp932::Upper(target), fuzz::Shown(target));
       break;
     case kSortByExtension: {
+      // The key is the extension and the name put together, then upper-cased.
+      // Only when the target ends in a lone lead byte (no name the ANSI calls
+      // give does) does that pair it with the name's first byte, so that the
+      // key does not end in the name upper-cased on its own.
       const std::string name = cp932::Upper(cp932::ExtractFileName(target));
-      FUZZ_CHECK(key.size() >= name.size() && key.compare(key.size() - name.size(), name.size(), name) == 0,
+      std::size_t last = 0;
+      for (std::size_t i = 0; i < target.size(); i += cp932::CharLength(target, i)) last = i;
+      const bool loneLead = !target.empty() && last + 1 == target.size() &&
+                            cp932::IsLeadByte(static_cast<unsigned char>(target[last]));
+      FUZZ_CHECK(loneLead || (key.size() >= name.size() && key.compare(key.size() - name.size(), name.size(), name) == 0),
                  fuzz::Shown(target) + " -> " + fuzz::Shown(key));
       // Names without an extension sort after every name with one.
       if (cp932::ExtractFileExt(target).empty()) FUZZ_CHECK(key[0] == '\xFF', fuzz::Shown(key));
@@ -80,7 +88,9 @@ void CheckSortKey(int code, const std::string& target, const std::string& date) 
     }
     default:
       FUZZ_CHECK(key == date, fuzz::Shown(key));
+      return;
   }
+  FUZZ_CHECK(cp932::Upper(key) == key, fuzz::Shown(key));
 }
 
 void CheckDateText(const platform::FileDate& d) {

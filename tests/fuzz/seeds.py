@@ -161,8 +161,10 @@ def main():
     for target, inputs in seeds().items():
         folder = os.path.join(HERE, "corpus", target)
         os.makedirs(folder, exist_ok=True)
+        # Inputs kept from fuzzing runs (other names) stay.
         for old in os.listdir(folder):
-            os.remove(os.path.join(folder, old))
+            if old.startswith("seed-"):
+                os.remove(os.path.join(folder, old))
         for k, data in enumerate(inputs):
             with open(os.path.join(folder, "seed-%02d" % k), "wb") as f:
                 f.write(data)
