@@ -154,6 +154,15 @@ def seeds():
     out["fuzz_select_clear"] = clear
 
     out["fuzz_click_table"] = [bytes(k) for k in ((0, 1, 3), (3, 0, 1), (2, 5, 4), (255, 6, 0), (1, 1, 1))]
+
+    # The favourites editor: slot count, number of operations, the
+    # operations (code, argument), then the texts the slots and fields take.
+    editor_texts = [">", "Docs", "Memo", "<", "-", " Plan ", r"C:\Docs\Report.LNK", "ソ.lnk", "", "E:\\", *PATHS]
+    editor = []
+    for slots, script in ((0, [1, 0, 2, 0, 1, 3]), (6, [0, 7, 5, 0, 6, 0, 0, 13, 4, 0]),
+                          (99, [1, 2, 0, 40, 4, 0, 7, 6, 2, 0]), (4, [0, 0, 3, 5, 8, 6, 8, 7])):
+        editor.append(bytes([slots, len(script) // 2] + script) + texts(*editor_texts))
+    out["fuzz_use_file_setting"] = editor
     return out
 
 
