@@ -7,8 +7,9 @@ reg_set System ScanTime 1
 reg_set System AutoClear 1
 clsid='HKLM\Software\Classes\CLSID\{00021401-0000-0000-C000-000000000046}'
 saved="$WORK/shelllink.reg"
-wine reg export "$clsid" "$(winpath "$saved")" /y >/dev/null 2>&1 || fail "cannot save the shell link class"
-restore() { wine reg import "$(winpath "$saved")" >/dev/null 2>&1 || true; }
+view=${QUENLARK_REG_VIEW:?}  # the program's own view of the class
+wine reg export "$clsid" "$(winpath "$saved")" /y "$view" >/dev/null 2>&1 || fail "cannot save the shell link class"
+restore() { wine reg import "$(winpath "$saved")" "$view" >/dev/null 2>&1 || true; }
 fail() { restore; echo "FAIL: $*" >&2; exit 1; }
 
 # A history made while the class is there.
@@ -21,7 +22,7 @@ ql_wait_exit 10
 
 # Written while the class is still there (the driver needs it too).
 use_document 'new.txt.lnk' "$DocsW\\new.txt" -10
-wine reg delete "$clsid" /f >/dev/null 2>&1 || fail "cannot remove the shell link class"
+wine reg delete "$clsid" /f "$view" >/dev/null 2>&1 || fail "cannot remove the shell link class"
 ql_start
 wait_tray
 sleep 3
