@@ -131,7 +131,7 @@ HWND MessageBoxOf(const char* cls) {
   } search{0, nullptr};
   GetWindowThreadProcessId(owner, &search.pid);
   EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
+      [](HWND w, LPARAM p) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(p);
         char name[64] = {};
         GetClassNameA(w, name, 63);
@@ -338,7 +338,7 @@ int main(int argc, char** argv) {
   if (cmd == "visible-windows" && a.size() == 1) {
     Count c{a[0].c_str(), 0, nullptr};
     EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
+        [](HWND w, LPARAM p) CALLBACK -> BOOL {
           auto* c = reinterpret_cast<Count*>(p);
           char name[256] = {};
           GetClassNameA(w, name, 255);
@@ -376,7 +376,7 @@ int main(int argc, char** argv) {
     while (true) {
       Count menus{"#32768", 0, nullptr};
       EnumWindows(
-          [](HWND w, LPARAM p) -> BOOL {
+          [](HWND w, LPARAM p) CALLBACK -> BOOL {
             auto* c = reinterpret_cast<Count*>(p);
             char name[64] = {};
             GetClassNameA(w, name, 63);

@@ -38,7 +38,7 @@ HWND FindBrowseDialog() {
   HWND found = nullptr;
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND w, LPARAM p) -> BOOL {
+      [](HWND w, LPARAM p) CALLBACK -> BOOL {
         char cls[64] = {};
         GetClassNameA(w, cls, sizeof cls);
         if (std::string(cls) == "#32770" && IsWindowVisible(w) && GetDlgItem(w, kTreeId)) {
