@@ -175,8 +175,8 @@ def main(argv):
     if len(argv) < 3:
         raise SystemExit(__doc__)
     out_dir = argv[1]
-    for spec in argv[2:]:
-        root, rel = spec.split(":", 1)
+    for entry in argv[2:]:
+        root, rel = entry.split(":", 1)
         original = os.path.abspath(os.path.join(root, rel))
         with open(original, encoding="utf-8") as f:
             # Diagnostics, debug information and sanitizer reports name the

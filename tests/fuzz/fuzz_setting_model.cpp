@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "FuzzInput.h"
+#include "SettingsFields.h"
 #include "app/SettingsHost.h"
 #include "base/Util.h"
 #include "dialogs/SettingModel.h"
@@ -27,14 +28,7 @@ using namespace quenlark;
 
 namespace {
 
-auto Fields(const TSettings& s) {
-  return std::tie(s.RecentMax, s.ScanTime, s.AutoClear, s.MultiUser, s.PathDiff, s.ExtDisp, s.PathDisp,
-                  s.PathDispNumber, s.DateTimeDisp, s.ExtCheck, s.ExtName, s.DriveCheck, s.DriveName,
-                  s.NetworkCheck, s.FolderCheck, s.DateTopDisp, s.SortSelect, s.StartMode, s.LastMode,
-                  s.DbClickPassWord, s.PassWord, s.RecentClick, s.RecentHotKey, s.UseFileClick, s.UseFileHotKey,
-                  s.QuenlarkClick, s.QuenlarkHotKey, s.IconDisp, s.OfficeStyle, s.QuenlarkMenuDisp,
-                  s.SendToRecycle, s.Version);
-}
+using fuzz::Fields;
 
 bool Within(int value, int low, int high) { return value >= low && value <= high; }
 

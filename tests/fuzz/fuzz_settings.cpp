@@ -17,6 +17,7 @@
 
 #include "FakeRegistry.h"
 #include "FuzzInput.h"
+#include "SettingsFields.h"
 #include "app/SettingsStore.h"
 #include "base/Cp932.h"
 #include "recent/Filters.h"
@@ -36,16 +37,7 @@ constexpr const char* kSystemNames[] = {
 constexpr int kSystemCount = static_cast<int>(std::size(kSystemNames));
 constexpr const char* kFields[] = {"Name", "File", "Execute"};
 
-// Every field of the record, so that records compare as a whole. A field
-// added to TSettings belongs here too.
-auto Fields(const TSettings& s) {
-  return std::tie(s.RecentMax, s.ScanTime, s.AutoClear, s.MultiUser, s.PathDiff, s.ExtDisp, s.PathDisp,
-                  s.PathDispNumber, s.DateTimeDisp, s.ExtCheck, s.ExtName, s.DriveCheck, s.DriveName,
-                  s.NetworkCheck, s.FolderCheck, s.DateTopDisp, s.SortSelect, s.StartMode, s.LastMode,
-                  s.DbClickPassWord, s.PassWord, s.RecentClick, s.RecentHotKey, s.UseFileClick, s.UseFileHotKey,
-                  s.QuenlarkClick, s.QuenlarkHotKey, s.IconDisp, s.OfficeStyle, s.QuenlarkMenuDisp,
-                  s.SendToRecycle, s.Version);
-}
+using fuzz::Fields;
 
 bool SameFavourites(const TFavourites& a, const TFavourites& b) {
   if (a.FavouriteCount != b.FavouriteCount) return false;
