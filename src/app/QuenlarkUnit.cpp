@@ -49,6 +49,8 @@ void TQuenlarkForm::FormCreate() {
   SetBounds({0, 0, 0, 0});
   startTimer_ = NewTimerId();
   scanTimer_ = NewTimerId();
+  helpSystem_ = std::make_unique<Win32HelpSystem>(Handle(), services_.paths, services_.messages);
+  help_ = std::make_unique<THelpViewer>(*helpSystem_, platform::ProgramFolderPath());
 
   CreateFrontDoor();
 
@@ -290,13 +292,12 @@ void TQuenlarkForm::OpenFavourite(int tag) {
 
 void TQuenlarkForm::ExitMenuItemClick() { app_.Terminate(); }
 
-void TQuenlarkForm::HelpMenuItemClick() { WinHelpA(Handle(), app_.HelpFile.c_str(), HELP_FINDER, 0); }
+void TQuenlarkForm::HelpMenuItemClick() {
+  if (help_) help_->Show(kHelpContents);
+}
 
 void TQuenlarkForm::ShowHelpTopic(unsigned topic) {
-  // Without the help file beside the program the help viewer would only
-  // report it missing; the request then does nothing.
-  if (!services_.paths.IsExistingFile(platform::ProgramFolderPath() + app_.HelpFile)) return;
-  WinHelpA(Handle(), app_.HelpFile.c_str(), HELP_CONTEXT, topic);
+  if (help_) help_->Show(topic);
 }
 
 void TQuenlarkForm::SettingMenuItemClick() {
@@ -336,7 +337,8 @@ void TQuenlarkForm::SaveStateOnExit() {
 
 void TQuenlarkForm::FormDestroy() {
   if (secondInstance_) return;
-  WinHelpA(Handle(), app_.HelpFile.c_str(), HELP_QUIT, 0);
+  // The help windows opened from here close with the program.
+  if (help_) help_->Close();
   Settings.LastMode = FrontDoor.UseAllowed;
   SaveExitState(registry_, Settings);
 }

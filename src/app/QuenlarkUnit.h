@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "app/HelpViewer.h"
 #include "app/SettingsHost.h"
 #include "app/SettingsStore.h"
 #include "app/SingleTerm.h"
+#include "app/Win32HelpSystem.h"
 #include "menus/FrontDoor.h"
 #include "menus/HookHotKey.h"
 #include "menus/LockMode.h"
@@ -159,6 +161,9 @@ class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWind
   ShortcutResolution resolution_;
   SortOrderCache orderCache_;
   std::vector<TForm*> dialogs_;
+  // The help viewers, made when the controller's window exists.
+  std::unique_ptr<Win32HelpSystem> helpSystem_;
+  std::unique_ptr<THelpViewer> help_;
   bool secondInstance_ = false;
   UINT_PTR startTimer_ = 0;
   UINT_PTR scanTimer_ = 0;

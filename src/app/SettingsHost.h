@@ -41,7 +41,7 @@ class ISettingsHost {
   // The login user name the program started with (empty when the system gave none).
   virtual const std::string& LoginUserName() const = 0;
   // Opens the program's help at a topic (10 the settings dialog, 20 the
-  // favourites editor). Nothing happens when there is no help to open.
+  // favourites editor). When there is no help to open the user is told so.
   virtual void ShowHelpTopic(unsigned topic) = 0;
 };
 

@@ -28,6 +28,10 @@ LRESULT TApplication::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 namespace {
 
+// The system answers a pressed F1 with this message as well (WM_KEYF1, not
+// in the headers), and its default processing sends WM_HELP a second time.
+constexpr UINT kWmKeyF1 = 0x004D;
+
 // A hot-key field takes F1 as the key the user is entering.
 bool TakesKeysAsValues(HWND h) {
   char name[32] = {};
@@ -49,6 +53,9 @@ void TApplication::DispatchOne(MSG& msg) {
     SendMessageA(msg.hwnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
     return;
   }
+  // The request above is the only one: one F1, one help window or message,
+  // and none from a hot-key field.
+  if (msg.message == kWmKeyF1) return;
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
   if (root && (GetWindowLongA(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageW(root, &msg)) return;
   TranslateMessage(&msg);

@@ -73,6 +73,13 @@ scenario_setup() {
   drv reg-delete-key 'Software\Kestrow' >/dev/null
 }
 
+# Puts the compiled help beside the scenario's copy of the program, as an
+# installation has it. Scenarios that do not call this have no help file.
+ql_install_help() {
+  [ -f "$QUENLARK_BUILD/Quenlark.chm" ] || fail "no Quenlark.chm in the build (target quenlark_help)"
+  cp "$QUENLARK_BUILD/Quenlark.chm" "$WORK/app/Quenlark.chm"
+}
+
 scenario_teardown() {
   local rc=$?
   if [ $rc -ne 0 ]; then shot "failure" || true; fi

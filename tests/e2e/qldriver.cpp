@@ -39,6 +39,8 @@ int Usage() {
                "  end-session CLASS           send WM_QUERYENDSESSION and WM_ENDSESSION to the window\n"
                "  post CLASS MSG WPARAM LPARAM  post a message to the window\n"
                "  window-rect CLASS           print left top right bottom of the first window\n"
+               "  window-text CLASS           print the title of the first window\n"
+               "  window-enabled CLASS        print 1 when the first window takes input, else 0\n"
                "  control-rect CLASS ID       the same for a control of that window, on the screen\n"
                "  shortcut LNK TARGET [DATE]  write a shortcut; DATE \"YYYY-MM-DD hh:mm:ss\" local sets its time\n"
                "  resolve LNK                 print the shortcut's target as the program reads it\n"
@@ -283,6 +285,20 @@ int main(int argc, char** argv) {
     RECT r{};
     if (!w || !GetWindowRect(w, &r)) return 1;
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+  }
+  if (cmd == "window-text" && a.size() == 1) {
+    HWND w = Windows(a[0].c_str()).first;
+    if (!w) return 1;
+    char text[512] = {};
+    GetWindowTextA(w, text, sizeof text);
+    std::printf("%s\n", text);
+    return 0;
+  }
+  if (cmd == "window-enabled" && a.size() == 1) {
+    HWND w = Windows(a[0].c_str()).first;
+    if (!w) return 1;
+    std::printf("%d\n", IsWindowEnabled(w) ? 1 : 0);
     return 0;
   }
   if (cmd == "control-rect" && a.size() == 2) {

@@ -1,7 +1,7 @@
 # Cancel in the settings dialog stores nothing and gives back the hot keys
 # as they were: the old combination opens its menu again, the one typed into
-# the dialog opens none. F1 in the dialog (no help file beside the program)
-# changes nothing.
+# the dialog opens none. F1 in the dialog with no help file beside the
+# program says so, naming the file it looked for, and changes nothing else.
 reg_set System QuenlarkHotKey "$((0xC051))"  # Ctrl+Alt+Q
 ql_start
 wait_tray
@@ -26,7 +26,13 @@ sleep 1
 drv no-menu 0 || fail "a hot key opened a menu while the settings dialog was open"
 echo "ok: no menu from the hot key while the dialog is open"
 keys F1
-sleep 0.5
+box=$(drv message-box TSettingForm 5) || fail "no message after F1 without a help file"
+expect_eq "$box" "Quenlark
+ﾍﾙﾌﾟﾌｧｲﾙが見つかりません。
+$(winpath "$WORK/app")\Quenlark.chm" "the message after F1 without a help file"
+drv answer-box TSettingForm 1
+sleep 1
+drv message-box TSettingForm 0 >/dev/null && fail "one F1 gave a second message"
 expect_eq "$(drv visible-windows TSettingForm)" "1" "settings dialogs after F1"
 
 drv control-text TSettingForm $RecentMaxEdit "77"

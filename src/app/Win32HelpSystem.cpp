@@ -1,0 +1,43 @@
+#include "app/Win32HelpSystem.h"
+
+namespace quenlark {
+
+bool Win32HelpSystem::CallWinHelp(const std::string& file, WinHelpCommand command, unsigned data) {
+  return WinHelpA(owner_, file.c_str(), static_cast<UINT>(command), data) != FALSE;
+}
+
+bool Win32HelpSystem::CallHtmlHelp(const std::string& target, HtmlHelpCommand command) {
+  if (command == HtmlHelpCommand::CloseAll) {
+    // Nothing to close when the viewer was never loaded.
+    if (htmlHelp_) htmlHelp_(nullptr, nullptr, static_cast<UINT>(command), 0);
+    return true;
+  }
+  if (!loadTried_) {
+    loadTried_ = true;
+    // From the system folder only, never from the program's folder or the
+    // current one.
+    char system[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryA(system, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) {
+      hhctrl_ = LoadLibraryA((std::string(system) + "\\hhctrl.ocx").c_str());
+      if (hhctrl_) {
+        htmlHelp_ = reinterpret_cast<HtmlHelpFunction>(
+            reinterpret_cast<void (*)()>(GetProcAddress(hhctrl_, "HtmlHelpA")));
+      }
+    }
+  }
+  if (!htmlHelp_) return false;
+  HWND window = htmlHelp_(owner_, target.c_str(), static_cast<UINT>(command), 0);
+  if (!window) return false;
+  // A modal dialog disables the program's windows while it is up, the help
+  // window too when it was open before; the page asked for from that dialog
+  // must be readable (scrolled, clicked) beside it.
+  if (!IsWindowEnabled(window)) EnableWindow(window, TRUE);
+  return true;
+}
+
+void Win32HelpSystem::ShowMessage(const std::string& text) {
+  messages_.Show(text, "Quenlark", platform::kMbOk | platform::kMbIconExclamation);
+}
+
+}  // namespace quenlark
