@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "QuenlarkVersion.h"
 #include "platform/Registry.h"
 
 namespace quenlark {
@@ -13,7 +14,8 @@ inline constexpr const char* kRegistryKey = "Software\\Kestrow\\Quenlark";
 inline constexpr const char* kSystemSection = "System";
 inline constexpr const char* kUseFilesSection = "UseFiles";
 inline constexpr const char* kPositionSection = "Position";
-inline constexpr const char* kProgramVersion = "2.4.2";
+// The project version from CMake, the same text as the version resource's.
+inline constexpr const char* kProgramVersion = QUENLARK_VERSION_TEXT;
 // Stored versions before this one numbered the click kinds without Ctrl + left.
 inline constexpr const char* kClickCodeVersion = "1.82";
 

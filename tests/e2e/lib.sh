@@ -1,6 +1,6 @@
 # Helpers of the end-to-end scenarios. Sourced by run-scenario.
 # shellcheck shell=bash
-: "${QUENLARK_WINE_STATE:?}" "${QUENLARK_BUILD:?}" "${QUENLARK_SOURCE:?}"
+: "${QUENLARK_WINE_STATE:?}" "${QUENLARK_BUILD:?}" "${QUENLARK_SOURCE:?}" "${QUENLARK_VERSION:?}"
 # shellcheck source=../wine/env
 source "$QUENLARK_SOURCE/tests/wine/env"
 

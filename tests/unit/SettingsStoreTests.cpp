@@ -36,7 +36,7 @@ TEST(SettingsStoreTest, EmptyRegistryGivesDefaultsAndStampsTheVersion) {
   EXPECT_TRUE(s.QuenlarkMenuDisp);
   EXPECT_EQ(s.Version, "");
   EXPECT_EQ(f.FavouriteCount, 0);
-  EXPECT_EQ(SystemValue(registry, "Version"), "2.4.2");
+  EXPECT_EQ(SystemValue(registry, "Version"), kProgramVersion);
   // Only the version is written by a plain load.
   EXPECT_EQ(registry.writes, 1);
 }
@@ -55,7 +55,7 @@ TEST(SettingsStoreTest, OldVersionUpgradesClickCodesAndSavesAtOnce) {
   EXPECT_EQ(s.QuenlarkClick, 4);
   EXPECT_EQ(s.Version, "1.80");
   EXPECT_EQ(SystemValue(registry, "RecentClick"), "4");
-  EXPECT_EQ(SystemValue(registry, "Version"), "2.4.2");
+  EXPECT_EQ(SystemValue(registry, "Version"), kProgramVersion);
   EXPECT_EQ(SystemValue(registry, "ScanTime"), "5");  // the whole record was written
 
   // A second load of the saved record changes nothing more.

@@ -12,6 +12,7 @@
 #include "TimedSteps.h"
 
 #include "FakeRegistry.h"
+#include "app/SettingsStore.h"
 #include "dialogs/AboutUnit.h"
 
 namespace {
@@ -47,15 +48,35 @@ struct Fixture {
 
 TEST(AboutFormTest, TheVersionLabelIsTheProductVersionOfTheModulesVersionResource) {
   Fixture f;
-  // This test program carries the same version resource as quenlark.exe.
-  EXPECT_EQ(quenlark::ModuleProductVersion(GetModuleHandleA(nullptr)), "2.4.2");
-  EXPECT_EQ(Text(f.form.Control(TAboutForm::kVersionId)), "Version 2.4.2");
+  // This test program carries the same version resource as quenlark.exe. Its
+  // text, its numbers, the about box and the settings' Version stamp all
+  // show the one project version.
+  const std::string version = quenlark::kProgramVersion;
+  ASSERT_EQ(version, QUENLARK_PROJECT_VERSION);
+  EXPECT_EQ(quenlark::ModuleProductVersion(GetModuleHandleA(nullptr)), version);
+  EXPECT_EQ(Text(f.form.Control(TAboutForm::kVersionId)), "Version " + version);
+  char path[MAX_PATH];
+  ASSERT_GT(GetModuleFileNameA(nullptr, path, MAX_PATH), 0u);
+  DWORD ignored = 0;
+  std::vector<char> data(GetFileVersionInfoSizeA(path, &ignored));
+  ASSERT_FALSE(data.empty());
+  ASSERT_TRUE(GetFileVersionInfoA(path, 0, static_cast<DWORD>(data.size()), data.data()));
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length) && fixed);
+  const std::string numbers = std::to_string(HIWORD(fixed->dwProductVersionMS)) + "." +
+                              std::to_string(LOWORD(fixed->dwProductVersionMS)) + "." +
+                              std::to_string(HIWORD(fixed->dwProductVersionLS)) + "." +
+                              std::to_string(LOWORD(fixed->dwProductVersionLS));
+  EXPECT_EQ(numbers, version + ".0");
+  EXPECT_EQ(fixed->dwFileVersionMS, fixed->dwProductVersionMS);
+  EXPECT_EQ(fixed->dwFileVersionLS, fixed->dwProductVersionLS);
 
   // Made for a module of another version, the box shows that one.
   HMODULE other = GetModuleHandleA("shell32.dll");
   const std::string otherVersion = quenlark::ModuleProductVersion(other);
   ASSERT_FALSE(otherVersion.empty());
-  ASSERT_NE(otherVersion, "2.4.2");
+  ASSERT_NE(otherVersion, version);
   quenlark::TApplication app(other);
   ASSERT_TRUE(app.Initialize());
   TAboutForm about(app, f.registry, f.shell);

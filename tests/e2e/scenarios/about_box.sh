@@ -9,7 +9,7 @@ wait_menu >/dev/null
 keys Up Up Return
 wait_visible TAboutForm 1 5
 VersionLabel=102
-expect_eq "$(drv control-text TAboutForm $VersionLabel)" "Version 2.4.2" "the version label"
+expect_eq "$(drv control-text TAboutForm $VersionLabel)" "Version $QUENLARK_VERSION" "the version label"
 keys Tab
 sleep 0.5
 shot about_open

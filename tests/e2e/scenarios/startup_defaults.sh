@@ -1,7 +1,7 @@
 # Empty registry: the program stamps its version at start, and an ending
 # session closes it within seconds, leaving LastMode and SendToRecycle.
 ql_start
-expect_eq "$(reg_get System Version)" "2.4.2" "Version after start"
+expect_eq "$(reg_get System Version)" "$QUENLARK_VERSION" "Version after start"
 expect_eq "$(drv count-windows TQuenlarkForm)" "1" "controller windows"
 wait_tray
 echo "ok: the icon is in the notification area"

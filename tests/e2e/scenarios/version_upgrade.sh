@@ -6,7 +6,7 @@ reg_set System UseFileClick 1
 ql_start
 expect_eq "$(reg_get System RecentClick)" "4" "RecentClick after the upgrade"
 expect_eq "$(reg_get System UseFileClick)" "1" "UseFileClick after the upgrade"
-expect_eq "$(reg_get System Version)" "2.4.2" "Version after the upgrade"
+expect_eq "$(reg_get System Version)" "$QUENLARK_VERSION" "Version after the upgrade"
 expect_eq "$(reg_get System ScanTime)" "5" "the whole record was saved"
 drv end-session TQuenlarkForm
 ql_wait_exit 5
