@@ -99,6 +99,9 @@ void TQuenlarkForm::StartTimerTimer() {
   RegisterMenuHotKey(1, Settings.RecentHotKey);
   RegisterMenuHotKey(2, Settings.UseFileHotKey);
   RegisterMenuHotKey(3, Settings.QuenlarkHotKey);
+  // The dialogs are made once the icon is up (a click meanwhile waits in the
+  // queue): making them first kept the icon away for half a second.
+  if (auto started = std::move(OnStarted)) started();
 }
 
 void TQuenlarkForm::ScanTimerTimer() { ScanRecent(false); }
@@ -237,7 +240,9 @@ ChosenItem TQuenlarkForm::PopUp(std::uint8_t menuCode, ScreenPoint at) {
   if (menuCode == kProgramMenu) {
     menu.Rebuild(MirrorMainMenu(Settings.IconDisp), Settings.IconDisp, style);
   } else {
-    menu.Rebuild(RecentOrFavouriteItems(), Settings.IconDisp, style);
+    // The presenter keeps the pictures of the recent files and of the
+    // favourites apart: each menu's build drops only its own unused ones.
+    menu.Rebuild(RecentOrFavouriteItems(), Settings.IconDisp, style, FrontDoor.MenuChoice);
   }
   return menu.Show(Handle(), {at.x, at.y});
 }
@@ -423,13 +428,16 @@ int RunQuenlark(HINSTANCE instance) {
   TUseFileSettingForm useFileSetting(app, registry, controller, {messages, paths});
   TPass pass(app, registry);
   std::vector<TForm*> dialogs{&about, &setting, &selectClear, &useFileSetting, &pass, &passChange};
-  for (TForm* dialog : dialogs) dialog->Create();
-  controller.AboutForm = &about;
-  controller.SettingForm = &setting;
-  controller.SelectClearForm = &selectClear;
-  controller.UseFileSettingForm = &useFileSetting;
-  controller.PassForm = &pass;
-  controller.AttachDialogs(dialogs);
+  // Created, and handed to the controller, right after the tray icon was added.
+  controller.OnStarted = [&] {
+    for (TForm* dialog : dialogs) dialog->Create();
+    controller.AboutForm = &about;
+    controller.SettingForm = &setting;
+    controller.SelectClearForm = &selectClear;
+    controller.UseFileSettingForm = &useFileSetting;
+    controller.PassForm = &pass;
+    controller.AttachDialogs(dialogs);
+  };
 
   int code = app.Run();
 

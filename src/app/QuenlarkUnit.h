@@ -4,6 +4,7 @@
 // routes events; the decisions are in the portable units it calls.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,6 +62,9 @@ class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWind
   // The dialogs, in the order they were created; they save their placement
   // before the controller's own shut-down runs.
   void AttachDialogs(std::vector<TForm*> dialogs) { dialogs_ = std::move(dialogs); }
+  // Called once, when the start timer has added the tray icon: the program
+  // makes its dialogs then.
+  std::function<void()> OnStarted;
   // True when the guard found another instance: this process ends untouched.
   bool SecondInstance() const { return secondInstance_; }
 

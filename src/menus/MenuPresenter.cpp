@@ -8,7 +8,7 @@ TMenuPresenter::TMenuPresenter(HINSTANCE instance) : images_(instance), renderer
 
 TMenuPresenter::~TMenuPresenter() { renderer_.SetMenu(nullptr); }
 
-void TMenuPresenter::Rebuild(const std::vector<MenuItem>& items, bool iconDisp, ui::TMenuStyle style) {
+void TMenuPresenter::Rebuild(const std::vector<MenuItem>& items, bool iconDisp, ui::TMenuStyle style, int iconScope) {
   // Whatever an earlier opening left (a build that was never shown) goes
   // first, so that a rebuild starts from an empty menu and image list.
   Release();
@@ -26,7 +26,9 @@ void TMenuPresenter::Rebuild(const std::vector<MenuItem>& items, bool iconDisp, 
     renderer_.SetMenu(nullptr);
   }
   renderer_.MenuStyle = style;
+  images_.BeginBuild(iconScope);
   menu_.Build(items, images_, renderer);
+  images_.EndBuild();
   if (!renderer) return;
   try {
     renderer->OwnerDrawItems(menu_.Handle());

@@ -15,7 +15,8 @@ namespace quenlark {
 // One popup menu of the program with everything it owns: the system menu, its
 // renderer (owner drawing, used when icons are on) and the image list of its
 // items. Rebuilt before every opening; its per-opening state is released when
-// the menu closes.
+// the menu closes, while the icons looked up for it are kept for the next
+// opening (bounded, each dropped when its file changes or it leaves the menu).
 class TMenuPresenter {
  public:
   explicit TMenuPresenter(HINSTANCE instance);
@@ -25,8 +26,10 @@ class TMenuPresenter {
 
   // Builds the menu afresh from the items: with `iconDisp` owner-drawn with
   // pictures in `style` (falls back to plain items when the renderer cannot
-  // take the menu); without, plain system items.
-  void Rebuild(const std::vector<MenuItem>& items, bool iconDisp, ui::TMenuStyle style);
+  // take the menu); without, plain system items. Pictures are kept between
+  // builds of the same `iconScope` (one for each menu the presenter shows)
+  // while their files are unchanged; those a build did not use are dropped.
+  void Rebuild(const std::vector<MenuItem>& items, bool iconDisp, ui::TMenuStyle style, int iconScope = 0);
   HMENU Handle() const;
   int ItemCount() const;
   // What the item with this identifier does (None for an unknown one).
@@ -44,6 +47,8 @@ class TMenuPresenter {
   const ui::TPopupCool& Renderer() const { return renderer_; }
   // The image list of the items (its image size follows the system DPI).
   HIMAGELIST Images() const { return images_.IconImageList(); }
+  // The pictures of the items and those kept between openings.
+  const TMenuImages& ImageStore() const { return images_; }
 
  private:
   // Declared in this order so that the renderer goes first, then the menu it

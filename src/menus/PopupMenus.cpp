@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <cstdint>
+
 #include "base/Cp932.h"
 #include "platform/Win32Handles.h"
 
@@ -85,39 +87,61 @@ bool HasOwnIcon(const std::string& upperExtension) {
   return false;
 }
 
+// What the file system says of a request's path: its attributes (or
+// INVALID_FILE_ATTRIBUTES) and its last-write time, in one call.
+struct PathFacts {
+  DWORD attributes = INVALID_FILE_ATTRIBUTES;
+  std::uint64_t lastWrite = 0;
+};
+
+PathFacts FactsOf(const std::string& path) {
+  PathFacts facts;
+  if (path.empty()) return facts;
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+  if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+    facts.attributes = data.dwFileAttributes;
+    facts.lastWrite = (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                      data.ftLastWriteTime.dwLowDateTime;
+  }
+  SetErrorMode(previous);
+  return facts;
+}
+
 // The lookup a request comes down to. A recent entry becomes its folder's own
 // icon or its file type's; an existing plain document asked for on disk
 // shows its type's icon, so it is looked up by type, which the build does
-// once per type instead of once per file.
-IconRequest Concrete(const IconRequest& request) {
+// once per type instead of once per file. `facts` are those of request.path.
+IconRequest Concrete(const IconRequest& request, const PathFacts& facts) {
   if (request.kind == IconRequest::Kind::FolderOrFileType) {
-    UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
-    DWORD attributes = GetFileAttributesA(request.path.c_str());
-    SetErrorMode(previous);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (facts.attributes != INVALID_FILE_ATTRIBUTES && (facts.attributes & FILE_ATTRIBUTE_DIRECTORY)) {
       return {IconRequest::Kind::OnDisk, -1, request.path, {}};
     }
     return {IconRequest::Kind::FileType, -1, request.fallback, {}};
   }
   if (request.kind == IconRequest::Kind::OnDisk && !request.path.empty()) {
-    UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
-    DWORD attributes = GetFileAttributesA(request.path.c_str());
-    SetErrorMode(previous);
     std::string ext = cp932::Upper(cp932::ExtractFileExt(request.path));
-    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) && !ext.empty() &&
-        !HasOwnIcon(ext)) {
+    if (facts.attributes != INVALID_FILE_ATTRIBUTES && !(facts.attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+        !ext.empty() && !HasOwnIcon(ext)) {
       return {IconRequest::Kind::FileType, -1, "*" + ext, {}};
     }
   }
   return request;
 }
 
+void DestroyCachedIcon(IconCache::Handle icon) { DestroyIcon(static_cast<HICON>(icon)); }
+
+// Enough for every distinct picture of the favourites (99 and the program's
+// menu), the recent files (100) and the program's menu at once.
+constexpr std::size_t kKeptIcons = 320;
+
 }  // namespace
 
 TMenuImages::TMenuImages(HINSTANCE instance)
     : size_(ui::coolmenu::ImageSizeFor(ui::SystemDpi())),
       icons_(ImageList_Create(size_, size_, ILC_COLOR32 | ILC_MASK, 16, 16)),
-      commands_(ImageList_Create(size_, size_, ILC_COLOR24 | ILC_MASK, 9, 0)) {
+      commands_(ImageList_Create(size_, size_, ILC_COLOR24 | ILC_MASK, 9, 0)),
+      kept_(&DestroyCachedIcon, kKeptIcons) {
   if (platform::UniqueBitmap strip = LoadCommandStrip(instance, size_))
     ImageList_AddMasked(commands_.get(), strip.get(), kCommandMask);
 }
@@ -131,17 +155,34 @@ void TMenuImages::Clear() {
 
 int TMenuImages::Count() const { return ImageList_GetImageCount(icons_.get()); }
 
+void TMenuImages::BeginBuild(int scope) { kept_.BeginPass(scope); }
+
+void TMenuImages::EndBuild() { kept_.EndPass(); }
+
 int TMenuImages::Add(const IconRequest& asked) {
   if (asked.kind == IconRequest::Kind::None) return -1;
-  const IconRequest request = Concrete(asked);
+  const bool touchesDisk =
+      asked.kind == IconRequest::Kind::OnDisk || asked.kind == IconRequest::Kind::FolderOrFileType;
+  const PathFacts facts = touchesDisk ? FactsOf(asked.path) : PathFacts{};
+  const IconRequest request = Concrete(asked, facts);
   const std::string key = std::to_string(static_cast<int>(request.kind)) + "|" + std::to_string(request.index) + "|" +
                           request.path + "|" + request.fallback;
   if (auto it = added_.find(key); it != added_.end()) return it->second;
-  platform::UniqueIcon icon = request.kind == IconRequest::Kind::CommandImage
-                                  ? platform::UniqueIcon(ImageList_GetIcon(commands_.get(), request.index, ILD_TRANSPARENT))
-                                  : LookUpIcon(request, size_);
-  if (!icon) return -1;
-  const int index = ImageList_AddIcon(icons_.get(), icon.get());
+  // A picture read from a file is kept with the file's last-write time and
+  // read again once the file has changed; a file type's needs no time.
+  const std::uint64_t lastWrite = request.kind == IconRequest::Kind::OnDisk ? facts.lastWrite : 0;
+  HICON icon = static_cast<HICON>(kept_.Find(key, lastWrite));
+  platform::UniqueIcon fresh;
+  if (!icon) {
+    fresh = request.kind == IconRequest::Kind::CommandImage
+                ? platform::UniqueIcon(ImageList_GetIcon(commands_.get(), request.index, ILD_TRANSPARENT))
+                : LookUpIcon(request, size_);
+    if (!fresh) return -1;
+    ++lookUps_;
+    icon = fresh.get();
+    if (kept_.Store(key, lastWrite, icon)) fresh.release();
+  }
+  const int index = ImageList_AddIcon(icons_.get(), icon);
   if (index < 0) return -1;
   added_[key] = index;
   return index;

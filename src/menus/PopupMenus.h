@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "menus/IconCache.h"
 #include "menus/MenuModel.h"
 #include "platform/Win32Handles.h"
 #include "ui/CoolMenu.h"
@@ -30,18 +31,31 @@ class TMenuImages {
 
   HIMAGELIST IconImageList() const { return icons_.get(); }
   HIMAGELIST MenuIconImageList() const { return commands_.get(); }
+  // Empties the image list of the opening; the pictures kept between
+  // openings stay.
   void Clear();
+  // A build of the menu of `scope` starts and ends: the pictures it did not
+  // use are no longer kept (see IconCache).
+  void BeginBuild(int scope);
+  void EndBuild();
   // Appends the picture an item asks for; its index, or -1 when there is none.
   // Within one build the same request gives the same picture, looked up once:
   // a menu of a hundred documents mostly shows a handful of file types.
+  // Between builds a picture is kept while its file keeps its last-write time.
   int Add(const IconRequest& request);
   int Count() const;
+  // How many pictures were looked up (not found kept) since the start.
+  int LookUps() const { return lookUps_; }
+  // How many pictures are kept between openings.
+  std::size_t KeptCount() const { return kept_.Size(); }
 
  private:
   int size_;
   UniqueImageList icons_;
   UniqueImageList commands_;
   std::map<std::string, int> added_;
+  IconCache kept_;
+  int lookUps_ = 0;
 };
 
 // One popup menu of the controller, rebuilt before every showing. Every build

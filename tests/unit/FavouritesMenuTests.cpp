@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <initializer_list>
 
+#include "menus/IconCache.h"
 #include "menus/ProgramMenu.h"
 
 using namespace quenlark;
@@ -226,4 +229,93 @@ TEST(FavouriteIconTest, WebAddressesUseThePageTypeAndStarIsDropped) {
   icon = FavouriteIcon("**D:\\Work");  // only one "*" comes off
   EXPECT_EQ(icon.path, "*D:\\Work");
   EXPECT_EQ(FavouriteIcon("http").kind, IconRequest::Kind::OnDisk);
+}
+
+// --- Icons kept between openings ---------------------------------------------
+
+namespace {
+
+// Icons are numbers; the cache's destroyer records what it destroyed.
+std::vector<std::uintptr_t> g_destroyed;
+void RecordDestroy(IconCache::Handle icon) { g_destroyed.push_back(reinterpret_cast<std::uintptr_t>(icon)); }
+IconCache::Handle Icon(std::uintptr_t n) { return reinterpret_cast<IconCache::Handle>(n); }
+
+}  // namespace
+
+TEST(IconCacheTest, KeptByPathAndLastWriteTimeDroppedWhenTheFileChangesOrLeavesTheMenu) {
+  g_destroyed.clear();
+  {
+    IconCache cache(&RecordDestroy, 200);
+    cache.BeginPass(1);
+    EXPECT_EQ(cache.Find("C:\\a.exe", 10), nullptr);
+    ASSERT_TRUE(cache.Store("C:\\a.exe", 10, Icon(1)));
+    ASSERT_TRUE(cache.Store("C:\\b.exe", 10, Icon(2)));
+    EXPECT_FALSE(cache.Store("C:\\b.exe", 10, Icon(3)));  // taken: the caller keeps icon 3
+    ASSERT_TRUE(cache.Store("*.txt", 0, Icon(4)));
+    cache.EndPass();
+    EXPECT_TRUE(g_destroyed.empty());
+
+    // The next opening finds them all; a file written meanwhile loses its icon.
+    cache.BeginPass(1);
+    EXPECT_EQ(cache.Find("C:\\a.exe", 10), Icon(1));
+    EXPECT_EQ(cache.Find("*.txt", 0), Icon(4));
+    EXPECT_EQ(cache.Find("C:\\b.exe", 11), nullptr);
+    EXPECT_EQ(g_destroyed, (std::vector<std::uintptr_t>{2}));
+    EXPECT_EQ(cache.Find("C:\\b.exe", 10), nullptr);  // forgotten, not restored
+    ASSERT_TRUE(cache.Store("C:\\b.exe", 11, Icon(5)));
+    cache.EndPass();
+
+    // Another menu's build leaves these alone; this menu's next build without
+    // "*.txt" (its favourite removed) drops that icon only.
+    cache.BeginPass(2);
+    ASSERT_TRUE(cache.Store("C:\\folder", 3, Icon(6)));
+    cache.EndPass();
+    cache.BeginPass(1);
+    EXPECT_EQ(cache.Find("C:\\a.exe", 10), Icon(1));
+    EXPECT_EQ(cache.Find("C:\\b.exe", 11), Icon(5));
+    cache.EndPass();
+    EXPECT_EQ(g_destroyed, (std::vector<std::uintptr_t>{2, 4}));
+    EXPECT_EQ(cache.Size(), 3u);
+  }
+  // The rest go with the cache, each once.
+  std::sort(g_destroyed.begin(), g_destroyed.end());
+  EXPECT_EQ(g_destroyed, (std::vector<std::uintptr_t>{1, 2, 4, 5, 6}));
+}
+
+TEST(IconCacheTest, AMillionOpeningsWithChangingFilesStayWithinTheBoundAndDestroyEveryIcon) {
+  g_destroyed.clear();
+  std::uintptr_t made = 0;
+  std::size_t largest = 0, notKept = 0;
+  {
+    IconCache cache(&RecordDestroy, 4);
+    std::vector<std::string> keys[3], others[3];
+    for (int scope = 0; scope < 3; ++scope) {
+      for (int i = 0; i < 2; ++i) keys[scope].push_back("file" + std::to_string(i) + "|" + std::to_string(scope));
+      for (int i = 0; i < 5; ++i) others[scope].push_back("other" + std::to_string(i) + "|" + std::to_string(scope));
+    }
+    for (int opening = 0; opening < 1000000; ++opening) {
+      const int scope = opening % 3;
+      cache.BeginPass(scope);
+      // Two files per menu, one of them written before every opening, and
+      // five others (more than the bound) at every hundredth opening.
+      const auto& menu = opening % 100 == 0 ? others[scope] : keys[scope];
+      for (std::size_t i = 0; i < menu.size(); ++i) {
+        const std::uint64_t written = i == static_cast<std::size_t>(opening % 2) ? opening : 1;
+        if (cache.Find(menu[i], written)) continue;
+        const IconCache::Handle icon = Icon(++made);
+        if (!cache.Store(menu[i], written, icon)) {
+          ++notKept;
+          RecordDestroy(icon);  // what the caller does with an icon not kept
+        }
+      }
+      cache.EndPass();
+      largest = std::max(largest, cache.Size());
+    }
+  }
+  EXPECT_LE(largest, 4u);
+  EXPECT_GT(notKept, 0u);
+  // Every icon made was destroyed exactly once.
+  ASSERT_EQ(g_destroyed.size(), made);
+  std::sort(g_destroyed.begin(), g_destroyed.end());
+  EXPECT_EQ(std::adjacent_find(g_destroyed.begin(), g_destroyed.end()), g_destroyed.end());
 }

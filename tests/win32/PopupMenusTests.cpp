@@ -10,6 +10,7 @@
 #include "menus/MenuPresenter.h"
 #include "menus/ProgramMenu.h"
 #include "menus/RecentMenu.h"
+#include "ShortcutWriter.h"
 
 using namespace quenlark;
 
@@ -140,4 +141,78 @@ TEST_F(PopupMenusTest, FavouritesWithASubmenuAndTheProgramMenu) {
     EXPECT_EQ(items[0].ownerDrawn, iconDisp);
     EXPECT_EQ(items[0].children[0].ownerDrawn, iconDisp);
   }
+}
+
+namespace {
+
+// Moves the file's last-write time `hours` ahead of now.
+void StampAhead(const std::string& path, int hours) {
+  HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  FILETIME now{};
+  GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER t{{now.dwLowDateTime, now.dwHighDateTime}};
+  t.QuadPart += static_cast<ULONGLONG>(hours) * 36000000000ULL;
+  FILETIME stamp{t.LowPart, t.HighPart};
+  SetFileTime(h, nullptr, nullptr, &stamp);
+  CloseHandle(h);
+}
+
+}  // namespace
+
+TEST_F(PopupMenusTest, AKeptIconIsReadAgainOnceItsFileChangesAndDestroyedWhenDropped) {
+  // A program is looked up on disk as itself (its own picture): first a copy
+  // of quenlark.exe, then the same file rewritten with this test program.
+  // (Wine gives both the same picture, so the proof is the look-up count.)
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string program = self;
+  program.resize(program.find_last_of('\\'));
+  program.resize(program.find_last_of('\\') + 1);
+  program += "quenlark.exe";
+  if (GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no " << program;
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = std::string(temp) + "quenlark_kept_icon";
+  const std::string file = folder + "\\favourite.exe";
+  testsupport::RemoveTree(folder);
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+  ASSERT_TRUE(CopyFileA(program.c_str(), file.c_str(), FALSE));
+  const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  {
+    TMenuImages images(GetModuleHandleA(nullptr));
+    const IconRequest request{IconRequest::Kind::OnDisk, -1, file, {}};
+    auto build = [&] {
+      images.Clear();
+      images.BeginBuild(1);
+      const int index = images.Add(request);
+      images.EndBuild();
+      return index;
+    };
+    int index = build();
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(images.LookUps(), 1);
+    // The next openings use the kept picture.
+    for (int i = 0; i < 3; ++i) index = build();
+    EXPECT_EQ(images.LookUps(), 1);
+    EXPECT_EQ(images.KeptCount(), 1u);
+
+    // The file is rewritten (a new last-write time): its picture is read again.
+    ASSERT_TRUE(CopyFileA(self, file.c_str(), FALSE));
+    StampAhead(file, 1);
+    index = build();
+    EXPECT_EQ(images.LookUps(), 2);
+    EXPECT_GE(index, 0);
+    EXPECT_EQ(images.KeptCount(), 1u);
+
+    // A build without it (the favourite removed) drops it.
+    images.Clear();
+    images.BeginBuild(1);
+    images.EndBuild();
+    EXPECT_EQ(images.KeptCount(), 0u);
+    build();
+  }
+  // Everything kept was destroyed with the images.
+  EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore);
+  testsupport::RemoveTree(folder);
 }
