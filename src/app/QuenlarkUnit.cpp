@@ -107,7 +107,7 @@ void TQuenlarkForm::LocateHistoryFolderNow() {
 
 void TQuenlarkForm::ScanRecent(bool firstScan) {
   ScanResult result =
-      quenlark::ScanRecent({services_.fs, resolution_, services_.collation, services_.network, &orderCache_},
+      quenlark::ScanRecent({services_.fs, resolution_, services_.collation, services_.network, &orderCache_, &copies_},
                            {HistoryListing, ShellListing, Filters}, Settings, HistoryFolder, ShellRecentFolder, firstScan);
   TrayHint = result.hint;
   if (QuenlarkTrayIcon) QuenlarkTrayIcon->SetHint(TrayHint);

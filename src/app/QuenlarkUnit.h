@@ -26,6 +26,7 @@
 #include "recent/Filters.h"
 #include "recent/Listing.h"
 #include "recent/ResolutionCache.h"
+#include "recent/Scan.h"
 #include "ui/Forms.h"
 
 namespace quenlark {
@@ -158,6 +159,7 @@ class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWind
   Services services_;
   ShortcutResolution resolution_;
   SortOrderCache orderCache_;
+  CopyLedger copies_;
   std::vector<TForm*> dialogs_;
   bool secondInstance_ = false;
   UINT_PTR startTimer_ = 0;
