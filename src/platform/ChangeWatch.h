@@ -1,0 +1,24 @@
+// Change notifications on folders: told when the files of a folder change.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+class IChangeWatch {
+ public:
+  virtual ~IChangeWatch() = default;
+  // Starts watching the files directly in `folder` (added, removed, renamed,
+  // written, resized; not its subfolders) as watch number `slot`, ending an
+  // earlier watch of that number. A change is reported later, through the
+  // message loop, as a signal of the slot. False when the folder cannot be
+  // watched (missing, not a folder, its drive gone).
+  virtual bool Arm(int slot, const std::string& folder) = 0;
+  virtual void Disarm(int slot) = 0;
+  // Whether the watch of `slot` still watches the folder at its path: false
+  // once the watch failed, or the folder was deleted or replaced (deleted and
+  // made again), or its drive went away.
+  virtual bool Intact(int slot) = 0;
+};
+
+}  // namespace platform
