@@ -110,8 +110,8 @@ void TQuenlarkForm::StartTimerTimer() {
 
 void TQuenlarkForm::ScanTimerTimer() {
   ScanRecent(false);
-  // A folder whose watch was lost (deleted, replaced, its drive gone) is
-  // watched again once it is back; meanwhile this timer alone scans.
+  // The folders are watched afresh: a watch lost meanwhile (the folder
+  // deleted, replaced, its drive gone) is replaced once the folder is back.
   if (scanTrigger_) scanTrigger_->Tick();
 }
 

@@ -14,11 +14,8 @@ class IChangeWatch {
   // message loop, as a signal of the slot. False when the folder cannot be
   // watched (missing, not a folder, its drive gone).
   virtual bool Arm(int slot, const std::string& folder) = 0;
+  // Ends the watch of `slot` (none is no error).
   virtual void Disarm(int slot) = 0;
-  // Whether the watch of `slot` still watches the folder at its path: false
-  // once the watch failed, or the folder was deleted or replaced (deleted and
-  // made again), or its drive went away.
-  virtual bool Intact(int slot) = 0;
 };
 
 }  // namespace platform

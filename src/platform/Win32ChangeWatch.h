@@ -30,7 +30,6 @@ class Win32ChangeWatch : public IChangeWatch {
 
   bool Arm(int slot, const std::string& folder) override;
   void Disarm(int slot) override;
-  bool Intact(int slot) override;
   // The message of `slot` was taken from the queue: the next change posts
   // another. (One message at a time per slot, whatever the rate of changes.)
   void Acknowledge(int slot);

@@ -28,8 +28,8 @@ void ScanTrigger::SetFolders(const std::string& shellFolder, const std::string& 
 void ScanTrigger::Tick() {
   if (!enabled_) return;
   for (int slot : {kShellSlot, kHistorySlot}) {
-    if (armed_[slot] && !watch_.Intact(slot)) Disarm(slot);
-    if (!armed_[slot] && !folders_[slot].empty()) Arm(slot);
+    Disarm(slot);
+    if (!folders_[slot].empty()) Arm(slot);
   }
 }
 

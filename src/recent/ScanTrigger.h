@@ -9,8 +9,13 @@
 //   kLeastGapMilliseconds after the first signal of a burst, and never more
 //   often than that: notified scans keep that gap between them;
 // - a scan of any kind covers the signals that came before it began;
-// - a watch that fails, or whose folder was deleted or replaced, ends; each
-//   timer tick tries again to watch a folder that is not watched.
+// - a watch that fails ends, and every timer tick watches both folders
+//   afresh: a watch that stopped signalling without failing (its folder
+//   deleted, or moved away and another made under its name, or its drive
+//   gone) is replaced within one tick, and a folder deleted by another
+//   program is not kept in being by the watch's handle for longer than that
+//   (a deleted folder stays until its last handle is closed). Meanwhile the
+//   timer alone scans, as it always does.
 //
 // The scan's own writes (copies into the history, AutoClear's deletions) are
 // signals too. A scan that finds nothing new writes nothing (a copy that would
@@ -54,8 +59,8 @@ class ScanTrigger {
   // The folders to watch. A folder whose path changed is watched afresh; an
   // empty path is not watched.
   void SetFolders(const std::string& shellFolder, const std::string& historyFolder);
-  // A tick of the scan timer (after its scan): a watch whose folder is gone
-  // or replaced ends; a folder that is not watched is tried again.
+  // A tick of the scan timer (after its scan): the folders are watched
+  // afresh; one that cannot be watched now is tried again at the next tick.
   void Tick();
   // A change reported by the watch of `slot`; `lost` when that watch failed
   // and ended with it.
