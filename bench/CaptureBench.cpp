@@ -4,8 +4,12 @@
 // one's copy in the history folder, polling it every millisecond. Reports
 // the delay from the start of each write to the copy being there.
 //
-//   capture_bench SHELL HISTORY DOCS COUNT LABEL
+//   capture_bench SHELL HISTORY DOCS COUNT LABEL [LONGEST-GAP-MS]
 //
+// Each write comes 300 ms to LONGEST-GAP-MS (default 1500) after the previous
+// copy appeared. With the timer alone the copies appear at its ticks, so the
+// gaps must spread over the whole interval for the writes to fall at random
+// moments of it (bench/run gives 5300 then).
 // bench/run capture starts the program and runs this twice: with the change
 // notifications and with the timer alone (QUENLARK_TIMER_ONLY).
 #include <windows.h>
@@ -52,7 +56,7 @@ std::string UpperAscii(std::string text) {
 
 int main(int argc, char** argv) {
   if (argc < 6) {
-    std::fprintf(stderr, "usage: capture_bench SHELL HISTORY DOCS COUNT LABEL\n");
+    std::fprintf(stderr, "usage: capture_bench SHELL HISTORY DOCS COUNT LABEL [LONGEST-GAP-MS]\n");
     return 2;
   }
   CoInitialize(nullptr);
@@ -60,7 +64,7 @@ int main(int argc, char** argv) {
   const std::string shell = argv[1], history = argv[2], docs = argv[3], label = argv[5];
   const int count = std::atoi(argv[4]);
   std::mt19937 random(12345);
-  std::uniform_int_distribution<int> gap(300, 1500);
+  std::uniform_int_distribution<int> gap(300, argc > 6 ? std::max(300, std::atoi(argv[6])) : 1500);
 
   std::vector<double> delays, writes;
   int missed = 0;

@@ -367,8 +367,7 @@ void TQuenlarkForm::FormRelease() {
   // The icon leaves the notification area and the hot keys end with their
   // window. This runs when the controller is destroyed after the message
   // loop, never inside a handler of these components.
-  Filters.ExtList.clear();
-  Filters.DriveList.clear();
+  Filters = FilterLists{};
   // The watches' threads end before the window they post to.
   KillTimer(Handle(), settleTimer_);
   scanTrigger_.reset();
