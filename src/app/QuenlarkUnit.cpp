@@ -49,6 +49,7 @@ void TQuenlarkForm::FormCreate() {
   SetBounds({0, 0, 0, 0});
   startTimer_ = NewTimerId();
   scanTimer_ = NewTimerId();
+  settleTimer_ = NewTimerId();
   helpSystem_ = std::make_unique<Win32HelpSystem>(Handle(), services_.paths, services_.messages);
   help_ = std::make_unique<THelpViewer>(*helpSystem_, platform::ProgramFolderPath());
 
@@ -62,6 +63,14 @@ void TQuenlarkForm::FormCreate() {
   LocateHistoryFolderNow();
   ShellRecentFolder = ReadShellRecentFolder(registry_);
   WindowsFolder = platform::WindowsFolderPath();
+  // The folders are watched before the first scan, so that nothing written
+  // after it goes unnoticed until the timer's tick. QUENLARK_TIMER_ONLY (any
+  // text) leaves the timer alone to scan: the capture benchmark compares.
+  changeWatch_ = std::make_unique<platform::Win32ChangeWatch>(Handle(), kFolderChangeMessage);
+  IScanTriggerHost& host = *this;
+  scanTrigger_ = std::make_unique<ScanTrigger>(*changeWatch_, host);
+  scanTrigger_->Enable(GetEnvironmentVariableA("QUENLARK_TIMER_ONLY", nullptr, 0) == 0);
+  scanTrigger_->SetFolders(ShellRecentFolder, HistoryFolder);
   ScanRecent(true);
 
   SetTimer(Handle(), startTimer_, 1, nullptr);
@@ -104,7 +113,18 @@ void TQuenlarkForm::StartTimerTimer() {
   if (auto started = std::move(OnStarted)) started();
 }
 
-void TQuenlarkForm::ScanTimerTimer() { ScanRecent(false); }
+void TQuenlarkForm::ScanTimerTimer() {
+  // The folders are watched afresh: a watch lost meanwhile (the folder
+  // deleted, replaced, its drive gone) is replaced once the folder is back.
+  // This comes before the scan, so that a change between the two is seen
+  // either by the scan or by the new watch.
+  if (scanTrigger_) scanTrigger_->Tick();
+  ScanRecent(false);
+}
+
+void TQuenlarkForm::StartSettleTimer(unsigned milliseconds) {
+  SetTimer(Handle(), settleTimer_, milliseconds, nullptr);
+}
 
 void TQuenlarkForm::LocateHistoryFolderNow() {
   HistoryFolder = LocateHistoryFolder(services_.fs, platform::ProgramFolderPath(), Settings.MultiUser, LoginName);
@@ -112,10 +132,11 @@ void TQuenlarkForm::LocateHistoryFolderNow() {
 
 void TQuenlarkForm::ScanRecent(bool firstScan) {
   ScanResult result =
-      quenlark::ScanRecent({services_.fs, resolution_, services_.collation, services_.network, &orderCache_},
+      quenlark::ScanRecent({services_.fs, resolution_, services_.collation, services_.network, &orderCache_, &copies_},
                            {HistoryListing, ShellListing, Filters}, Settings, HistoryFolder, ShellRecentFolder, firstScan);
   TrayHint = result.hint;
   if (QuenlarkTrayIcon) QuenlarkTrayIcon->SetHint(TrayHint);
+  if (scanTrigger_) scanTrigger_->ScanRan();
 }
 
 void TQuenlarkForm::BuildClickMenuTable() {
@@ -147,7 +168,10 @@ void TQuenlarkForm::ResumeHotKeys() {
 
 void TQuenlarkForm::ApplySettings(const TSettings& settings, unsigned effects) {
   Settings = settings;
-  if (effects & kLocateHistoryFolder) LocateHistoryFolderNow();
+  if (effects & kLocateHistoryFolder) {
+    LocateHistoryFolderNow();
+    if (scanTrigger_) scanTrigger_->SetFolders(ShellRecentFolder, HistoryFolder);
+  }
   if (effects & kSaveSettings) SaveSettings(registry_, Settings, Favourites);
   if (effects & kRestartScanTimer) StartScanTimer();
   if (effects & kRebuildClickTable) BuildClickMenuTable();
@@ -352,8 +376,11 @@ void TQuenlarkForm::FormRelease() {
   // The icon leaves the notification area and the hot keys end with their
   // window. This runs when the controller is destroyed after the message
   // loop, never inside a handler of these components.
-  Filters.ExtList.clear();
-  Filters.DriveList.clear();
+  Filters = FilterLists{};
+  // The watches' threads end before the window they post to.
+  KillTimer(Handle(), settleTimer_);
+  scanTrigger_.reset();
+  changeWatch_.reset();
   QuenlarkTrayIcon.reset();
   HookHotKey.reset();
   RecentPopupMenu.reset();
@@ -373,9 +400,18 @@ bool TQuenlarkForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
                           {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
       result = 0;
       return true;
+    case kFolderChangeMessage:
+      if (changeWatch_) changeWatch_->Acknowledge(static_cast<int>(wp));
+      if (scanTrigger_) scanTrigger_->Signal(static_cast<int>(wp), lp != 0);
+      result = 0;
+      return true;
     case WM_TIMER:
       if (wp == startTimer_) StartTimerTimer();
       if (wp == scanTimer_) ScanTimerTimer();
+      if (wp == settleTimer_) {
+        KillTimer(Handle(), settleTimer_);
+        if (scanTrigger_) scanTrigger_->SettleTimerFired();
+      }
       result = 0;
       return true;
     case WM_ENDSESSION:

@@ -25,23 +25,33 @@
 #include "platform/NetworkNames.h"
 #include "platform/Shell.h"
 #include "platform/ShortcutReader.h"
+#include "platform/Win32ChangeWatch.h"
 #include "platform/Win32Handles.h"
 #include "recent/Filters.h"
 #include "recent/Listing.h"
 #include "recent/ResolutionCache.h"
+#include "recent/Scan.h"
+#include "recent/ScanTrigger.h"
 #include "ui/Forms.h"
 
 namespace quenlark {
 
 class TPass;
 
-class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWindows, private IPasswordPrompt {
+class TQuenlarkForm : public TForm,
+                      public ISettingsHost,
+                      private IFrontDoorWindows,
+                      private IPasswordPrompt,
+                      private IScanTriggerHost {
  public:
   // The tray icon's callback message.
   static constexpr UINT kTrayMessage = WM_APP + 1;
   // A tray click, handled from the message loop rather than inside the
   // notification the taskbar sent (wParam the button, lParam the point).
   static constexpr UINT kTrayClickMessage = WM_APP + 2;
+  // A change in a watched folder (wParam the watch's slot, lParam 1 when the
+  // watch failed).
+  static constexpr UINT kFolderChangeMessage = WM_APP + 3;
 
   // The operating system as the controller's logic uses it.
   struct Services {
@@ -156,6 +166,10 @@ class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWind
   bool PromptShowing() override;
   bool AskPassword(std::string& entered) override;
   bool RetryAfterWrongPassword() override;
+  // IScanTriggerHost
+  std::uint64_t NowMilliseconds() override { return GetTickCount64(); }
+  void StartSettleTimer(unsigned milliseconds) override;
+  void ScanFromTrigger() override { ScanRecent(false); }
 
   void CreateFrontDoor();
   std::vector<MenuItem> RecentOrFavouriteItems();
@@ -164,6 +178,7 @@ class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWind
   Services services_;
   ShortcutResolution resolution_;
   SortOrderCache orderCache_;
+  CopyLedger copies_;
   std::vector<TForm*> dialogs_;
   // The help viewers, made when the controller's window exists.
   std::unique_ptr<Win32HelpSystem> helpSystem_;
@@ -171,6 +186,11 @@ class TQuenlarkForm : public TForm, public ISettingsHost, private IFrontDoorWind
   bool secondInstance_ = false;
   UINT_PTR startTimer_ = 0;
   UINT_PTR scanTimer_ = 0;
+  UINT_PTR settleTimer_ = 0;
+  // A scan soon after the shell writes a shortcut (or another program
+  // changes the history), besides the timer's.
+  std::unique_ptr<platform::Win32ChangeWatch> changeWatch_;
+  std::unique_ptr<ScanTrigger> scanTrigger_;
   // The password question of the current double click brought the
   // application window forward.
   bool passwordAsked_ = false;

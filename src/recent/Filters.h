@@ -2,6 +2,7 @@
 // filters, asked in that order before a shell entry is copied.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ inline std::vector<std::string> BuildDriveList(const std::string& driveName) {
 struct FilterLists {
   std::vector<std::string> ExtList;
   std::vector<std::string> DriveList;
+  // The settings texts the lists were built from: a scan builds a list again
+  // only when its text has changed since.
+  std::optional<std::string> ExtListSource;
+  std::optional<std::string> DriveListSource;
 };
 
 // The UNC form of a path: a path on a drive letter mapped to a share gets the

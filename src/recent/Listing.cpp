@@ -70,25 +70,35 @@ bool IsShortcutName(const std::string& name) {
   return name.size() >= 4 && cp932::UpperAscii(std::string_view(name).substr(name.size() - 4)) == ".LNK";
 }
 
-bool SameLine(const ListingLine& a, const ListingLine& b) {
-  return a.shortcut == b.shortcut && a.date == b.date && a.target == b.target && a.key == b.key;
+bool SameFindData(const platform::FileEntry& a, const platform::FileEntry& b) {
+  return a.lastWrite == b.lastWrite && a.size == b.size && a.name == b.name && a.date.second == b.date.second &&
+         a.date.minute == b.date.minute && a.date.hour == b.date.hour && a.date.day == b.date.day &&
+         a.date.month == b.date.month && a.date.year == b.date.year;
 }
 
 }  // namespace
 
-const std::vector<std::size_t>* SortOrderCache::Find(const std::string& slot,
-                                                     const std::vector<ListingLine>& lines) const {
+const std::vector<ListingLine>* SortOrderCache::Find(const std::string& slot,
+                                                     const std::vector<platform::FileEntry>& files) const {
   auto it = entries_.find(slot);
-  if (it == entries_.end() || it->second.lines.size() != lines.size()) return nullptr;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (!SameLine(lines[i], it->second.lines[i])) return nullptr;
+  if (it == entries_.end() || it->second.files.size() != files.size()) return nullptr;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (!SameFindData(files[i], it->second.files[i])) return nullptr;
   }
-  return &it->second.order;
+  return &it->second.lines;
 }
 
-void SortOrderCache::Store(const std::string& slot, const std::vector<ListingLine>& lines,
-                           std::vector<std::size_t> order) {
-  entries_[slot] = Entry{lines, std::move(order)};
+void SortOrderCache::Store(const std::string& slot, const std::string& folderPrefix,
+                           std::vector<platform::FileEntry> files, const std::vector<ListingLine>& lines) {
+  entries_[slot] = Entry{folderPrefix, std::move(files), lines};
+}
+
+void SortOrderCache::Forget(const std::string& path) {
+  for (auto it = entries_.begin(); it != entries_.end();) {
+    const std::string& prefix = it->second.folderPrefix;
+    const bool holds = path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0;
+    it = holds ? entries_.erase(it) : std::next(it);
+  }
 }
 
 namespace {
@@ -108,73 +118,82 @@ void Permute(std::vector<ListingLine>& lines, const std::vector<std::size_t>& or
   lines = std::move(sorted);
 }
 
-// Sorts the lines, reusing the remembered order of `slot` when the lines are
-// the same as last time.
-void SortLines(std::vector<ListingLine>& lines, platform::ITextCollation& collation, SortOrderCache* cache,
-               const std::string& slot) {
+// Sorts the lines by their joined text with the collation.
+void SortLines(std::vector<ListingLine>& lines, platform::ITextCollation& collation) {
   if (lines.size() < 2) return;
-  if (cache) {
-    if (const auto* order = cache->Find(slot, lines)) {
-      Permute(lines, *order);
-      return;
-    }
-  }
   std::vector<std::string> joined;
   joined.reserve(lines.size());
   for (const ListingLine& line : lines) joined.push_back(line.Joined());
-  std::vector<std::size_t> order = SortedOrder(joined, collation);
-  if (cache) cache->Store(slot, lines, order);
-  Permute(lines, order);
+  Permute(lines, SortedOrder(joined, collation));
 }
 
 }  // namespace
 
-void SortListing(std::vector<ListingLine>& lines, platform::ITextCollation& collation) {
-  SortLines(lines, collation, nullptr, {});
-}
+void SortListing(std::vector<ListingLine>& lines, platform::ITextCollation& collation) { SortLines(lines, collation); }
 
 int ListFolder(ListingServices services, const std::string& folder, ListingTable& table,
                const ListingOptions& options) {
   const std::string savedFolder = services.fs.CurrentFolder();
-  table.lines.clear();
   const bool isHistory = folder == options.historyFolder;
   const std::string prefix = folder + "\\";
+  std::vector<platform::FileEntry> files = services.fs.ListFiles(folder);
+  // Everything the lines depend on besides the find data: the folder and the options.
+  const std::string slot = folder + "|" + std::to_string(options.sortCode) + (options.resolve ? "|r" : "|n") +
+                           (options.autoClear || isHistory ? "|d" : "|k");
 
-  if (options.resolve) services.resolution.BeginListing();
-  std::vector<ListingLine> found;
-  for (const platform::FileEntry& file : services.fs.ListFiles(folder)) {
-    // Any other file (the shell's folder may be set to a folder of documents,
-    // or to the program's own) is neither listed nor ever deleted.
-    if (!IsShortcutName(file.name)) continue;
-    std::string shortcut = prefix + file.name;
-    std::string target = shortcut;
-    if (options.resolve) {
-      platform::ShortcutTarget resolved = services.resolution.Resolve(shortcut, file);
-      if (resolved.status != platform::ShortcutStatus::Resolved) {
-        // Only a file that was read and found to be no shortcut with a path
-        // is removed; one that could not be read now is left alone.
-        if (resolved.status == platform::ShortcutStatus::Unreadable && (options.autoClear || isHistory)) {
-          services.fs.Remove(shortcut);
-          services.resolution.Forget(shortcut);
+  const std::vector<ListingLine>* remembered = services.orderCache ? services.orderCache->Find(slot, files) : nullptr;
+  if (remembered) {
+    table.lines = *remembered;
+  } else {
+    table.lines.clear();
+    // Whether these lines may be given again for the same find data: not when
+    // a shortcut could not be read now, nor when one was deleted.
+    bool lasting = true;
+    if (options.resolve) services.resolution.BeginListing();
+    std::vector<ListingLine> found;
+    for (const platform::FileEntry& file : files) {
+      // Any other file (the shell's folder may be set to a folder of documents,
+      // or to the program's own) is neither listed nor ever deleted.
+      if (!IsShortcutName(file.name)) continue;
+      std::string shortcut = prefix + file.name;
+      std::string target = shortcut;
+      if (options.resolve) {
+        platform::ShortcutTarget resolved = services.resolution.Resolve(shortcut, file);
+        if (resolved.status != platform::ShortcutStatus::Resolved) {
+          // Only a file that was read and found to be no shortcut with a path
+          // is removed; one that could not be read now is left alone.
+          if (resolved.status == platform::ShortcutStatus::Unreadable && (options.autoClear || isHistory)) {
+            services.fs.Remove(shortcut);
+            services.resolution.Forget(shortcut);
+            lasting = false;
+          }
+          if (resolved.status == platform::ShortcutStatus::Unavailable) lasting = false;
+          continue;
         }
-        continue;
+        target = resolved.path;
       }
-      target = resolved.path;
+      std::string date = DateText(file.date);
+      found.push_back(
+          ListingLine{SortKey(options.sortCode, target, date), shortcut, target, date, file.lastWrite, file.size});
     }
-    std::string date = DateText(file.date);
-    found.push_back(ListingLine{SortKey(options.sortCode, target, date), shortcut, target, date, file.lastWrite});
-  }
-  if (options.resolve) services.resolution.ForgetUnseen(prefix);
+    if (options.resolve) services.resolution.ForgetUnseen(prefix);
 
-  if (found.size() > table.Capacity()) {
-    // More files than the table holds: keep the most recently used ones.
-    std::stable_sort(found.begin(), found.end(),
-                     [](const ListingLine& a, const ListingLine& b) { return a.lastWrite > b.lastWrite; });
-    found.resize(table.Capacity());
+    if (found.size() > table.Capacity()) {
+      // More files than the table holds: keep the most recently used ones.
+      std::stable_sort(found.begin(), found.end(),
+                       [](const ListingLine& a, const ListingLine& b) { return a.lastWrite > b.lastWrite; });
+      found.resize(table.Capacity());
+    }
+    SortLines(found, services.collation);
+    table.lines = std::move(found);
+    if (services.orderCache) {
+      if (lasting) {
+        services.orderCache->Store(slot, prefix, std::move(files), table.lines);
+      } else {
+        services.orderCache->Drop(slot);
+      }
+    }
   }
-  SortLines(found, services.collation, services.orderCache,
-            folder + "|" + std::to_string(options.sortCode) + (options.resolve ? "|r" : "|n"));
-  table.lines = std::move(found);
 
   // Restore the current folder the listing found (a no-op unless something
   // moved it meanwhile; setting it costs a file-system access).

@@ -23,6 +23,7 @@ struct ListingLine {
   std::string target;    // field 3: the target's path (or the shortcut's own path)
   std::string date;      // field 4: "YYYY-MM-DD hh:mm:ss"
   std::uint64_t lastWrite = 0;
+  std::uint64_t size = 0;  // the shortcut file's size as the search found it
 
   // The four fields joined by ",".
   std::string Joined() const;
@@ -62,21 +63,30 @@ std::string DateText(const platform::FileDate& date);
 // by date, like code 2.
 std::string SortKey(int sortCode, const std::string& target, const std::string& date);
 
-// Remembers the order the latest sort gave for each folder and sort code, so
-// that listing a folder whose lines are exactly those of the previous listing
-// (in the same search order) reuses that order instead of sorting again.
-// The timer scan lists the same folders every few seconds, mostly unchanged.
+// Remembers the latest listing of each folder with each set of listing
+// options: the folder's find data (names, sizes, last-write times, dates in
+// search order) and the lines it gave. Listing a folder whose find data are
+// the same again gives those lines without resolving, formatting or sorting
+// anything: the timer scan lists the same folders every few seconds, mostly
+// unchanged. A listing that could not read a shortcut now, or deleted one, is
+// not remembered (the next listing must try again); a file written without
+// changing its find data (a copy over a file of the same size and time) is
+// announced with Forget.
 class SortOrderCache {
  public:
-  // The sorted order for these lines (in search order), when they equal the
-  // remembered ones field by field.
-  const std::vector<std::size_t>* Find(const std::string& slot, const std::vector<ListingLine>& lines) const;
-  void Store(const std::string& slot, const std::vector<ListingLine>& lines, std::vector<std::size_t> order);
+  // The remembered lines of `slot` when `files` equal the find data they came from.
+  const std::vector<ListingLine>* Find(const std::string& slot, const std::vector<platform::FileEntry>& files) const;
+  void Store(const std::string& slot, const std::string& folderPrefix, std::vector<platform::FileEntry> files,
+             const std::vector<ListingLine>& lines);
+  void Drop(const std::string& slot) { entries_.erase(slot); }
+  // Forgets every listing of the folder that holds `path` (a file written there).
+  void Forget(const std::string& path);
 
  private:
   struct Entry {
-    std::vector<ListingLine> lines;  // in search order
-    std::vector<std::size_t> order;  // indexes into `lines`, sorted
+    std::string folderPrefix;  // the folder + "\\"
+    std::vector<platform::FileEntry> files;
+    std::vector<ListingLine> lines;
   };
   std::unordered_map<std::string, Entry> entries_;
 };

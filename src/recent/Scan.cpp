@@ -20,14 +20,48 @@ enum class Verdict { New, Update, Skip };
 
 }  // namespace
 
+bool CopyLedger::Holds(const std::string& destination, const ListingLine& source,
+                       const std::vector<ListingLine>& history) const {
+  auto it = copies_.find(destination);
+  if (it == copies_.end() || it->second.size != source.size || it->second.lastWrite != source.lastWrite ||
+      it->second.source != source.shortcut) {
+    return false;
+  }
+  for (const ListingLine& line : history) {
+    if (line.lastWrite == source.lastWrite && line.size == source.size && line.shortcut == destination) return true;
+  }
+  return false;
+}
+
+void CopyLedger::Record(const std::string& destination, const ListingLine& source) {
+  copies_[destination] = Copy{source.shortcut, source.size, source.lastWrite};
+}
+
+void CopyLedger::KeepListed(const std::vector<ListingLine>& history) {
+  if (copies_.size() <= history.size()) return;
+  std::unordered_map<std::string, Copy> kept;
+  for (const ListingLine& line : history) {
+    auto it = copies_.find(line.shortcut);
+    if (it != copies_.end()) kept.insert(*it);
+  }
+  copies_ = std::move(kept);
+}
+
 ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings& settings,
                       const std::string& historyFolder, const std::string& shellRecentFolder, bool firstScan) {
   ListingServices listing{services.fs, services.resolution, services.collation, services.orderCache};
   ListingTable& history = tables.historyListing;
   ListingTable& shell = tables.shellListing;
 
-  if (settings.ExtCheck > 0) tables.filterLists.ExtList = BuildExtList(settings.ExtName);
-  if (settings.DriveCheck) tables.filterLists.DriveList = BuildDriveList(settings.DriveName);
+  FilterLists& lists = tables.filterLists;
+  if (settings.ExtCheck > 0 && lists.ExtListSource != settings.ExtName) {
+    lists.ExtList = BuildExtList(settings.ExtName);
+    lists.ExtListSource = settings.ExtName;
+  }
+  if (settings.DriveCheck && lists.DriveListSource != settings.DriveName) {
+    lists.DriveList = BuildDriveList(settings.DriveName);
+    lists.DriveListSource = settings.DriveName;
+  }
 
   // A shell folder that is the history folder, however it is spelled, is no
   // source of new documents: its shortcuts are the history's own entries.
@@ -43,6 +77,7 @@ ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings&
   // An empty listing may be a history folder deleted while the program runs:
   // make it again, or every capture would fail until the next start.
   if (h == 0) RemakeHistoryFolder(services.fs, historyFolder, settings.MultiUser);
+  if (services.copies) services.copies->KeepListed(history.lines);
 
   const std::string newest = h >= 1 ? history.lines[h - 1].key : std::string();
   // Which shell shortcuts AutoClear may delete: those the history now holds
@@ -52,9 +87,11 @@ ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings&
   auto clearOlderThanNewest = [&](int upTo) {
     for (int j = upTo; j >= 0; --j) clearable[j] = shell.lines[j].key < newest;
   };
-  // The history is listed again only after this scan changed the folder:
-  // without a copy or a deletion a new listing would give the same lines.
+  // The history is listed again only after this scan wrote to the folder:
+  // without a copy or a deletion a new listing would give the same lines, so
+  // the lines inserted meanwhile are taken out again instead.
   bool changed = false;
+  int inserted = 0;
   for (int i = w - 1; i >= 0; --i) {
     const ListingLine& line = shell.lines[i];
     const std::string& d = line.key;
@@ -72,7 +109,9 @@ ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings&
     }
     if (verdict == Verdict::New) {
       for (int j = static_cast<int>(history.lines.size()) - 1; j >= 0; --j) {
-        if (cp932::Upper(history.lines[j].target) == t) {
+        // Upper-casing keeps the length of a text.
+        const std::string& other = history.lines[j].target;
+        if (other.size() == t.size() && cp932::Upper(other) == t) {
           verdict = history.lines[j].key < d ? Verdict::Update : Verdict::Skip;
           break;
         }
@@ -90,23 +129,41 @@ ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings&
       break;
     }
     const std::string destination = historyFolder + "\\" + cp932::ExtractFileName(t) + ".lnk";
-    // A failed copy (a name the code page could not give, a full disk, a
-    // locked entry) may still have touched the destination.
-    const bool copied = services.fs.CopyOver(line.shortcut, destination);
-    services.resolution.Forget(destination);
-    changed = true;
-    if (!copied) continue;
+    // The destination already holds this very shortcut: copying it again
+    // would change nothing.
+    const bool same = services.copies && services.copies->Holds(destination, line, history.lines);
+    if (!same) {
+      // A failed copy (a name the code page could not give, a full disk, a
+      // locked entry) may still have touched the destination.
+      const bool copied = services.fs.CopyOver(line.shortcut, destination);
+      services.resolution.Forget(destination);
+      if (services.orderCache) services.orderCache->Forget(destination);
+      if (services.copies) {
+        if (copied) {
+          services.copies->Record(destination, line);
+        } else {
+          services.copies->Forget(destination);
+        }
+      }
+      changed = true;
+      if (!copied) continue;
+    }
     clearable[i] = true;
-    if (verdict == Verdict::New) history.InsertFront(line);
+    if (verdict == Verdict::New && history.InsertFront(line)) ++inserted;
   }
 
-  if (changed) h = ListFolder(listing, historyFolder, history, historyOptions);
+  if (changed) {
+    h = ListFolder(listing, historyFolder, history, historyOptions);
+  } else {
+    history.lines.erase(history.lines.begin(), history.lines.begin() + inserted);
+  }
   changed = false;
   const int keep = HeldRecentMax(settings.RecentMax);
   if (h > keep) {
     for (int i = 0; i < h - keep; ++i) {
       services.fs.Remove(history.lines[i].shortcut);
       services.resolution.Forget(history.lines[i].shortcut);
+      if (services.copies) services.copies->Forget(history.lines[i].shortcut);
     }
     changed = true;
   }

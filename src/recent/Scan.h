@@ -5,6 +5,8 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "app/SettingsStore.h"
 #include "platform/NetworkNames.h"
@@ -13,12 +15,39 @@
 
 namespace quenlark {
 
+// Which shell shortcut, at which size and last-write time, each history file
+// was last copied from. A copy whose source and destination are both still as
+// they were after that copy would write the same bytes again, so the scan
+// leaves it out: an idle scan writes nothing, and a watch of the history
+// folder sees no change that the scan made itself.
+class CopyLedger {
+ public:
+  // Whether `destination` holds a copy of `source` as it is now: the last
+  // copy there came from this shortcut at this size and time, and the
+  // destination is listed in `history` with that size and time.
+  bool Holds(const std::string& destination, const ListingLine& source, const std::vector<ListingLine>& history) const;
+  void Record(const std::string& destination, const ListingLine& source);
+  void Forget(const std::string& destination) { copies_.erase(destination); }
+  // Drops what is known of files no longer listed in the history.
+  void KeepListed(const std::vector<ListingLine>& history);
+  std::size_t Size() const { return copies_.size(); }
+
+ private:
+  struct Copy {
+    std::string source;
+    std::uint64_t size;
+    std::uint64_t lastWrite;
+  };
+  std::unordered_map<std::string, Copy> copies_;
+};
+
 struct ScanServices {
   platform::IFileSystem& fs;
   ShortcutResolution& resolution;
   platform::ITextCollation& collation;
   platform::INetworkNames& network;
   SortOrderCache* orderCache = nullptr;
+  CopyLedger* copies = nullptr;
 };
 
 // What a scan reads and writes of the controller's state.

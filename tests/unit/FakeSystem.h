@@ -6,6 +6,7 @@
 // copied into; without it every folder exists for listing and copying.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -34,6 +35,9 @@ class FakeFileSystem : public platform::IFileSystem {
   std::string current = "C:\\WORK";
   bool failCopies = false;
   bool strictFolders = false;
+  // Told of every file that Add, CopyOver or Remove changed (a change
+  // notification would follow).
+  std::function<void(const std::string& path)> changed;
 
   // Adds a file dated minutes after 2026-12-01 00:00:00 (local time).
   void Add(const std::string& path, const std::string& content, int minutes) {
@@ -42,6 +46,7 @@ class FakeFileSystem : public platform::IFileSystem {
     f.lastWrite = static_cast<std::uint64_t>(minutes) * 600000000ull;
     f.date = {2026, 12, 1 + minutes / 1440, (minutes / 60) % 24, minutes % 60, 0};
     files[path] = f;
+    if (changed) changed(path);
   }
   bool Has(const std::string& path) const { return files.count(path) > 0; }
   std::vector<std::string> In(const std::string& folder) const {
@@ -85,6 +90,7 @@ class FakeFileSystem : public platform::IFileSystem {
       if (!DirectoryExists(folder)) return false;
     }
     files[to] = files.at(from);
+    if (changed) changed(to);
     return true;
   }
   // Names that stand for files whose real names the ANSI calls cannot spell.
@@ -92,7 +98,9 @@ class FakeFileSystem : public platform::IFileSystem {
   std::vector<std::string> InexactNames(const std::string&) override { return inexact; }
   bool Remove(const std::string& path) override {
     log.push_back("delete " + path);
-    return files.erase(path) > 0;
+    const bool removed = files.erase(path) > 0;
+    if (removed && changed) changed(path);
+    return removed;
   }
   // Relative paths are taken from the current folder; nothing else changes.
   std::string FullPath(const std::string& path) override {
