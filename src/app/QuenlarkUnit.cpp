@@ -67,6 +67,7 @@ void TQuenlarkForm::FormCreate() {
   // after it goes unnoticed until the timer's tick. QUENLARK_TIMER_ONLY (any
   // text) leaves the timer alone to scan: the capture benchmark compares.
   changeWatch_ = std::make_unique<platform::Win32ChangeWatch>(Handle(), kFolderChangeMessage);
+  app_.SetWaitSource(changeWatch_.get());
   IScanTriggerHost& host = *this;
   scanTrigger_ = std::make_unique<ScanTrigger>(*changeWatch_, host);
   scanTrigger_->Enable(GetEnvironmentVariableA("QUENLARK_TIMER_ONLY", nullptr, 0) == 0);
@@ -377,9 +378,10 @@ void TQuenlarkForm::FormRelease() {
   // window. This runs when the controller is destroyed after the message
   // loop, never inside a handler of these components.
   Filters = FilterLists{};
-  // The watches' threads end before the window they post to.
+  // The watches end before the window they post to.
   KillTimer(Handle(), settleTimer_);
   scanTrigger_.reset();
+  app_.SetWaitSource(nullptr);
   changeWatch_.reset();
   QuenlarkTrayIcon.reset();
   HookHotKey.reset();

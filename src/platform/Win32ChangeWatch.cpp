@@ -2,39 +2,6 @@
 
 namespace platform {
 
-struct Win32ChangeWatch::Watch {
-  HWND window;
-  UINT message;
-  int slot;
-  HANDLE change = INVALID_HANDLE_VALUE;
-  UniqueHandle stop;
-  UniqueHandle thread;
-  std::atomic<bool> posted{false};
-
-  ~Watch() {
-    if (thread) {
-      SetEvent(stop.get());
-      WaitForSingleObject(thread.get(), INFINITE);
-    }
-    if (change != INVALID_HANDLE_VALUE) FindCloseChangeNotification(change);
-  }
-
-  static DWORD WINAPI Run(void* self) {
-    Watch& w = *static_cast<Watch*>(self);
-    const HANDLE handles[2] = {w.stop.get(), w.change};
-    for (;;) {
-      const DWORD result = WaitForMultipleObjects(2, handles, FALSE, INFINITE);
-      if (result == WAIT_OBJECT_0) return 0;
-      const bool lost = result != WAIT_OBJECT_0 + 1 || !FindNextChangeNotification(w.change);
-      if (lost) {
-        PostMessageA(w.window, w.message, static_cast<WPARAM>(w.slot), 1);
-        return 0;
-      }
-      if (!w.posted.exchange(true)) PostMessageA(w.window, w.message, static_cast<WPARAM>(w.slot), 0);
-    }
-  }
-};
-
 Win32ChangeWatch::Win32ChangeWatch(HWND window, UINT message) : window_(window), message_(message) {}
 
 Win32ChangeWatch::~Win32ChangeWatch() {
@@ -44,29 +11,48 @@ Win32ChangeWatch::~Win32ChangeWatch() {
 bool Win32ChangeWatch::Arm(int slot, const std::string& folder) {
   if (slot < 0 || slot >= kSlots) return false;
   Disarm(slot);
-  auto watch = std::make_unique<Watch>();
-  watch->window = window_;
-  watch->message = message_;
-  watch->slot = slot;
   if (folder.empty()) return false;
-  watch->change = FindFirstChangeNotificationA(
+  Watch& watch = watches_[slot];
+  watch.change = FindFirstChangeNotificationA(
       folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE);
-  if (watch->change == INVALID_HANDLE_VALUE) return false;
-  watch->stop.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-  if (!watch->stop) return false;
-  watch->thread.reset(CreateThread(nullptr, 64 * 1024, &Watch::Run, watch.get(), STACK_SIZE_PARAM_IS_A_RESERVATION,
-                                   nullptr));
-  if (!watch->thread) return false;
-  watches_[slot] = std::move(watch);
-  return true;
+  return watch.change != INVALID_HANDLE_VALUE;
 }
 
 void Win32ChangeWatch::Disarm(int slot) {
-  if (slot >= 0 && slot < kSlots) watches_[slot].reset();
+  if (slot < 0 || slot >= kSlots) return;
+  Watch& watch = watches_[slot];
+  if (watch.change != INVALID_HANDLE_VALUE) FindCloseChangeNotification(watch.change);
+  watch = Watch{};
 }
 
 void Win32ChangeWatch::Acknowledge(int slot) {
-  if (slot >= 0 && slot < kSlots && watches_[slot]) watches_[slot]->posted = false;
+  if (slot >= 0 && slot < kSlots) watches_[slot].posted = false;
+}
+
+std::size_t Win32ChangeWatch::WaitHandles(HANDLE* handles, std::size_t capacity) {
+  std::size_t count = 0;
+  for (const Watch& watch : watches_) {
+    if (watch.change != INVALID_HANDLE_VALUE && count < capacity) handles[count++] = watch.change;
+  }
+  return count;
+}
+
+void Win32ChangeWatch::Signalled(HANDLE handle) {
+  for (int slot = 0; slot < kSlots; ++slot) {
+    Watch& watch = watches_[slot];
+    if (watch.change != handle) continue;
+    // The handle is waited on again at once: it is re-armed before the
+    // message goes, and a failed re-arm ends the watch (a handle that stays
+    // signalled would keep the loop from sleeping).
+    if (!FindNextChangeNotification(watch.change)) {
+      Disarm(slot);
+      PostMessageA(window_, message_, static_cast<WPARAM>(slot), 1);
+    } else if (!watch.posted) {
+      watch.posted = true;
+      PostMessageA(window_, message_, static_cast<WPARAM>(slot), 0);
+    }
+    return;
+  }
 }
 
 }  // namespace platform

@@ -1,23 +1,36 @@
-// Change notifications through FindFirstChangeNotificationA. Each watched
-// folder has a small thread of its own that only waits on the notification
-// handle and posts a message to the controller's window; it reads and writes
-// nothing else of the program, so all the work stays on the user-interface
-// thread, also while a menu or a modal dialog runs its own message loop.
+// Change notifications through FindFirstChangeNotificationA, without threads
+// of their own: the program's message loop waits on the notification handles
+// beside its messages (IWaitSource) and hands a signalled one back here; the
+// change is then posted to the controller's window as a message. A thread
+// per folder would cost more than a megabyte of memory each under Wine for
+// a wait that is almost always idle.
+//
+// While a menu or a modal dialog runs a message loop of its own, nothing
+// waits on the handles: a change made meanwhile is reported when that loop
+// ends (the scan timer keeps scanning in the meantime).
 #pragma once
 
 #include <windows.h>
 
 #include <array>
-#include <atomic>
-#include <memory>
+#include <cstddef>
 #include <string>
 
 #include "platform/ChangeWatch.h"
-#include "platform/Win32Handles.h"
 
 namespace platform {
 
-class Win32ChangeWatch : public IChangeWatch {
+// Handles a message loop waits on beside its messages.
+class IWaitSource {
+ public:
+  virtual ~IWaitSource() = default;
+  // Writes up to `capacity` handles to wait on; returns how many.
+  virtual std::size_t WaitHandles(HANDLE* handles, std::size_t capacity) = 0;
+  // One of the handles just given was signalled.
+  virtual void Signalled(HANDLE handle) = 0;
+};
+
+class Win32ChangeWatch : public IChangeWatch, public IWaitSource {
  public:
   static constexpr int kSlots = 4;
 
@@ -34,11 +47,17 @@ class Win32ChangeWatch : public IChangeWatch {
   // another. (One message at a time per slot, whatever the rate of changes.)
   void Acknowledge(int slot);
 
+  std::size_t WaitHandles(HANDLE* handles, std::size_t capacity) override;
+  void Signalled(HANDLE handle) override;
+
  private:
-  struct Watch;
+  struct Watch {
+    HANDLE change = INVALID_HANDLE_VALUE;
+    bool posted = false;
+  };
   HWND window_;
   UINT message_;
-  std::array<std::unique_ptr<Watch>, kSlots> watches_;
+  std::array<Watch, kSlots> watches_;
 };
 
 }  // namespace platform

@@ -22,6 +22,16 @@ platform::ShortcutTarget ShortcutResolution::Resolve(const std::string& path, co
   return target;
 }
 
+void ShortcutResolution::Adopt(const std::string& copy, const std::string& original) {
+  cache_.erase(copy);
+  if (!cacheEnabled_) return;
+  auto it = cache_.find(original);
+  if (it == cache_.end() || it->second.target.status != platform::ShortcutStatus::Resolved) return;
+  Entry entry = it->second;
+  entry.generation = generation_;
+  cache_.emplace(copy, std::move(entry));
+}
+
 void ShortcutResolution::ForgetUnseen(const std::string& folderPrefix) {
   for (auto it = cache_.begin(); it != cache_.end();) {
     bool inFolder = it->first.compare(0, folderPrefix.size(), folderPrefix) == 0;

@@ -30,6 +30,13 @@ class ShortcutResolution {
 
   // Forgets a file (deleted, or replaced by a copy).
   void Forget(const std::string& path) { cache_.erase(path); }
+  // `copy` was just copied from `original`: it has the same bytes, size and
+  // last-write time, so it resolves to the same target. The original's
+  // result is taken over under the copy's path, with the original's size and
+  // time, so a copy that differs from them when it is listed is read afresh.
+  // Only a target that was found is taken over: a copy is never judged
+  // unreadable without being read.
+  void Adopt(const std::string& copy, const std::string& original);
 
   std::size_t Size() const { return cache_.size(); }
   std::uint64_t ReaderCalls() const { return readerCalls_; }

@@ -136,7 +136,13 @@ ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings&
       // A failed copy (a name the code page could not give, a full disk, a
       // locked entry) may still have touched the destination.
       const bool copied = services.fs.CopyOver(line.shortcut, destination);
-      services.resolution.Forget(destination);
+      // The copy resolves as its original did: the recent-files menu that
+      // lists it next need not read it again.
+      if (copied) {
+        services.resolution.Adopt(destination, line.shortcut);
+      } else {
+        services.resolution.Forget(destination);
+      }
       if (services.orderCache) services.orderCache->Forget(destination);
       if (services.copies) {
         if (copied) {

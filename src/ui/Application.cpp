@@ -1,5 +1,7 @@
 #include "ui/Application.h"
 
+#include <iterator>
+
 #include <commctrl.h>
 
 namespace quenlark {
@@ -63,8 +65,32 @@ void TApplication::DispatchOne(MSG& msg) {
 }
 
 int TApplication::Run() {
-  MSG msg;
+  MSG msg{};
   while (true) {
+    HANDLE handles[MAXIMUM_WAIT_OBJECTS - 1];
+    const DWORD count = waitSource_ ? static_cast<DWORD>(waitSource_->WaitHandles(handles, std::size(handles))) : 0;
+    if (count > 0) {
+      const DWORD woke = MsgWaitForMultipleObjectsEx(count, handles, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+      if (woke < WAIT_OBJECT_0 + count) {
+        waitSource_->Signalled(handles[woke - WAIT_OBJECT_0]);
+      } else if (woke != WAIT_OBJECT_0 + count) {
+        // The wait itself failed: fall back to waiting for a message, so the
+        // loop never spins.
+        WaitMessage();
+      }
+      // Whatever woke the wait, every waiting message is handled before the
+      // next one: a folder that changes without pause cannot starve them.
+      bool quit = false;
+      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+          quit = true;
+          break;
+        }
+        DispatchOne(msg);
+      }
+      if (quit) break;
+      continue;
+    }
     BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) break;
     DispatchOne(msg);

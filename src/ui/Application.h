@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/Win32ChangeWatch.h"
 #include "ui/Window.h"
 
 namespace quenlark {
@@ -27,8 +28,11 @@ class TApplication : public TWindow {
   int HintHidePause = 10000;
   bool ShowMainForm = false;
 
-  // Runs the message loop until Terminate; returns the quit code.
+  // Runs the message loop until Terminate; returns the quit code. Besides
+  // the messages, the loop waits on the handles of the wait source, when one
+  // is set, and hands a signalled one back to it.
   int Run();
+  void SetWaitSource(platform::IWaitSource* source) { waitSource_ = source; }
   // Asks the message loop to end (posts the quit message once).
   void Terminate();
   bool Terminated() const { return terminated_; }
@@ -59,6 +63,7 @@ class TApplication : public TWindow {
  private:
   HINSTANCE instance_;
   bool terminated_ = false;
+  platform::IWaitSource* waitSource_ = nullptr;
 };
 
 }  // namespace quenlark

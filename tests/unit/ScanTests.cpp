@@ -353,3 +353,26 @@ TEST(ScanCacheTest, CachedAndUncachedScansDoTheSame) {
   EXPECT_LT(cached.readerCalls * 3, plain.readerCalls);
   EXPECT_LT(cached.copies + 10, plain.copies);  // the plain scans copy the newest entry every time
 }
+
+// A captured copy resolves as its original did, so the recent-files menu that
+// lists the history next reads none of the new copies; a copy whose bytes
+// changed since (another size and time) is read again.
+TEST_F(ScanTest, CapturedCopiesAreListedWithoutBeingReadAgain) {
+  Scan(true);
+  Use("a.txt.lnk", "c:\\docs\\a.txt", 10);
+  Use("b.txt.lnk", "c:\\docs\\b.txt", 11);
+  Scan();
+  ASSERT_EQ(History(), (std::vector<std::string>{"A.TXT.lnk", "B.TXT.lnk"}));
+  const int before = reader.calls;
+  ListingTable menu{kControllerTableHighestIndex};
+  ListingServices listing{fs, resolution, collation};
+  ListingOptions options{true, kSortByDate, false, kHistory};
+  ASSERT_EQ(ListFolder(listing, kHistory, menu, options), 2);
+  EXPECT_EQ(reader.calls, before);
+  EXPECT_EQ(menu.lines[1].target, "c:\\docs\\b.txt");
+
+  fs.Add(kHistory + "\\B.TXT.lnk", "c:\\elsewhere\\b.txt", 12);
+  ASSERT_EQ(ListFolder(listing, kHistory, menu, options), 2);
+  EXPECT_EQ(reader.calls, before + 1);
+  EXPECT_EQ(menu.lines[1].target, "c:\\elsewhere\\b.txt");
+}

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 #include "ShortcutWriter.h"
@@ -17,7 +18,8 @@ namespace {
 
 constexpr UINT kChangeMessage = WM_APP + 7;
 
-// The controller's glue, on a message-only window: the watch posts to it,
+// The controller's glue, on a message-only window: the loop below waits on
+// the watch's handles as the program's does, the watch posts to the window,
 // the settling timer is a window timer, a scan is recorded with its time.
 class WatchedWindow : public quenlark::IScanTriggerHost {
  public:
@@ -49,7 +51,11 @@ class WatchedWindow : public quenlark::IScanTriggerHost {
   bool WaitForScan(int before, DWORD milliseconds) {
     const ULONGLONG end = GetTickCount64() + milliseconds;
     while (scans == before && GetTickCount64() < end) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+      // As the program's message loop does: the watch's handles beside the messages.
+      HANDLE handles[platform::Win32ChangeWatch::kSlots];
+      const DWORD count = static_cast<DWORD>(watch_->WaitHandles(handles, std::size(handles)));
+      const DWORD woke = MsgWaitForMultipleObjects(count, handles, FALSE, 20, QS_ALLINPUT);
+      if (woke < WAIT_OBJECT_0 + count) watch_->Signalled(handles[woke - WAIT_OBJECT_0]);
       MSG msg;
       while (PeekMessageA(&msg, window_, 0, 0, PM_REMOVE)) {
         if (msg.message == kChangeMessage) {
