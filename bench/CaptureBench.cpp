@@ -23,20 +23,13 @@
 #include <string>
 #include <vector>
 
+#include "Clock.h"
 #include "ShortcutWriter.h"
 
 namespace {
 
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+// Milliseconds.
+double Now() { return bench::Now() * 1000.0; }
 
 double Percentile(std::vector<double> values, double p) {
   if (values.empty()) return 0;

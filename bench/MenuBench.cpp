@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "Clock.h"
 #include "ShortcutWriter.h"
 #include "app/SettingsStore.h"
 #include "menus/FavouritesMenu.h"
@@ -27,12 +28,7 @@
 
 namespace {
 
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
+using bench::Now;
 
 double Median(int runs, const std::function<void()>& work) {
   std::vector<double> times;

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "Clock.h"
 #include "ShortcutWriter.h"
 #include "app/SettingsStore.h"
 #include "platform/Win32Collation.h"
@@ -29,16 +30,7 @@
 
 namespace {
 
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using bench::Now;
 
 // Median of `runs` timings of `work`, in milliseconds; `prepare` runs untimed before each.
 double Median(int runs, const std::function<void()>& work, const std::function<void()>& prepare = [] {}) {

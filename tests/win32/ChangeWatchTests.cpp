@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 
@@ -91,14 +92,20 @@ bool WriteFile(const std::string& path) {
   return ok;
 }
 
+// Empty folders of these paths, whatever an earlier run left there.
+bool MakeFreshFolders(std::initializer_list<std::string> folders) {
+  for (const std::string& folder : folders) {
+    testsupport::RemoveTree(folder);
+    if (!CreateDirectoryA(folder.c_str(), nullptr)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 TEST(ChangeWatchTest, AFileWrittenIntoAWatchedFolderMakesAScanSoon) {
   const std::string shell = TempFolder("ql_watch_shell"), history = TempFolder("ql_watch_history");
-  testsupport::RemoveTree(shell);
-  testsupport::RemoveTree(history);
-  ASSERT_TRUE(CreateDirectoryA(shell.c_str(), nullptr));
-  ASSERT_TRUE(CreateDirectoryA(history.c_str(), nullptr));
+  ASSERT_TRUE(MakeFreshFolders({shell, history}));
   {
     WatchedWindow window;
     window.Trigger().SetFolders(shell, history);
@@ -122,10 +129,7 @@ TEST(ChangeWatchTest, AFileWrittenIntoAWatchedFolderMakesAScanSoon) {
 
 TEST(ChangeWatchTest, ADeletedFolderFallsBackAndIsWatchedAgainWhenItIsBack) {
   const std::string shell = TempFolder("ql_watch_gone"), history = TempFolder("ql_watch_kept");
-  testsupport::RemoveTree(shell);
-  testsupport::RemoveTree(history);
-  ASSERT_TRUE(CreateDirectoryA(shell.c_str(), nullptr));
-  ASSERT_TRUE(CreateDirectoryA(history.c_str(), nullptr));
+  ASSERT_TRUE(MakeFreshFolders({shell, history}));
   {
     WatchedWindow window;
     window.Trigger().SetFolders(shell, history);
