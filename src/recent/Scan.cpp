@@ -136,20 +136,15 @@ ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings&
       // A failed copy (a name the code page could not give, a full disk, a
       // locked entry) may still have touched the destination.
       const bool copied = services.fs.CopyOver(line.shortcut, destination);
-      // The copy resolves as its original did: the recent-files menu that
-      // lists it next need not read it again.
+      if (services.orderCache) services.orderCache->Forget(destination);
       if (copied) {
+        // The copy resolves as its original did: the recent-files menu that
+        // lists it next need not read it again.
         services.resolution.Adopt(destination, line.shortcut);
+        if (services.copies) services.copies->Record(destination, line);
       } else {
         services.resolution.Forget(destination);
-      }
-      if (services.orderCache) services.orderCache->Forget(destination);
-      if (services.copies) {
-        if (copied) {
-          services.copies->Record(destination, line);
-        } else {
-          services.copies->Forget(destination);
-        }
+        if (services.copies) services.copies->Forget(destination);
       }
       changed = true;
       if (!copied) continue;
