@@ -15,7 +15,7 @@
 
 #include "Clock.h"
 #include "ShortcutWriter.h"
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "menus/FavouritesMenu.h"
 #include "menus/MenuPresenter.h"
 #include "menus/RecentMenu.h"

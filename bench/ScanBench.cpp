@@ -21,7 +21,7 @@
 
 #include "Clock.h"
 #include "ShortcutWriter.h"
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "platform/Win32Collation.h"
 #include "platform/Win32FileSystem.h"
 #include "platform/Win32NetworkNames.h"

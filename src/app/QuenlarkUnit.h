@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/HelpViewer.h"
-#include "app/SettingsHost.h"
-#include "app/SettingsStore.h"
+#include "dialogs/SettingsHost.h"
+#include "settings/SettingsStore.h"
 #include "app/SingleTerm.h"
 #include "app/Win32HelpSystem.h"
 #include "menus/FrontDoor.h"

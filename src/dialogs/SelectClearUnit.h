@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsHost.h"
+#include "dialogs/SettingsHost.h"
 #include "dialogs/SelectClearModel.h"
 #include "platform/Collation.h"
 #include "platform/Desktop.h"

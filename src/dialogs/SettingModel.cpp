@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "app/SettingsHost.h"
+#include "dialogs/SettingsHost.h"
 #include "base/Util.h"
 #include "platform/Desktop.h"
 

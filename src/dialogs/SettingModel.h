@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "ui/FormModel.h"
 
 namespace quenlark {

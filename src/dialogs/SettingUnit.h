@@ -1,9 +1,9 @@
 // The settings dialog: every option of the program, checked and stored on OK.
 #pragma once
 
-#include "app/SettingsHost.h"
+#include "dialogs/SettingsHost.h"
 #include "dialogs/SettingModel.h"
-#include "menus/PassChangeUnit.h"
+#include "dialogs/PassChangeUnit.h"
 #include "platform/Desktop.h"
 #include "ui/Forms.h"
 

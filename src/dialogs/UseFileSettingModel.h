@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace quenlark {
 

@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "app/SettingsHost.h"
+#include "dialogs/SettingsHost.h"
 #include "dialogs/SHBFFEX.h"
 #include "dialogs/UseFileSettingModel.h"
 #include "platform/Desktop.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "menus/MenuModel.h"
 
 namespace quenlark {

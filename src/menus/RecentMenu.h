@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "menus/MenuModel.h"
 #include "recent/Listing.h"
 

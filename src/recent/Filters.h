@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "platform/FileSystem.h"
 #include "platform/NetworkNames.h"
 

@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "platform/NetworkNames.h"
 #include "recent/Filters.h"
 #include "recent/Listing.h"

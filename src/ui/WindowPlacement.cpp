@@ -1,6 +1,6 @@
 #include "ui/WindowPlacement.h"
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "base/Util.h"
 
 namespace quenlark {

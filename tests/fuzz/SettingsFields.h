@@ -4,7 +4,7 @@
 
 #include <tuple>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace fuzz {
 

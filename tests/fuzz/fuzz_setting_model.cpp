@@ -18,7 +18,7 @@
 
 #include "FuzzInput.h"
 #include "SettingsFields.h"
-#include "app/SettingsHost.h"
+#include "dialogs/SettingsHost.h"
 #include "base/Util.h"
 #include "dialogs/SettingModel.h"
 #include "menus/ClickTable.h"

@@ -18,7 +18,7 @@
 #include "FakeRegistry.h"
 #include "FuzzInput.h"
 #include "SettingsFields.h"
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "base/Cp932.h"
 #include "recent/Filters.h"
 

@@ -1,5 +1,5 @@
 #include "menus/LockMode.h"
-#include "menus/PassChangeModel.h"
+#include "dialogs/PassChangeModel.h"
 #include "platform/Desktop.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/SettingsHost.h"
+#include "dialogs/SettingsHost.h"
 #include "platform/Desktop.h"
 
 using quenlark::SettingModel;

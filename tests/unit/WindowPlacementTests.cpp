@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeRegistry.h"
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 using namespace quenlark;
 using test::FakeRegistry;

@@ -12,7 +12,7 @@
 #include "TimedSteps.h"
 
 #include "FakeRegistry.h"
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "dialogs/AboutUnit.h"
 
 namespace {

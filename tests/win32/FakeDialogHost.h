@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsHost.h"
+#include "dialogs/SettingsHost.h"
 #include "platform/Desktop.h"
 
 namespace test {

@@ -8,7 +8,7 @@
 
 #include "DpiChild.h"
 #include "FakeRegistry.h"
-#include "menus/PassForm.h"
+#include "dialogs/PassForm.h"
 
 TEST(FormsDpiChild, MeasurePasswordForm) {
   if (!testsupport::InDpiChild()) GTEST_SKIP() << "runs in the child started by FormsDpiTest";

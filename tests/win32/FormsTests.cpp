@@ -11,8 +11,8 @@
 
 #include "FakeRegistry.h"
 #include "dialogs/AboutUnit.h"
-#include "menus/PassChangeUnit.h"
-#include "menus/PassForm.h"
+#include "dialogs/PassChangeUnit.h"
+#include "dialogs/PassForm.h"
 #include "platform/Desktop.h"
 #include "ui/Forms.h"
 

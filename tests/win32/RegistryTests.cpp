@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "platform/Win32Registry.h"
 
 namespace {

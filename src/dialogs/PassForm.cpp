@@ -1,4 +1,4 @@
-#include "menus/PassForm.h"
+#include "dialogs/PassForm.h"
 
 namespace quenlark {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "menus/PassChangeModel.h"
+#include "dialogs/PassChangeModel.h"
 #include "platform/Desktop.h"
 #include "ui/Forms.h"
 

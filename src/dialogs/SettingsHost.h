@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace quenlark {
 

@@ -1,4 +1,4 @@
-#include "menus/PassChangeModel.h"
+#include "dialogs/PassChangeModel.h"
 
 #include "platform/Desktop.h"
 

@@ -1,4 +1,4 @@
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <type_traits>
 

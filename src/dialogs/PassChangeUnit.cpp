@@ -1,4 +1,4 @@
-#include "menus/PassChangeUnit.h"
+#include "dialogs/PassChangeUnit.h"
 
 #include <vector>
 
