@@ -4,7 +4,6 @@
 // fakes.
 #pragma once
 
-#include <optional>
 #include <string>
 
 namespace platform {
@@ -48,14 +47,6 @@ class IMessageBox {
   virtual ~IMessageBox() = default;
   // Shows the message modally and returns the button the user chose.
   virtual int Show(const std::string& text, const std::string& caption, unsigned flags) = 0;
-};
-
-class IFolderBrowser {
- public:
-  virtual ~IFolderBrowser() = default;
-  // Lets the user choose a folder, starting at `initialFolder`; nullopt when
-  // the user cancelled or the browser could not be shown.
-  virtual std::optional<std::string> Browse(const std::string& title, const std::string& initialFolder) = 0;
 };
 
 }  // namespace platform
