@@ -13,8 +13,8 @@ namespace {
 constexpr const char* kErrorCaption = "設定エラー";
 constexpr std::int32_t kHotKeyBits = 0xFFFF;
 
-ValidationFailure Failure(std::string message) {
-  return {std::move(message), kErrorCaption, platform::kMbOk | platform::kMbIconExclamation, 0};
+ValidationFailure Failure(std::string message, int control) {
+  return {std::move(message), kErrorCaption, platform::kMbOk | platform::kMbIconExclamation, control};
 }
 
 std::string RangeMessage(const char* field, int low, int high) {
@@ -93,23 +93,25 @@ int SettingModel::EffectivePathDispNumber() const {
 
 Validation SettingModel::Validate() const {
   if (!InRange(util::ParseNumberField(RecentMaxText, -1), kRecentMaxLow, kRecentMaxHigh)) {
-    return Failure(RangeMessage("[最近使ったﾌｧｲﾙ数]", kRecentMaxLow, kRecentMaxHigh));
+    return Failure(RangeMessage("[最近使ったﾌｧｲﾙ数]", kRecentMaxLow, kRecentMaxHigh), Controls.recentMax);
   }
   if (!InRange(util::ParseNumberField(ScanTimeText, -1), kScanTimeLow, kScanTimeHigh)) {
-    return Failure(RangeMessage("[ｽｷｬﾝ間隔(秒)]", kScanTimeLow, kScanTimeHigh));
+    return Failure(RangeMessage("[ｽｷｬﾝ間隔(秒)]", kScanTimeLow, kScanTimeHigh), Controls.scanTime);
   }
   const int clicks[3] = {EffectiveChoice(RecentClick, kClickItems, 0), EffectiveChoice(UseFileClick, kClickItems, 1),
                          EffectiveChoice(QuenlarkClick, kClickItems, 3)};
   for (int p = 0; p < 3; ++p) {
     if (clicks[kPairs[p][0]] == clicks[kPairs[p][1]]) {
-      return Failure(std::string(kPairPrefixes[p]) + "ﾏｳｽﾎﾞﾀﾝのｸﾘｯｸ設定が同じです。");
+      return Failure(std::string(kPairPrefixes[p]) + "ﾏｳｽﾎﾞﾀﾝのｸﾘｯｸ設定が同じです。", Controls.clicks[kPairs[p][1]]);
     }
   }
   const std::int32_t keys[3] = {RecentHotKey & kHotKeyBits, UseFileHotKey & kHotKeyBits,
                                 QuenlarkHotKey & kHotKeyBits};
   for (int p = 0; p < 3; ++p) {
     const std::int32_t a = keys[kPairs[p][0]], b = keys[kPairs[p][1]];
-    if (a != 0 && a == b) return Failure(std::string(kPairPrefixes[p]) + "ｼｮｰﾄｶｯﾄキー設定が同じです。");
+    if (a != 0 && a == b) {
+      return Failure(std::string(kPairPrefixes[p]) + "ｼｮｰﾄｶｯﾄキー設定が同じです。", Controls.hotKeys[kPairs[p][1]]);
+    }
   }
   return std::nullopt;
 }

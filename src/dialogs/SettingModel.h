@@ -83,7 +83,19 @@ struct SettingModel {
   bool OfficeStyleEnabled() const { return IconDisp; }
   bool PassWordEditEnabled() const { return DbClickPassWord; }
 
-  // The checks of OK in their order; the first failure only.
+  // The controls a failure of OK names, so that the form can focus the
+  // field to mend: the two numbers, and the three menus' click lists and
+  // hot keys in the menus' order (0: none).
+  struct FieldControls {
+    int recentMax = 0;
+    int scanTime = 0;
+    int clicks[3] = {};
+    int hotKeys[3] = {};
+  };
+  FieldControls Controls;
+
+  // The checks of OK in their order; the first failure only. A pair of
+  // menus that collide names the second menu's control.
   Validation Validate() const;
 
   // The record to store: `current` (the controller's record as it stands

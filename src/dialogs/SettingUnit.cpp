@@ -198,6 +198,10 @@ std::vector<ControlRow> Controls(SettingModel& m) {
 // The dialog keeps its position (not its size) between runs.
 void TSettingForm::FormCreate() {
   CreateControls(Controls(model_));
+  model_.Controls = {kRecentMaxEdit,
+                     kScanTimeEdit,
+                     {kRecentClickComboBox, kUseFileClickComboBox, kQuenlarkClickComboBox},
+                     {kRecentHotKey, kUseFileHotKey, kQuenlarkHotKey}};
   SetCommands({
       {kOkButton, [this] { OkButtonClick(); }},
       {kDateTimeDispComboBox, [this] { SourceChange(); }, CBN_SELCHANGE},

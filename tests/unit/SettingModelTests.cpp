@@ -59,6 +59,7 @@ TEST(SettingModelTest, NumberFieldsAcceptFoldedTextAndRefuseTheRest) {
 
 TEST(SettingModelTest, ChecksRunInOrderAndOnlyTheFirstFailureIsReported) {
   SettingModel m = Loaded();
+  m.Controls = {11, 12, {21, 22, 23}, {31, 32, 33}};
   m.RecentMaxText = "0";
   m.ScanTimeText = "0";
   m.RecentClick = m.UseFileClick = m.QuenlarkClick = 3;
@@ -68,6 +69,7 @@ TEST(SettingModelTest, ChecksRunInOrderAndOnlyTheFirstFailureIsReported) {
   EXPECT_EQ(first->message, kRecentMaxRange);  // both numbers wrong: the first one only
   EXPECT_EQ(first->caption, "設定エラー");
   EXPECT_EQ(first->flags, platform::kMbOk | platform::kMbIconExclamation);
+  EXPECT_EQ(first->control, 11);  // the field to mend gets the focus
 
   m.RecentMaxText = "30";
   EXPECT_EQ(MessageOf(m), kScanTimeRange);
@@ -79,6 +81,7 @@ TEST(SettingModelTest, ChecksRunInOrderAndOnlyTheFirstFailureIsReported) {
   m.RecentClick = 0;
   m.UseFileClick = 3;
   EXPECT_EQ(MessageOf(m), "[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]と[Quenlarkﾒﾆｭｰ]のﾏｳｽﾎﾞﾀﾝのｸﾘｯｸ設定が同じです。");
+  EXPECT_EQ(m.Validate()->control, 23);
 
   m.UseFileClick = 1;
   EXPECT_EQ(MessageOf(m), "[最近使ったﾌｧｲﾙ]と[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]のｼｮｰﾄｶｯﾄキー設定が同じです。");
@@ -87,6 +90,7 @@ TEST(SettingModelTest, ChecksRunInOrderAndOnlyTheFirstFailureIsReported) {
   m.RecentHotKey = 0;
   m.QuenlarkHotKey = 0xC053;
   EXPECT_EQ(MessageOf(m), "[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]と[Quenlarkﾒﾆｭｰ]のｼｮｰﾄｶｯﾄキー設定が同じです。");
+  EXPECT_EQ(m.Validate()->control, 33);
   // Empty hot keys never collide: one empty and two different, or all empty.
   m.QuenlarkHotKey = 0x2070;
   EXPECT_EQ(MessageOf(m), "");
