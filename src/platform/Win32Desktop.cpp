@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "platform/Win32System.h"
+#include "platform/Win32Text.h"
 
 namespace platform {
 
@@ -10,7 +11,7 @@ namespace {
 
 DWORD QuietAttributes(const std::string& path) {
   const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   SetErrorMode(previous);
   return attributes;
 }
@@ -40,7 +41,7 @@ std::string Win32PathQuery::ProgramPath() { return platform::ProgramPath(); }
 
 int Win32MessageBox::Show(const std::string& text, const std::string& caption, unsigned flags) {
   HWND owner = owner_ ? owner_ : GetActiveWindow();
-  return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+  return MessageBoxW(owner, Wide(text).c_str(), Wide(caption).c_str(), flags);
 }
 
 std::optional<std::string> Win32FolderBrowser::Browse(const std::string& title, const std::string& initialFolder) {
