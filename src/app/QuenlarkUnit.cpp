@@ -1,43 +1,30 @@
 #include "app/QuenlarkUnit.h"
 
-#include <commctrl.h>
-
 #include "dialogs/AboutUnit.h"
+#include "dialogs/PassForm.h"
 #include "dialogs/SelectClearUnit.h"
 #include "dialogs/SettingUnit.h"
 #include "dialogs/UseFileSettingUnit.h"
 #include "menus/FavouritesMenu.h"
 #include "menus/Launch.h"
-#include "menus/LockMode.h"
-#include "dialogs/PassChangeUnit.h"
-#include "dialogs/PassForm.h"
 #include "menus/ProgramMenu.h"
 #include "menus/RecentMenu.h"
-#include "platform/Win32Collation.h"
-#include "platform/Win32Desktop.h"
-#include "platform/Win32FileSystem.h"
-#include "platform/Win32NetworkNames.h"
-#include "platform/Win32Registry.h"
-#include "platform/Win32Shell.h"
-#include "platform/Win32ShortcutReader.h"
 #include "platform/Win32System.h"
-#include "recent/HistoryFolder.h"
-#include "recent/Scan.h"
 
 namespace quenlark {
 
 TQuenlarkForm::TQuenlarkForm(TApplication& app, Services services)
-    : TForm(app, services.registry, "TQuenlarkForm", "Quenlark", 0, 0, WS_POPUP, WS_EX_TOOLWINDOW),
-      FrontDoor(*this, services.keys),
-      services_(services),
-      resolution_(services.shortcuts) {}
+    : TForm(app, services.history.registry, "TQuenlarkForm", "Quenlark", 0, 0, WS_POPUP, WS_EX_TOOLWINDOW),
+      services_(std::move(services)),
+      history_(services_.history),
+      frontDoor_(*this, services_.keys) {}
 
 TQuenlarkForm::~TQuenlarkForm() { Destroy(); }
 
 void TQuenlarkForm::FormCreate() {
   // The guard runs before anything else: a second process must leave the
   // registry, the history and the running instance exactly as they are.
-  if (!SingleTerm.Attach(Handle())) {
+  if (!singleTerm_.Attach(Handle())) {
     secondInstance_ = true;
     app_.Terminate();
     return;
@@ -50,28 +37,24 @@ void TQuenlarkForm::FormCreate() {
   startTimer_ = NewTimerId();
   scanTimer_ = NewTimerId();
   settleTimer_ = NewTimerId();
+  programFolder_ = platform::ProgramFolderPath();
   helpSystem_ = std::make_unique<Win32HelpSystem>(Handle(), services_.paths, services_.messages);
-  help_ = std::make_unique<THelpViewer>(*helpSystem_, platform::ProgramFolderPath());
+  help_ = std::make_unique<THelpViewer>(*helpSystem_, programFolder_);
 
   CreateFrontDoor();
 
-  FrontDoor.UseAllowed = true;
-  LoadSettings(registry_, Settings, Favourites);
+  frontDoor_.UseAllowed = true;
+  LoadSettings(registry_, settings_, favourites_);
   StartScanTimer();
   BuildClickMenuTable();
-  LoginName = platform::LoginUserName();
-  LocateHistoryFolderNow();
-  ShellRecentFolder = ReadShellRecentFolder(registry_);
-  WindowsFolder = platform::WindowsFolderPath();
+  loginName_ = platform::LoginUserName();
+  history_.LocateFolders(settings_, programFolder_, loginName_);
+  windowsFolder_ = platform::WindowsFolderPath();
   // The folders are watched before the first scan, so that nothing written
   // after it goes unnoticed until the timer's tick. QUENLARK_TIMER_ONLY (any
   // text) leaves the timer alone to scan: the capture benchmark compares.
-  changeWatch_ = std::make_unique<platform::Win32ChangeWatch>(Handle(), kFolderChangeMessage);
-  app_.SetWaitSource(changeWatch_.get());
-  IScanTriggerHost& host = *this;
-  scanTrigger_ = std::make_unique<ScanTrigger>(*changeWatch_, host);
-  scanTrigger_->Enable(GetEnvironmentVariableA("QUENLARK_TIMER_ONLY", nullptr, 0) == 0);
-  scanTrigger_->SetFolders(ShellRecentFolder, HistoryFolder);
+  changeWatch_ = services_.makeChangeWatch(Handle(), kFolderChangeMessage);
+  history_.Watch(*changeWatch_, *this, !services_.environment.IsSet("QUENLARK_TIMER_ONLY"));
   ScanRecent(true);
 
   SetTimer(Handle(), startTimer_, 1, nullptr);
@@ -83,32 +66,30 @@ void TQuenlarkForm::CreateFrontDoor() {
   // and destroyed with the controller.
   const int cx = GetSystemMetrics(SM_CXSMICON);
   const int cy = GetSystemMetrics(SM_CYSMICON);
-  TrayIconIActiveImage.reset(static_cast<HICON>(LoadImageA(instance, "TRAYACTIVE", IMAGE_ICON, cx, cy, 0)));
-  TrayIconISleepImage.reset(static_cast<HICON>(LoadImageA(instance, "TRAYSLEEP", IMAGE_ICON, cx, cy, 0)));
-  QuenlarkTrayIcon = std::make_unique<TTrayIcon>(Handle(), kTrayMessage, NewTimerId());
-  QuenlarkTrayIcon->OnClick = [this](MouseButton button, POINT at) { QuenlarkTrayIconClick(button, at); };
-  QuenlarkTrayIcon->OnDblClick = [this] { QuenlarkTrayIconDblClick(); };
-  HookHotKey = std::make_unique<THookHotKey>(instance);
-  HookHotKey->OnHotKey = [this](int index) { HookHotKeyHotKey(index); };
-  RecentPopupMenu = std::make_unique<TMenuPresenter>(instance);
-  QuenlarkPopupMenu = std::make_unique<TMenuPresenter>(instance);
+  activeImage_.reset(static_cast<HICON>(LoadImageA(instance, "TRAYACTIVE", IMAGE_ICON, cx, cy, 0)));
+  sleepImage_.reset(static_cast<HICON>(LoadImageA(instance, "TRAYSLEEP", IMAGE_ICON, cx, cy, 0)));
+  trayIcon_ = std::make_unique<TTrayIcon>(Handle(), kTrayMessage, NewTimerId());
+  trayIcon_->OnClick = [this](MouseButton button, POINT at) { QuenlarkTrayIconClick(button, at); };
+  trayIcon_->OnDblClick = [this] { QuenlarkTrayIconDblClick(); };
+  hotKeys_ = std::make_unique<THookHotKey>(instance);
+  hotKeys_->OnHotKey = [this](int index) { frontDoor_.HotKey(index); };
+  recentPopupMenu_ = std::make_unique<TMenuPresenter>(instance);
+  quenlarkPopupMenu_ = std::make_unique<TMenuPresenter>(instance);
   app_.OnMinimize = [this] { AppEventsMinimize(); };
 }
 
 void TQuenlarkForm::StartScanTimer() {
-  SetTimer(Handle(), scanTimer_, ScanIntervalMilliseconds(Settings.ScanTime), nullptr);
+  SetTimer(Handle(), scanTimer_, ScanIntervalMilliseconds(settings_.ScanTime), nullptr);
 }
 
 void TQuenlarkForm::StartTimerTimer() {
   KillTimer(Handle(), startTimer_);
   app_.Minimize();
-  FrontDoor.UseAllowed = UseAllowedAtStart(Settings.StartMode, Settings.LastMode);
-  QuenlarkTrayIcon->SetHint(TrayHint);
-  QuenlarkTrayIcon->SetActive(true);
+  frontDoor_.UseAllowed = UseAllowedAtStart(settings_.StartMode, settings_.LastMode);
+  trayIcon_->SetHint(history_.Hint());
+  trayIcon_->SetActive(true);
   UpdateTrayIcon();
-  RegisterMenuHotKey(1, Settings.RecentHotKey);
-  RegisterMenuHotKey(2, Settings.UseFileHotKey);
-  RegisterMenuHotKey(3, Settings.QuenlarkHotKey);
+  RegisterHotKeys();
   // The dialogs are made once the icon is up (a click meanwhile waits in the
   // queue): making them first kept the icon away for half a second.
   if (auto started = std::move(OnStarted)) started();
@@ -119,7 +100,7 @@ void TQuenlarkForm::ScanTimerTimer() {
   // deleted, replaced, its drive gone) is replaced once the folder is back.
   // This comes before the scan, so that a change between the two is seen
   // either by the scan or by the new watch.
-  if (scanTrigger_) scanTrigger_->Tick();
+  history_.Tick();
   ScanRecent(false);
 }
 
@@ -127,61 +108,53 @@ void TQuenlarkForm::StartSettleTimer(unsigned milliseconds) {
   SetTimer(Handle(), settleTimer_, milliseconds, nullptr);
 }
 
-void TQuenlarkForm::LocateHistoryFolderNow() {
-  HistoryFolder = LocateHistoryFolder(services_.fs, platform::ProgramFolderPath(), Settings.MultiUser, LoginName);
+void TQuenlarkForm::ScanRecent(bool firstScan) {
+  history_.ScanRecent(settings_, firstScan);
+  if (trayIcon_) trayIcon_->SetHint(history_.Hint());
 }
 
-void TQuenlarkForm::ScanRecent(bool firstScan) {
-  ScanResult result =
-      quenlark::ScanRecent({services_.fs, resolution_, services_.collation, services_.network, &orderCache_, &copies_},
-                           {HistoryListing, ShellListing, Filters}, Settings, HistoryFolder, ShellRecentFolder, firstScan);
-  TrayHint = result.hint;
-  if (QuenlarkTrayIcon) QuenlarkTrayIcon->SetHint(TrayHint);
-  if (scanTrigger_) scanTrigger_->ScanRan();
+void TQuenlarkForm::HistoryEntriesCleared(const std::vector<std::string>& historyShortcuts) {
+  history_.HistoryEntriesCleared(historyShortcuts);
 }
 
 void TQuenlarkForm::BuildClickMenuTable() {
-  FrontDoor.ClickMenuTable =
-      quenlark::BuildClickMenuTable(Settings.RecentClick, Settings.UseFileClick, Settings.QuenlarkClick);
+  frontDoor_.ClickMenuTable =
+      quenlark::BuildClickMenuTable(settings_.RecentClick, settings_.UseFileClick, settings_.QuenlarkClick);
 }
 
 void TQuenlarkForm::UpdateTrayIcon() {
-  if (QuenlarkTrayIcon)
-    QuenlarkTrayIcon->SetIcon(FrontDoor.UseAllowed ? TrayIconIActiveImage.get() : TrayIconISleepImage.get());
+  if (trayIcon_) trayIcon_->SetIcon(frontDoor_.UseAllowed ? activeImage_.get() : sleepImage_.get());
 }
 
-bool TQuenlarkForm::RegisterMenuHotKey(int id, std::int32_t combination) {
-  return HookHotKey && HookHotKey->Register(id, combination & 0xFFFF);
+void TQuenlarkForm::RegisterHotKeys() {
+  if (!hotKeys_) return;
+  hotKeys_->Register(1, settings_.RecentHotKey & 0xFFFF);
+  hotKeys_->Register(2, settings_.UseFileHotKey & 0xFFFF);
+  hotKeys_->Register(3, settings_.QuenlarkHotKey & 0xFFFF);
 }
-
-bool TQuenlarkForm::UnregisterMenuHotKey(int id) { return HookHotKey && HookHotKey->Unregister(id); }
 
 void TQuenlarkForm::SuspendHotKeys() {
-  for (int id = 1; id <= 3; ++id) UnregisterMenuHotKey(id);
+  if (!hotKeys_) return;
+  for (int id = 1; id <= 3; ++id) hotKeys_->Unregister(id);
 }
 
 void TQuenlarkForm::ResumeHotKeys() {
   SuspendHotKeys();
-  RegisterMenuHotKey(1, Settings.RecentHotKey);
-  RegisterMenuHotKey(2, Settings.UseFileHotKey);
-  RegisterMenuHotKey(3, Settings.QuenlarkHotKey);
+  RegisterHotKeys();
 }
 
 void TQuenlarkForm::ApplySettings(const TSettings& settings, unsigned effects) {
-  Settings = settings;
-  if (effects & kLocateHistoryFolder) {
-    LocateHistoryFolderNow();
-    if (scanTrigger_) scanTrigger_->SetFolders(ShellRecentFolder, HistoryFolder);
-  }
-  if (effects & kSaveSettings) SaveSettings(registry_, Settings, Favourites);
+  settings_ = settings;
+  if (effects & kLocateHistoryFolder) history_.SetFolders(settings_, programFolder_, loginName_);
+  if (effects & kSaveSettings) SaveSettings(registry_, settings_, favourites_);
   if (effects & kRestartScanTimer) StartScanTimer();
   if (effects & kRebuildClickTable) BuildClickMenuTable();
   if (effects & kReregisterHotKeys) ResumeHotKeys();
 }
 
 void TQuenlarkForm::ApplyFavourites(const TFavourites& favourites) {
-  Favourites = favourites;
-  SaveSettings(registry_, Settings, Favourites);
+  favourites_ = favourites;
+  SaveSettings(registry_, settings_, favourites_);
 }
 
 void TQuenlarkForm::AppEventsMinimize() { ShowWindow(app_.Handle(), SW_HIDE); }
@@ -195,38 +168,37 @@ void TQuenlarkForm::QuenlarkTrayIconClick(MouseButton button, POINT at) {
   PostMessageA(Handle(), kTrayClickMessage, static_cast<WPARAM>(button), MAKELPARAM(at.x, at.y));
 }
 
-void TQuenlarkForm::HookHotKeyHotKey(int index) { FrontDoor.HotKey(index); }
-
 void TQuenlarkForm::QuenlarkTrayIconDblClick() {
-  const DoubleClickOutcome outcome =
-      TrayIconDoubleClick(FrontDoor.UseAllowed, Settings.DbClickPassWord, Settings.PassWord, *this);
-  if (outcome.changed) UpdateTrayIcon();
+  const auto outcome = doubleClick_.Run(frontDoor_.UseAllowed, settings_.DbClickPassWord, settings_.PassWord, *this);
+  // A double click inside the running sequence's dialogs changes nothing.
+  if (!outcome) return;
+  if (outcome->changed) UpdateTrayIcon();
   // Unlocked with the password: the menu of a plain left click opens where
   // the user double-clicked (the click dispatch brings the window forward
   // and reads the modifier keys live).
-  if (outcome.reopen) {
+  if (outcome->reopen) {
     app_.ProcessMessages();
-    FrontDoor.TrayClick(MouseButton::Left, FrontDoor.LastClickPos);
+    frontDoor_.TrayClick(MouseButton::Left, frontDoor_.LastClickPos);
   } else if (passwordAsked_) {
     app_.Recede();
   }
   passwordAsked_ = false;
 }
 
-bool TQuenlarkForm::PromptShowing() { return PassForm && PassForm->Showing(); }
+bool TQuenlarkForm::PromptShowing() { return dialogs_.pass && dialogs_.pass->Showing(); }
 
 bool TQuenlarkForm::AskPassword(std::string& entered) {
-  if (!PassForm) return false;
+  if (!dialogs_.pass) return false;
   // The application window comes forward first and owns the question: when
   // the dialog closes the activation returns to it, so the menu that opens
   // after the right password has the keyboard.
   if (!passwordAsked_) {
     passwordAsked_ = true;
-    app_.BringToFront({FrontDoor.LastClickPos.x, FrontDoor.LastClickPos.y});
+    app_.BringToFront({frontDoor_.LastClickPos.x, frontDoor_.LastClickPos.y});
   }
-  PassForm->ClearPassEdit();
-  const int result = PassForm->ShowModal();
-  entered = PassForm->PassEditText();
+  dialogs_.pass->ClearPassEdit();
+  const int result = dialogs_.pass->ShowModal();
+  entered = dialogs_.pass->PassEditText();
   return result == mrOk;
 }
 
@@ -241,33 +213,25 @@ void TQuenlarkForm::ProcessMessages() { app_.ProcessMessages(); }
 
 void TQuenlarkForm::Recede() { app_.Recede(); }
 
-ScreenPoint TQuenlarkForm::CursorPos() {
-  POINT at{};
-  GetCursorPos(&at);
-  return {at.x, at.y};
-}
-
 std::vector<MenuItem> TQuenlarkForm::RecentOrFavouriteItems() {
-  if (FrontDoor.MenuChoice == kFavouritesMenu) {
-    return BuildFavouriteItems(Favourites, Settings, services_.paths.ProgramPath());
+  if (frontDoor_.MenuChoice == kFavouritesMenu) {
+    return BuildFavouriteItems(favourites_, settings_, services_.paths.ProgramPath());
   }
-  ListingServices listing{services_.fs, resolution_, services_.collation, &orderCache_};
-  ListFolder(listing, HistoryFolder, MenuListing,
-             {true, static_cast<int>(Settings.SortSelect), Settings.AutoClear, HistoryFolder});
-  const int pathMode = EffectivePathMode(Settings.PathDispNumber, FrontDoor.OpenedByHotKey,
+  const std::vector<ListingLine>& lines = history_.ListForMenu(settings_);
+  const int pathMode = EffectivePathMode(settings_.PathDispNumber, frontDoor_.OpenedByHotKey,
                                          services_.keys.KeyDown(platform::kVkControl));
-  return BuildRecentItems(MenuListing.lines, Settings, pathMode);
+  return BuildRecentItems(lines, settings_, pathMode);
 }
 
 ChosenItem TQuenlarkForm::PopUp(std::uint8_t menuCode, ScreenPoint at) {
-  const ui::TMenuStyle style = Settings.OfficeStyle ? ui::TMenuStyle::msOffice : ui::TMenuStyle::msWindows;
-  TMenuPresenter& menu = menuCode == kProgramMenu ? *QuenlarkPopupMenu : *RecentPopupMenu;
+  const ui::TMenuStyle style = settings_.OfficeStyle ? ui::TMenuStyle::msOffice : ui::TMenuStyle::msWindows;
+  TMenuPresenter& menu = menuCode == kProgramMenu ? *quenlarkPopupMenu_ : *recentPopupMenu_;
   if (menuCode == kProgramMenu) {
-    menu.Rebuild(MirrorMainMenu(Settings.IconDisp), Settings.IconDisp, style);
+    menu.Rebuild(MirrorMainMenu(settings_.IconDisp), settings_.IconDisp, style);
   } else {
     // The presenter keeps the pictures of the recent files and of the
     // favourites apart: each menu's build drops only its own unused ones.
-    menu.Rebuild(RecentOrFavouriteItems(), Settings.IconDisp, style, FrontDoor.MenuChoice);
+    menu.Rebuild(RecentOrFavouriteItems(), settings_.IconDisp, style, frontDoor_.MenuChoice);
   }
   return menu.Show(Handle(), {at.x, at.y});
 }
@@ -281,10 +245,10 @@ void TQuenlarkForm::RunCommand(const ChosenItem& item) {
       OpenFavourite(item.tag);
       break;
     case MenuCommand::Setting:
-      SettingMenuItemClick();
+      if (dialogs_.setting) ShowDialog(*dialogs_.setting);
       break;
     case MenuCommand::UseFileSetting:
-      UseFileSettingMenuItemClick();
+      if (dialogs_.useFileSetting) ShowDialog(*dialogs_.useFileSetting);
       break;
     case MenuCommand::ClearWindowsRecent:
       ClearWindowsRecentMenuItemClick();
@@ -296,7 +260,7 @@ void TQuenlarkForm::RunCommand(const ChosenItem& item) {
       HelpMenuItemClick();
       break;
     case MenuCommand::About:
-      AboutMenuItemClick();
+      if (dialogs_.about) ShowDialog(*dialogs_.about);
       break;
     case MenuCommand::Exit:
       ExitMenuItemClick();
@@ -308,14 +272,14 @@ void TQuenlarkForm::RunCommand(const ChosenItem& item) {
 }
 
 void TQuenlarkForm::OpenRecentItem(int tag) {
-  const std::string shortcut = RecentItemShortcut(MenuListing.lines, tag);
+  const std::string shortcut = RecentItemShortcut(history_.MenuLines(), tag);
   if (!shortcut.empty()) OpenShortcut(services_.shell, shortcut);
 }
 
 void TQuenlarkForm::OpenFavourite(int tag) {
   if (tag < 0 || tag >= kFavouriteSlots) return;
-  const TFavourite& slot = Favourites.Slots[tag];
-  quenlark::OpenFavourite(services_.shell, services_.keys, services_.paths, slot.File, slot.Execute, WindowsFolder);
+  const TFavourite& slot = favourites_.Slots[tag];
+  quenlark::OpenFavourite(services_.shell, services_.keys, services_.paths, slot.File, slot.Execute, windowsFolder_);
 }
 
 // ------------------------------------------------------------------ commands
@@ -330,38 +294,24 @@ void TQuenlarkForm::ShowHelpTopic(unsigned topic) {
   if (help_) help_->Show(topic);
 }
 
-void TQuenlarkForm::SettingMenuItemClick() {
-  if (SettingForm) ShowDialog(*SettingForm);
-}
-
-void TQuenlarkForm::UseFileSettingMenuItemClick() {
-  if (UseFileSettingForm) ShowDialog(*UseFileSettingForm);
-}
-
-void TQuenlarkForm::AboutMenuItemClick() {
-  if (AboutForm) ShowDialog(*AboutForm);
-}
-
 void TQuenlarkForm::ClearWindowsRecentMenuItemClick() {
   // The shell's entries are captured before the user clears them.
   ScanRecent(false);
-  if (auto* form = dynamic_cast<TSelectClearForm*>(SelectClearForm)) {
-    if (!form->Showing()) form->ClearMode = 0;
-    ShowDialog(*form);
-  }
+  ShowClearDialog(ClearMode::ShellRecent);
 }
 
-void TQuenlarkForm::ClearQuenlarkRecentMenuItemClick() {
-  if (auto* form = dynamic_cast<TSelectClearForm*>(SelectClearForm)) {
-    if (!form->Showing()) form->ClearMode = 1;
-    ShowDialog(*form);
-  }
+void TQuenlarkForm::ClearQuenlarkRecentMenuItemClick() { ShowClearDialog(ClearMode::History); }
+
+void TQuenlarkForm::ShowClearDialog(ClearMode mode) {
+  if (!dialogs_.selectClear) return;
+  if (!dialogs_.selectClear->Showing()) dialogs_.selectClear->ClearMode = mode;
+  ShowDialog(*dialogs_.selectClear);
 }
 
 // ------------------------------------------------------------------ shut-down
 
 void TQuenlarkForm::SaveStateOnExit() {
-  for (auto it = dialogs_.rbegin(); it != dialogs_.rend(); ++it) (*it)->SaveState();
+  for (auto it = dialogs_.all.rbegin(); it != dialogs_.all.rend(); ++it) (*it)->SaveState();
   SaveState();
 }
 
@@ -369,42 +319,42 @@ void TQuenlarkForm::FormDestroy() {
   if (secondInstance_) return;
   // The help windows opened from here close with the program.
   if (help_) help_->Close();
-  Settings.LastMode = FrontDoor.UseAllowed;
-  SaveExitState(registry_, Settings);
+  settings_.LastMode = frontDoor_.UseAllowed;
+  SaveExitState(registry_, settings_);
 }
 
 void TQuenlarkForm::FormRelease() {
   // The icon leaves the notification area and the hot keys end with their
   // window. This runs when the controller is destroyed after the message
   // loop, never inside a handler of these components.
-  Filters = FilterLists{};
+  history_.Release();
   // The watches end before the window they post to.
   KillTimer(Handle(), settleTimer_);
-  scanTrigger_.reset();
+  history_.StopWatching();
   app_.SetWaitSource(nullptr);
   changeWatch_.reset();
-  QuenlarkTrayIcon.reset();
-  HookHotKey.reset();
-  RecentPopupMenu.reset();
-  QuenlarkPopupMenu.reset();
+  trayIcon_.reset();
+  hotKeys_.reset();
+  recentPopupMenu_.reset();
+  quenlarkPopupMenu_.reset();
 }
 
 bool TQuenlarkForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   // The popup menus' messages pass through their renderers first.
   if (ui::TPopupCool::RouteMessage(Handle(), msg, wp, lp, result)) return true;
-  if (QuenlarkTrayIcon && QuenlarkTrayIcon->HandleMessage(msg, wp, lp)) {
+  if (trayIcon_ && trayIcon_->HandleMessage(msg, wp, lp)) {
     result = 0;
     return true;
   }
   switch (msg) {
     case kTrayClickMessage:
-      FrontDoor.TrayClick(static_cast<MouseButton>(wp),
-                          {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
+      frontDoor_.TrayClick(static_cast<MouseButton>(wp),
+                           {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
       result = 0;
       return true;
     case kFolderChangeMessage:
       if (changeWatch_) changeWatch_->Acknowledge(static_cast<int>(wp));
-      if (scanTrigger_) scanTrigger_->Signal(static_cast<int>(wp), lp != 0);
+      history_.Signal(static_cast<int>(wp), lp != 0);
       result = 0;
       return true;
     case WM_TIMER:
@@ -412,7 +362,7 @@ bool TQuenlarkForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
       if (wp == scanTimer_) ScanTimerTimer();
       if (wp == settleTimer_) {
         KillTimer(Handle(), settleTimer_);
-        if (scanTrigger_) scanTrigger_->SettleTimerFired();
+        history_.SettleTimerFired();
       }
       result = 0;
       return true;
@@ -431,58 +381,6 @@ bool TQuenlarkForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
     default:
       return false;
   }
-}
-
-int RunQuenlark(HINSTANCE instance) {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
-  InitCommonControlsEx(&icc);
-
-  TApplication app(instance);
-  app.Title = "Quenlark";
-  app.HelpFile = "Quenlark.hlp";
-  if (!app.Initialize()) return 1;
-
-  platform::Win32Registry registry;
-  platform::Win32FileSystem fs;
-  platform::Win32ShortcutReader shortcuts;
-  platform::Win32Collation collation;
-  platform::Win32NetworkNames network;
-  platform::Win32Shell shell;
-  platform::Win32KeyState keys;
-  platform::Win32PathQuery paths;
-  platform::Win32MessageBox messages;
-  TQuenlarkForm controller(app, {registry, fs, shortcuts, collation, network, shell, keys, paths, messages});
-  if (!controller.Create()) return 1;
-  shell.SetController(controller.Handle());
-  if (controller.SecondInstance()) {
-    app.Run();
-    return 0;
-  }
-
-  TPassChangeForm passChange(app, registry, messages);
-  TAboutForm about(app, registry, shell);
-  TSettingForm setting(app, registry, controller, passChange, messages);
-  TSelectClearForm selectClear(app, registry, controller, {fs, shortcuts, collation, shell, keys, paths, messages});
-  TUseFileSettingForm useFileSetting(app, registry, controller, {messages, paths});
-  TPass pass(app, registry);
-  std::vector<TForm*> dialogs{&about, &setting, &selectClear, &useFileSetting, &pass, &passChange};
-  // Created, and handed to the controller, right after the tray icon was added.
-  controller.OnStarted = [&] {
-    for (TForm* dialog : dialogs) dialog->Create();
-    controller.AboutForm = &about;
-    controller.SettingForm = &setting;
-    controller.SelectClearForm = &selectClear;
-    controller.UseFileSettingForm = &useFileSetting;
-    controller.PassForm = &pass;
-    controller.AttachDialogs(dialogs);
-  };
-
-  int code = app.Run();
-
-  // Dialogs go first, in reverse order of creation, then the controller.
-  for (auto it = dialogs.rbegin(); it != dialogs.rend(); ++it) (*it)->Destroy();
-  controller.Destroy();
-  return code;
 }
 
 }  // namespace quenlark

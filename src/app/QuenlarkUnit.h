@@ -1,7 +1,7 @@
-// The main controller: a hidden window that owns the settings, the history
-// tables, the timers, the single-instance guard and the front door (tray
-// icon, hot keys and the three popup menus), and carries every command. It
-// routes events; the decisions are in the portable units it calls.
+// The main controller: a hidden window that owns the settings, the history,
+// the timers, the single-instance guard and the front door (tray icon, hot
+// keys and the three popup menus), and carries every command. It routes
+// events; the decisions are in the portable units it calls.
 #pragma once
 
 #include <functional>
@@ -10,33 +10,29 @@
 #include <vector>
 
 #include "app/HelpViewer.h"
-#include "dialogs/SettingsHost.h"
-#include "settings/SettingsStore.h"
 #include "app/SingleTerm.h"
 #include "app/Win32HelpSystem.h"
+#include "dialogs/SettingsHost.h"
 #include "menus/FrontDoor.h"
 #include "menus/HookHotKey.h"
 #include "menus/LockMode.h"
 #include "menus/MenuPresenter.h"
 #include "menus/TrayIcon.h"
-#include "platform/Collation.h"
+#include "platform/ChangeWatch.h"
 #include "platform/Desktop.h"
-#include "platform/FileSystem.h"
-#include "platform/NetworkNames.h"
 #include "platform/Shell.h"
-#include "platform/ShortcutReader.h"
-#include "platform/Win32ChangeWatch.h"
 #include "platform/Win32Handles.h"
-#include "recent/Filters.h"
-#include "recent/Listing.h"
-#include "recent/ResolutionCache.h"
-#include "recent/Scan.h"
-#include "recent/ScanTrigger.h"
+#include "recent/History.h"
+#include "settings/SettingsStore.h"
 #include "ui/Forms.h"
 
 namespace quenlark {
 
+class TAboutForm;
 class TPass;
+class TSelectClearForm;
+class TSettingForm;
+class TUseFileSettingForm;
 
 class TQuenlarkForm : public TForm,
                       public ISettingsHost,
@@ -53,100 +49,60 @@ class TQuenlarkForm : public TForm,
   // watch failed).
   static constexpr UINT kFolderChangeMessage = WM_APP + 3;
 
+  // Makes the change watch that posts kFolderChangeMessage to the window.
+  using ChangeWatchFactory = std::function<std::unique_ptr<platform::IChangeWatch>(HWND window, UINT message)>;
+
   // The operating system as the controller's logic uses it.
   struct Services {
-    platform::IRegistry& registry;
-    platform::IFileSystem& fs;
-    platform::IShortcutReader& shortcuts;
-    platform::ITextCollation& collation;
-    platform::INetworkNames& network;
+    THistory::Services history;
     platform::IShell& shell;
     platform::IKeyState& keys;
     platform::IPathQuery& paths;
     platform::IMessageBox& messages;
+    platform::IClock& clock;
+    platform::IEnvironment& environment;
+    platform::ICursorPosition& cursor;
+    ChangeWatchFactory makeChangeWatch;
+  };
+
+  // The dialogs, made once the tray icon is up; they save their placement
+  // before the controller's own shut-down runs, in reverse order of `all`.
+  struct Dialogs {
+    TAboutForm* about = nullptr;
+    TSettingForm* setting = nullptr;
+    TSelectClearForm* selectClear = nullptr;
+    TUseFileSettingForm* useFileSetting = nullptr;
+    TPass* pass = nullptr;
+    std::vector<TForm*> all;
   };
 
   TQuenlarkForm(TApplication& app, Services services);
   ~TQuenlarkForm() override;
 
-  // The dialogs, in the order they were created; they save their placement
-  // before the controller's own shut-down runs.
-  void AttachDialogs(std::vector<TForm*> dialogs) { dialogs_ = std::move(dialogs); }
+  void AttachDialogs(Dialogs dialogs) { dialogs_ = std::move(dialogs); }
   // Called once, when the start timer has added the tray icon: the program
   // makes its dialogs then.
   std::function<void()> OnStarted;
   // True when the guard found another instance: this process ends untouched.
   bool SecondInstance() const { return secondInstance_; }
 
-  // Event handlers.
-  void StartTimerTimer();
-  void ScanTimerTimer();
-  void ExitMenuItemClick();
-  void HelpMenuItemClick();
-  void SettingMenuItemClick();
-  void UseFileSettingMenuItemClick();
-  void AboutMenuItemClick();
-  void ClearWindowsRecentMenuItemClick();
-  void ClearQuenlarkRecentMenuItemClick();
-  void QuenlarkTrayIconClick(MouseButton button, POINT at);
-  void QuenlarkTrayIconDblClick();
-  void HookHotKeyHotKey(int index);
-  void AppEventsMinimize();
-
-  void BuildClickMenuTable();
-  void UpdateTrayIcon();
-  bool RegisterMenuHotKey(int id, std::int32_t combination);
-  bool UnregisterMenuHotKey(int id);
-  void ScanRecent(bool firstScan);
-  void LocateHistoryFolderNow();
-  void OpenRecentItem(int tag);
-  void OpenFavourite(int tag);
-
   // The shut-down writes of the dialogs and the controller, once; used at the
   // end of the message loop and before an ending session returns.
   void SaveStateOnExit();
 
   // ISettingsHost
-  const TSettings& CurrentSettings() const override { return Settings; }
-  const TFavourites& CurrentFavourites() const override { return Favourites; }
+  const TSettings& CurrentSettings() const override { return settings_; }
+  const TFavourites& CurrentFavourites() const override { return favourites_; }
   void ApplySettings(const TSettings& settings, unsigned effects) override;
   void ApplyFavourites(const TFavourites& favourites) override;
   void SuspendHotKeys() override;
   void ResumeHotKeys() override;
-  const std::string& HistoryFolderPath() const override { return HistoryFolder; }
-  const std::string& ShellRecentFolderPath() const override { return ShellRecentFolder; }
+  const std::string& HistoryFolderPath() const override { return history_.HistoryFolder(); }
+  const std::string& ShellRecentFolderPath() const override { return history_.ShellRecentFolder(); }
   void ScanNow() override { ScanRecent(false); }
-  const std::string& LoginUserName() const override { return LoginName; }
+  void HistoryEntriesCleared(const std::vector<std::string>& historyShortcuts) override;
+  const std::string& LoginUserName() const override { return loginName_; }
   void ShowHelpTopic(unsigned topic) override;
-
-  TSettings Settings;
-  TFavourites Favourites;
-  std::string LoginName;
-  std::string HistoryFolder;
-  std::string ShellRecentFolder;
-  std::string WindowsFolder;
-  // ExtList and DriveList, rebuilt by every scan whose filter is on.
-  FilterLists Filters;
-  ListingTable MenuListing{kControllerTableHighestIndex};
-  ListingTable HistoryListing{kControllerTableHighestIndex};
-  ListingTable ShellListing{kControllerTableHighestIndex};
-  // The hint of the tray icon, as the latest scan left it.
-  std::string TrayHint = "Quenlark";
-  // The click table, the lock flag, the busy flags and the menu choice.
-  TFrontDoor FrontDoor;
-
-  TSingleTerm SingleTerm;
-  std::unique_ptr<TTrayIcon> QuenlarkTrayIcon;
-  platform::UniqueIcon TrayIconIActiveImage;
-  platform::UniqueIcon TrayIconISleepImage;
-  std::unique_ptr<THookHotKey> HookHotKey;
-  std::unique_ptr<TMenuPresenter> RecentPopupMenu;
-  std::unique_ptr<TMenuPresenter> QuenlarkPopupMenu;
-  TForm* AboutForm = nullptr;
-  TForm* SettingForm = nullptr;
-  TForm* SelectClearForm = nullptr;
-  TForm* UseFileSettingForm = nullptr;
-  TPass* PassForm = nullptr;
 
  protected:
   void FormCreate() override;
@@ -155,11 +111,33 @@ class TQuenlarkForm : public TForm,
   bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
+  // Event handlers.
+  void StartTimerTimer();
+  void ScanTimerTimer();
+  void ExitMenuItemClick();
+  void HelpMenuItemClick();
+  void ClearWindowsRecentMenuItemClick();
+  void ClearQuenlarkRecentMenuItemClick();
+  void QuenlarkTrayIconClick(MouseButton button, POINT at);
+  void QuenlarkTrayIconDblClick();
+  void AppEventsMinimize();
+
+  void CreateFrontDoor();
+  void BuildClickMenuTable();
+  void UpdateTrayIcon();
+  void RegisterHotKeys();
+  void ScanRecent(bool firstScan);
+  void StartScanTimer();
+  void ShowClearDialog(ClearMode mode);
+  void OpenRecentItem(int tag);
+  void OpenFavourite(int tag);
+  std::vector<MenuItem> RecentOrFavouriteItems();
+
   // IFrontDoorWindows
   void BringToFront(ScreenPoint at) override;
   void ProcessMessages() override;
   void Recede() override;
-  ScreenPoint CursorPos() override;
+  ScreenPoint CursorPos() override { return services_.cursor.CursorPos(); }
   ChosenItem PopUp(std::uint8_t menuCode, ScreenPoint at) override;
   void RunCommand(const ChosenItem& item) override;
   // IPasswordPrompt
@@ -167,19 +145,28 @@ class TQuenlarkForm : public TForm,
   bool AskPassword(std::string& entered) override;
   bool RetryAfterWrongPassword() override;
   // IScanTriggerHost
-  std::uint64_t NowMilliseconds() override { return GetTickCount64(); }
+  std::uint64_t NowMilliseconds() override { return services_.clock.NowMilliseconds(); }
   void StartSettleTimer(unsigned milliseconds) override;
   void ScanFromTrigger() override { ScanRecent(false); }
 
-  void CreateFrontDoor();
-  std::vector<MenuItem> RecentOrFavouriteItems();
-  void StartScanTimer();
-
   Services services_;
-  ShortcutResolution resolution_;
-  SortOrderCache orderCache_;
-  CopyLedger copies_;
-  std::vector<TForm*> dialogs_;
+  TSettings settings_;
+  TFavourites favourites_;
+  std::string loginName_;
+  std::string windowsFolder_;
+  std::string programFolder_;
+  THistory history_;
+  // The click table, the lock flag, the busy flags and the menu choice.
+  TFrontDoor frontDoor_;
+  TDoubleClickSequence doubleClick_;
+  TSingleTerm singleTerm_;
+  std::unique_ptr<TTrayIcon> trayIcon_;
+  platform::UniqueIcon activeImage_;
+  platform::UniqueIcon sleepImage_;
+  std::unique_ptr<THookHotKey> hotKeys_;
+  std::unique_ptr<TMenuPresenter> recentPopupMenu_;
+  std::unique_ptr<TMenuPresenter> quenlarkPopupMenu_;
+  Dialogs dialogs_;
   // The help viewers, made when the controller's window exists.
   std::unique_ptr<Win32HelpSystem> helpSystem_;
   std::unique_ptr<THelpViewer> help_;
@@ -187,17 +174,11 @@ class TQuenlarkForm : public TForm,
   UINT_PTR startTimer_ = 0;
   UINT_PTR scanTimer_ = 0;
   UINT_PTR settleTimer_ = 0;
-  // A scan soon after the shell writes a shortcut (or another program
-  // changes the history), besides the timer's.
-  std::unique_ptr<platform::Win32ChangeWatch> changeWatch_;
-  std::unique_ptr<ScanTrigger> scanTrigger_;
+  // Tells the history's trigger of changes in its folders.
+  std::unique_ptr<platform::IChangeWatch> changeWatch_;
   // The password question of the current double click brought the
   // application window forward.
   bool passwordAsked_ = false;
 };
-
-// Runs the whole program: creates the application, the controller and the
-// dialogs in order, runs the message loop and shuts down. Returns the exit code.
-int RunQuenlark(HINSTANCE instance);
 
 }  // namespace quenlark

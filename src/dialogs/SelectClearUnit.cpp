@@ -67,10 +67,10 @@ void TSelectClearForm::FormShow() {
   std::string folder;
   bool newestFirst = false;
   int sortCode = kSortByName;
-  if (ClearMode == 0) {
+  if (ClearMode == ClearMode::ShellRecent) {
     SetWindowTextA(Handle(), "最近使ったﾌｧｲﾙのｸﾘｱ - ｽﾀｰﾄﾒﾆｭｰ");
     folder = host_.ShellRecentFolderPath();
-  } else if (ClearMode == 1) {
+  } else if (ClearMode == ClearMode::History) {
     SetWindowTextA(Handle(), "最近使ったﾌｧｲﾙのｸﾘｱ - Quenlark");
     folder = host_.HistoryFolderPath();
     sortCode = settings.SortSelect;
@@ -159,6 +159,7 @@ void TSelectClearForm::OkButtonClick() {
   } else {
     ClearShortcuts(files, false, services_.fs, services_.shell);
   }
+  if (ClearMode == ClearMode::History) host_.HistoryEntriesCleared(files);
   Close(mrOk);
 }
 

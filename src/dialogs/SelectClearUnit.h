@@ -50,9 +50,9 @@ class TSelectClearForm : public TForm {
         services_(services),
         resolution_(services.shortcuts) {}
 
-  // 0: the shell's Recent folder, 1: the history folder; set by the command
-  // that opens the dialog. Any other value lists nothing.
-  std::uint8_t ClearMode = 0;
+  // The shell's Recent folder or the history folder; set by the command that
+  // opens the dialog.
+  quenlark::ClearMode ClearMode = quenlark::ClearMode::ShellRecent;
   // The group box caption as designed; the counter is appended to it.
   std::string GroupCaption;
 

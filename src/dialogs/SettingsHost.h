@@ -3,7 +3,9 @@
 // it needs. The dialogs hold an edit copy and never the controller's fields.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "settings/SettingsStore.h"
 
@@ -18,6 +20,9 @@ enum SettingsEffect : unsigned {
   kRebuildClickTable = 1u << 3,
   kReregisterHotKeys = 1u << 4,
 };
+
+// What the selective clear dialog lists and clears.
+enum class ClearMode : std::uint8_t { ShellRecent = 0, History = 1 };
 
 class ISettingsHost {
  public:
@@ -38,6 +43,9 @@ class ISettingsHost {
   virtual const std::string& ShellRecentFolderPath() const = 0;
   // One scan of the shell's Recent folder, now.
   virtual void ScanNow() = 0;
+  // The user cleared these history files (full paths): their entries are not
+  // captured again from the shell until the shell writes them anew.
+  virtual void HistoryEntriesCleared(const std::vector<std::string>& /*historyShortcuts*/) {}
   // The login user name the program started with (empty when the system gave none).
   virtual const std::string& LoginUserName() const = 0;
   // Opens the program's help at a topic (10 the settings dialog, 20 the

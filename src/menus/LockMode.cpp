@@ -43,4 +43,13 @@ DoubleClickOutcome TrayIconDoubleClick(bool& useAllowed, bool dbClickPassWord, c
   return outcome;
 }
 
+std::optional<DoubleClickOutcome> TDoubleClickSequence::Run(bool& useAllowed, bool dbClickPassWord,
+                                                            const std::string& password, IPasswordPrompt& prompt) {
+  if (running_) return std::nullopt;
+  running_ = true;
+  const DoubleClickOutcome outcome = TrayIconDoubleClick(useAllowed, dbClickPassWord, password, prompt);
+  running_ = false;
+  return outcome;
+}
+
 }  // namespace quenlark

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace quenlark {
@@ -41,5 +42,21 @@ struct DoubleClickOutcome {
 // the program is unlocked.
 DoubleClickOutcome TrayIconDoubleClick(bool& useAllowed, bool dbClickPassWord, const std::string& password,
                                        IPasswordPrompt& prompt);
+
+// One double click is one password sequence. The password dialog and the
+// wrong-password message run message loops of their own, and a double click
+// on the icon meanwhile arrives inside them: that one is ignored (nullopt),
+// or it would run a second sequence inside the first, and a right answer
+// there would leave the outer sequence asking again and then, with
+// DbClickPassWord, locking the program it had just unlocked.
+class TDoubleClickSequence {
+ public:
+  std::optional<DoubleClickOutcome> Run(bool& useAllowed, bool dbClickPassWord, const std::string& password,
+                                        IPasswordPrompt& prompt);
+  bool Running() const { return running_; }
+
+ private:
+  bool running_ = false;
+};
 
 }  // namespace quenlark

@@ -16,6 +16,9 @@ class IChangeWatch {
   virtual bool Arm(int slot, const std::string& folder) = 0;
   // Ends the watch of `slot` (none is no error).
   virtual void Disarm(int slot) = 0;
+  // The signal of `slot` was taken from the message loop: the next change
+  // may signal again.
+  virtual void Acknowledge(int /*slot*/) {}
 };
 
 }  // namespace platform

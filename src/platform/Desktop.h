@@ -4,8 +4,11 @@
 // fakes.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+
+#include "base/Geometry.h"
 
 namespace platform {
 
@@ -56,6 +59,28 @@ class IFolderBrowser {
   // Lets the user choose a folder, starting at `initialFolder`; nullopt when
   // the user cancelled or the browser could not be shown.
   virtual std::optional<std::string> Browse(const std::string& title, const std::string& initialFolder) = 0;
+};
+
+// A monotonic clock in milliseconds.
+class IClock {
+ public:
+  virtual ~IClock() = default;
+  virtual std::uint64_t NowMilliseconds() = 0;
+};
+
+// The process's environment.
+class IEnvironment {
+ public:
+  virtual ~IEnvironment() = default;
+  // True when the variable is set, whatever its text.
+  virtual bool IsSet(const std::string& name) = 0;
+};
+
+// Where the mouse pointer is on the screen now.
+class ICursorPosition {
+ public:
+  virtual ~ICursorPosition() = default;
+  virtual quenlark::ScreenPoint CursorPos() = 0;
 };
 
 }  // namespace platform

@@ -45,7 +45,7 @@ class Win32ChangeWatch : public IChangeWatch, public IWaitSource {
   void Disarm(int slot) override;
   // The message of `slot` was taken from the queue: the next change posts
   // another. (One message at a time per slot, whatever the rate of changes.)
-  void Acknowledge(int slot);
+  void Acknowledge(int slot) override;
 
   std::size_t WaitHandles(HANDLE* handles, std::size_t capacity) override;
   void Signalled(HANDLE handle) override;

@@ -62,4 +62,14 @@ std::optional<std::string> Win32FolderBrowser::Browse(const std::string& title, 
   return std::string(path);
 }
 
+std::uint64_t Win32Clock::NowMilliseconds() { return GetTickCount64(); }
+
+bool Win32Environment::IsSet(const std::string& name) { return GetEnvironmentVariableA(name.c_str(), nullptr, 0) != 0; }
+
+quenlark::ScreenPoint Win32CursorPosition::CursorPos() {
+  POINT at{};
+  GetCursorPos(&at);
+  return {at.x, at.y};
+}
+
 }  // namespace platform

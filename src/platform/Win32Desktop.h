@@ -38,4 +38,19 @@ class Win32FolderBrowser : public IFolderBrowser {
   HWND owner_;
 };
 
+class Win32Clock : public IClock {
+ public:
+  std::uint64_t NowMilliseconds() override;
+};
+
+class Win32Environment : public IEnvironment {
+ public:
+  bool IsSet(const std::string& name) override;
+};
+
+class Win32CursorPosition : public ICursorPosition {
+ public:
+  quenlark::ScreenPoint CursorPos() override;
+};
+
 }  // namespace platform

@@ -14,12 +14,6 @@ std::string TrayHint(int historyCount, int recentMax) {
 
 int HeldRecentMax(int recentMax) { return std::clamp(recentMax, kRecentMaxLowest, kRecentMaxHighest); }
 
-namespace {
-
-enum class Verdict { New, Update, Skip };
-
-}  // namespace
-
 bool CopyLedger::Holds(const std::string& destination, const ListingLine& source,
                        const std::vector<ListingLine>& history) const {
   auto it = copies_.find(destination);
@@ -47,136 +41,207 @@ void CopyLedger::KeepListed(const std::vector<ListingLine>& history) {
   copies_ = std::move(kept);
 }
 
-ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings& settings,
-                      const std::string& historyFolder, const std::string& shellRecentFolder, bool firstScan) {
-  ListingServices listing{services.fs, services.resolution, services.collation, services.orderCache};
-  ListingTable& history = tables.historyListing;
-  ListingTable& shell = tables.shellListing;
+namespace {
 
-  FilterLists& lists = tables.filterLists;
-  if (settings.ExtCheck > 0 && lists.ExtListSource != settings.ExtName) {
-    lists.ExtList = BuildExtList(settings.ExtName);
-    lists.ExtListSource = settings.ExtName;
+enum class Verdict { New, Update, Skip };
+
+// One scan, its steps in the order they run: refresh the filters, list both
+// folders, decide and copy each new shell entry, trim the history, clear the
+// shell's folder.
+class ScanRun {
+ public:
+  ScanRun(ScanServices services, ScanTables tables, const TSettings& settings, const std::string& historyFolder,
+          const std::string& shellRecentFolder, bool firstScan)
+      : services_(services),
+        listing_{services.fs, services.resolution, services.collation, services.orderCache},
+        history_(tables.historyListing),
+        shell_(tables.shellListing),
+        lists_(tables.filterLists),
+        settings_(settings),
+        historyFolder_(historyFolder),
+        shellFolder_(shellRecentFolder),
+        historyOptions_{firstScan, kSortByDate, settings.AutoClear, historyFolder} {}
+
+  ScanResult Run() {
+    RefreshFilters();
+    ListFolders();
+    CaptureNewEntries();
+    const bool trimmed = TrimHistory();
+    ClearShellFolder();
+    if (trimmed) historyCount_ = ListHistory();
+    return ScanResult{historyCount_, TrayHint(historyCount_, keep_)};
   }
-  if (settings.DriveCheck && lists.DriveListSource != settings.DriveName) {
-    lists.DriveList = BuildDriveList(settings.DriveName);
-    lists.DriveListSource = settings.DriveName;
+
+ private:
+  void RefreshFilters() {
+    if (settings_.ExtCheck > 0 && lists_.ExtListSource != settings_.ExtName) {
+      lists_.ExtList = BuildExtList(settings_.ExtName);
+      lists_.ExtListSource = settings_.ExtName;
+    }
+    if (settings_.DriveCheck && lists_.DriveListSource != settings_.DriveName) {
+      lists_.DriveList = BuildDriveList(settings_.DriveName);
+      lists_.DriveListSource = settings_.DriveName;
+    }
   }
 
-  // A shell folder that is the history folder, however it is spelled, is no
-  // source of new documents: its shortcuts are the history's own entries.
-  // Capturing them would copy files onto themselves, and AutoClear would
-  // empty the history.
-  const bool noShellFolder =
-      shellRecentFolder.empty() || IsSameFolder(services.fs, shellRecentFolder, historyFolder);
+  int ListHistory() { return ListFolder(listing_, historyFolder_, history_, historyOptions_); }
 
-  ListingOptions shellOptions{true, kSortByDate, settings.AutoClear, historyFolder};
-  ListingOptions historyOptions{firstScan, kSortByDate, settings.AutoClear, historyFolder};
-  const int w = noShellFolder ? (shell.lines.clear(), 0) : ListFolder(listing, shellRecentFolder, shell, shellOptions);
-  int h = ListFolder(listing, historyFolder, history, historyOptions);
-  // An empty listing may be a history folder deleted while the program runs:
-  // make it again, or every capture would fail until the next start.
-  if (h == 0) RemakeHistoryFolder(services.fs, historyFolder, settings.MultiUser);
-  if (services.copies) services.copies->KeepListed(history.lines);
+  void ListFolders() {
+    // A shell folder that is the history folder, however it is spelled, is no
+    // source of new documents: its shortcuts are the history's own entries.
+    // Capturing them would copy files onto themselves, and AutoClear would
+    // empty the history.
+    const bool noShellFolder = shellFolder_.empty() || IsSameFolder(services_.fs, shellFolder_, historyFolder_);
+    if (noShellFolder) {
+      shell_.lines.clear();
+    } else {
+      ListFolder(listing_, shellFolder_, shell_, {true, kSortByDate, settings_.AutoClear, historyFolder_});
+    }
+    historyCount_ = ListHistory();
+    // An empty listing may be a history folder deleted while the program runs:
+    // make it again, or every capture would fail until the next start.
+    if (historyCount_ == 0) RemakeHistoryFolder(services_.fs, historyFolder_, settings_.MultiUser);
+    if (services_.copies) services_.copies->KeepListed(history_.lines);
+    // An empty listing proves nothing gone (the folder may be out of reach
+    // for a moment): what was cleared is kept until the shell lists again.
+    if (services_.cleared && !shell_.lines.empty()) services_.cleared->KeepListed(shell_.lines);
+    newest_ = historyCount_ >= 1 ? history_.lines[historyCount_ - 1].key : std::string();
+    clearable_.assign(shell_.lines.size(), false);
+  }
 
-  const std::string newest = h >= 1 ? history.lines[h - 1].key : std::string();
+  // From the newest shell entry down to the first one older than the newest
+  // history entry, which ends the loop with all older ones.
+  void CaptureNewEntries() {
+    for (int i = static_cast<int>(shell_.lines.size()) - 1; i >= 0; --i) {
+      const ListingLine& line = shell_.lines[i];
+      if (line.key < newest_) {
+        ClearableFrom(i);
+        break;
+      }
+      const std::string target = cp932::Upper(line.target);
+      const Verdict verdict = Decide(line, target);
+      if (verdict == Verdict::Skip) {
+        clearable_[i] = true;
+        continue;
+      }
+      if (verdict == Verdict::New && history_.Full()) {
+        // The table cannot take this entry, so later (older) entries could not
+        // be told apart from it: capture nothing more in this scan, and keep
+        // these shortcuts for the next one.
+        ClearableFrom(i);
+        break;
+      }
+      if (!Copy(line, target)) continue;
+      clearable_[i] = true;
+      if (verdict == Verdict::New && history_.InsertFront(line)) ++inserted_;
+    }
+    // The history is listed again only after this scan wrote to the folder:
+    // without a copy or a deletion a new listing would give the same lines, so
+    // the lines inserted meanwhile are taken out again instead.
+    if (wroteHistory_) {
+      historyCount_ = ListHistory();
+    } else {
+      history_.lines.erase(history_.lines.begin(), history_.lines.begin() + inserted_);
+    }
+  }
+
   // Which shell shortcuts AutoClear may delete: those the history now holds
   // and those the scan leaves out on purpose. One that failed to be captured
   // stays for a later scan.
-  std::vector<bool> clearable(shell.lines.size(), false);
-  auto clearOlderThanNewest = [&](int upTo) {
-    for (int j = upTo; j >= 0; --j) clearable[j] = shell.lines[j].key < newest;
-  };
-  // The history is listed again only after this scan wrote to the folder:
-  // without a copy or a deletion a new listing would give the same lines, so
-  // the lines inserted meanwhile are taken out again instead.
-  bool changed = false;
-  int inserted = 0;
-  for (int i = w - 1; i >= 0; --i) {
-    const ListingLine& line = shell.lines[i];
-    const std::string& d = line.key;
-    if (d < newest) {
-      clearOlderThanNewest(i);
-      break;
-    }
-    const std::string t = cp932::Upper(line.target);
+  void ClearableFrom(int upTo) {
+    for (int j = upTo; j >= 0; --j) clearable_[j] = shell_.lines[j].key < newest_;
+  }
 
-    Verdict verdict = Verdict::New;
-    if (cp932::EndsWithDelimiter(t, "\\:") || t.empty()) {
-      verdict = Verdict::Skip;
-    } else if (!AcceptEntry(t, line.target, settings, tables.filterLists, services.fs, services.network)) {
-      verdict = Verdict::Skip;
+  Verdict Decide(const ListingLine& line, const std::string& upperTarget) {
+    if (cp932::EndsWithDelimiter(upperTarget, "\\:") || upperTarget.empty()) return Verdict::Skip;
+    if (!AcceptEntry(upperTarget, line.target, settings_, lists_, services_.fs, services_.network)) {
+      return Verdict::Skip;
     }
-    if (verdict == Verdict::New) {
-      for (int j = static_cast<int>(history.lines.size()) - 1; j >= 0; --j) {
-        // Upper-casing keeps the length of a text.
-        const std::string& other = history.lines[j].target;
-        if (other.size() == t.size() && cp932::Upper(other) == t) {
-          verdict = history.lines[j].key < d ? Verdict::Update : Verdict::Skip;
-          break;
-        }
+    // The user cleared this entry from the history: it comes back only when
+    // the shell writes its shortcut anew.
+    if (services_.cleared && services_.cleared->Holds(line)) return Verdict::Skip;
+    for (int j = static_cast<int>(history_.lines.size()) - 1; j >= 0; --j) {
+      // Upper-casing keeps the length of a text.
+      const std::string& other = history_.lines[j].target;
+      if (other.size() == upperTarget.size() && cp932::Upper(other) == upperTarget) {
+        return history_.lines[j].key < line.key ? Verdict::Update : Verdict::Skip;
       }
     }
-    if (verdict == Verdict::Skip) {
-      clearable[i] = true;
-      continue;
-    }
-    if (verdict == Verdict::New && history.Full()) {
-      // The table cannot take this entry, so later (older) entries could not
-      // be told apart from it: capture nothing more in this scan, and keep
-      // these shortcuts for the next one.
-      clearOlderThanNewest(i);
-      break;
-    }
-    const std::string destination = historyFolder + "\\" + cp932::ExtractFileName(t) + ".lnk";
+    return Verdict::New;
+  }
+
+  // Copies the shell's shortcut over its history file; true when the history
+  // file now holds it.
+  bool Copy(const ListingLine& line, const std::string& upperTarget) {
+    const std::string destination = HistoryShortcutFor(historyFolder_, upperTarget);
     // The destination already holds this very shortcut: copying it again
     // would change nothing.
-    const bool same = services.copies && services.copies->Holds(destination, line, history.lines);
-    if (!same) {
-      // A failed copy (a name the code page could not give, a full disk, a
-      // locked entry) may still have touched the destination.
-      const bool copied = services.fs.CopyOver(line.shortcut, destination);
-      if (services.orderCache) services.orderCache->Forget(destination);
-      if (copied) {
-        // The copy resolves as its original did: the recent-files menu that
-        // lists it next need not read it again.
-        services.resolution.Adopt(destination, line.shortcut);
-        if (services.copies) services.copies->Record(destination, line);
-      } else {
-        services.resolution.Forget(destination);
-        if (services.copies) services.copies->Forget(destination);
-      }
-      changed = true;
-      if (!copied) continue;
+    if (services_.copies && services_.copies->Holds(destination, line, history_.lines)) return true;
+    // A failed copy (a name the code page could not give, a full disk, a
+    // locked entry) may still have touched the destination.
+    const bool copied = services_.fs.CopyOver(line.shortcut, destination);
+    if (services_.orderCache) services_.orderCache->Forget(destination);
+    if (copied) {
+      // The copy resolves as its original did: the recent-files menu that
+      // lists it next need not read it again.
+      services_.resolution.Adopt(destination, line.shortcut);
+      if (services_.copies) services_.copies->Record(destination, line);
+    } else {
+      services_.resolution.Forget(destination);
+      if (services_.copies) services_.copies->Forget(destination);
     }
-    clearable[i] = true;
-    if (verdict == Verdict::New && history.InsertFront(line)) ++inserted;
+    wroteHistory_ = true;
+    return copied;
   }
 
-  if (changed) {
-    h = ListFolder(listing, historyFolder, history, historyOptions);
-  } else {
-    history.lines.erase(history.lines.begin(), history.lines.begin() + inserted);
-  }
-  changed = false;
-  const int keep = HeldRecentMax(settings.RecentMax);
-  if (h > keep) {
-    for (int i = 0; i < h - keep; ++i) {
-      services.fs.Remove(history.lines[i].shortcut);
-      services.resolution.Forget(history.lines[i].shortcut);
-      if (services.copies) services.copies->Forget(history.lines[i].shortcut);
+  // Deletes the oldest entries beyond RecentMax; true when there were any.
+  bool TrimHistory() {
+    keep_ = HeldRecentMax(settings_.RecentMax);
+    if (historyCount_ <= keep_) return false;
+    for (int i = 0; i < historyCount_ - keep_; ++i) {
+      const std::string& shortcut = history_.lines[i].shortcut;
+      services_.fs.Remove(shortcut);
+      services_.resolution.Forget(shortcut);
+      if (services_.copies) services_.copies->Forget(shortcut);
     }
-    changed = true;
+    return true;
   }
-  if (settings.AutoClear) {
-    for (std::size_t i = 0; i < shell.lines.size(); ++i) {
-      if (!clearable[i]) continue;
-      services.fs.Remove(shell.lines[i].shortcut);
-      services.resolution.Forget(shell.lines[i].shortcut);
+
+  void ClearShellFolder() {
+    if (!settings_.AutoClear) return;
+    for (std::size_t i = 0; i < shell_.lines.size(); ++i) {
+      if (!clearable_[i]) continue;
+      services_.fs.Remove(shell_.lines[i].shortcut);
+      services_.resolution.Forget(shell_.lines[i].shortcut);
     }
   }
-  if (changed) h = ListFolder(listing, historyFolder, history, historyOptions);
-  return ScanResult{h, TrayHint(h, keep)};
+
+  ScanServices services_;
+  ListingServices listing_;
+  ListingTable& history_;
+  ListingTable& shell_;
+  FilterLists& lists_;
+  const TSettings& settings_;
+  const std::string& historyFolder_;
+  const std::string& shellFolder_;
+  const ListingOptions historyOptions_;
+  int historyCount_ = 0;
+  int keep_ = 0;
+  std::string newest_;
+  std::vector<bool> clearable_;
+  bool wroteHistory_ = false;
+  int inserted_ = 0;
+};
+
+}  // namespace
+
+std::string HistoryShortcutFor(const std::string& historyFolder, const std::string& upperTarget) {
+  return historyFolder + "\\" + cp932::ExtractFileName(upperTarget) + ".lnk";
+}
+
+ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings& settings,
+                      const std::string& historyFolder, const std::string& shellRecentFolder, bool firstScan) {
+  return ScanRun(services, tables, settings, historyFolder, shellRecentFolder, firstScan).Run();
 }
 
 }  // namespace quenlark

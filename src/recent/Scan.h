@@ -10,6 +10,7 @@
 
 #include "settings/SettingsStore.h"
 #include "platform/NetworkNames.h"
+#include "recent/ClearedShortcuts.h"
 #include "recent/Filters.h"
 #include "recent/Listing.h"
 
@@ -48,6 +49,8 @@ struct ScanServices {
   platform::INetworkNames& network;
   SortOrderCache* orderCache = nullptr;
   CopyLedger* copies = nullptr;
+  // The shortcuts whose entries the user cleared; left out while unchanged.
+  ClearedShortcuts* cleared = nullptr;
 };
 
 // What a scan reads and writes of the controller's state.
@@ -71,6 +74,9 @@ std::string TrayHint(int historyCount, int recentMax);
 inline constexpr int kRecentMaxLowest = 10;
 inline constexpr int kRecentMaxHighest = 100;
 int HeldRecentMax(int recentMax);
+
+// The history file a shell entry with this (upper-cased) target is copied to.
+std::string HistoryShortcutFor(const std::string& historyFolder, const std::string& upperTarget);
 
 ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings& settings,
                       const std::string& historyFolder, const std::string& shellRecentFolder, bool firstScan);

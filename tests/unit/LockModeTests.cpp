@@ -132,3 +132,31 @@ TEST(LockModeTest, ADoubleClickWhileThePasswordDialogIsUpIsIgnored) {
   EXPECT_EQ(prompt.dialogs, 0);
   EXPECT_FALSE(allowed);
 }
+
+TEST(LockModeTest, ADoubleClickInsideTheWrongPasswordMessageStartsNoSecondSequence) {
+  // The message's own message loop delivers a second double click; the
+  // password the user types next is right.
+  struct ReenteringPrompt : ScriptedPrompt {
+    quenlark::TDoubleClickSequence* sequence = nullptr;
+    bool* allowed = nullptr;
+    bool nestedRan = false;
+    bool RetryAfterWrongPassword() override {
+      nestedRan = sequence->Run(*allowed, true, "pw", *this).has_value();
+      return ScriptedPrompt::RetryAfterWrongPassword();
+    }
+  };
+  quenlark::TDoubleClickSequence sequence;
+  bool allowed = false;
+  ReenteringPrompt prompt;
+  prompt.answers = {"wrong", "pw"};
+  prompt.retries = {true};
+  prompt.sequence = &sequence;
+  prompt.allowed = &allowed;
+  const auto outcome = sequence.Run(allowed, true, "pw", prompt);
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_FALSE(prompt.nestedRan);
+  EXPECT_TRUE(outcome->reopen);
+  EXPECT_TRUE(allowed);  // unlocked once, not locked again by the outer sequence
+  EXPECT_EQ(prompt.dialogs, 2);
+  EXPECT_FALSE(sequence.Running());
+}

@@ -4,6 +4,7 @@
 
 #include <tuple>
 
+#include "FakeRegistry.h"
 #include "FakeSystem.h"
 #include "recent/Collation.h"
 
@@ -375,4 +376,46 @@ TEST_F(ScanTest, CapturedCopiesAreListedWithoutBeingReadAgain) {
   ASSERT_EQ(ListFolder(listing, kHistory, menu, options), 2);
   EXPECT_EQ(reader.calls, before + 1);
   EXPECT_EQ(menu.lines[1].target, "c:\\elsewhere\\b.txt");
+}
+
+TEST_F(ScanTest, ClearedEntriesStayOutUntilTheShellWritesTheirShortcutsAnew) {
+  test::FakeRegistry registry;
+  ClearedShortcuts cleared = LoadClearedShortcuts(registry);
+  auto scan = [&] {
+    ScanRecent({fs, resolution, collation, network, nullptr, nullptr, &cleared}, {history, shell, lists}, settings,
+               kHistory, kShell, false);
+  };
+  Use("a.txt.lnk", "c:\\a.txt", 10);
+  Use("b.txt.lnk", "c:\\b.txt", 11);
+  Use("c.txt.lnk", "c:\\c.txt", 12);
+  scan();
+  ASSERT_EQ(History(), (std::vector<std::string>{"A.TXT.lnk", "B.TXT.lnk", "C.TXT.lnk"}));
+  // The user clears B and C from the history.
+  const std::vector<std::string> chosen{kHistory + "\\B.TXT.lnk", kHistory + "\\C.TXT.lnk"};
+  for (const ListingLine& source : ShellSourcesOf(chosen, kHistory, history.lines, shell.lines)) {
+    cleared.Remember(source.shortcut, source.lastWrite);
+  }
+  for (const std::string& file : chosen) fs.Remove(file);
+  SaveClearedShortcuts(registry, cleared);
+  cleared = LoadClearedShortcuts(registry);  // as after a restart
+  scan();
+  scan();
+  EXPECT_EQ(History(), (std::vector<std::string>{"A.TXT.lnk"}));
+  // B opened again: the shell rewrites its shortcut, and it is captured.
+  Use("b.txt.lnk", "c:\\b.txt", 20);
+  scan();
+  EXPECT_EQ(History(), (std::vector<std::string>{"A.TXT.lnk", "B.TXT.lnk"}));
+  EXPECT_EQ(cleared.Size(), 1u);  // B is forgotten, C still remembered
+}
+
+TEST(ClearedShortcutsTest, AStoredValueThatIsNotTheProgramsOwnLoadsAsNothingRemembered) {
+  for (const std::string garbage : {"12\tC:\\a.lnk", "x\tC:\\a.lnk\n", "12C:\\a.lnk\n", "\t\n", "12\t\n",
+                                    "99999999999999999999\tC:\\a.lnk\n", "12\tC:\\a.lnk\n-1\tC:\\b.lnk\n"}) {
+    test::FakeRegistry registry;
+    registry.Set(kRegistryKey, kSystemSection, "ClearedRecent", garbage);
+    EXPECT_EQ(LoadClearedShortcuts(registry).Size(), 0u) << garbage;
+  }
+  ClearedShortcuts many;
+  for (int i = 0; i < 500; ++i) many.Remember("C:\\r\\" + std::to_string(i) + ".lnk", 1);
+  EXPECT_EQ(ClearedShortcuts::FromText(many.Text()).Size(), ClearedShortcuts::kMost);
 }

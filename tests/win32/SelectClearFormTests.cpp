@@ -155,7 +155,7 @@ TEST(SelectClearFormTest, ListsTheHistoryMarksInvertsAsksAndDeletesOnlyTheChecke
   f.host.settings.SortSelect = 0;  // by name: missing, present, ql_clear_docs
   f.host.settings.ExtDisp = false;
   f.host.settings.SendToRecycle = false;
-  f.form.ClearMode = 1;
+  f.form.ClearMode = quenlark::ClearMode::History;
   HWND list = f.C(TSelectClearForm::kRecentFilesCheckListBox);
   HWND group = f.C(TSelectClearForm::kRecentFilesGroupBox);
   std::vector<std::string> seen;
@@ -253,7 +253,7 @@ TEST(SelectClearFormTest, ANameCodePage932CannotSpellIsNeverListedOrActedOn) {
 
   f.host.history = history;
   f.host.settings.SendToRecycle = true;
-  f.form.ClearMode = 1;
+  f.form.ClearMode = quenlark::ClearMode::History;
   HWND list = f.C(TSelectClearForm::kRecentFilesCheckListBox);
   std::vector<std::string> shortcuts;
   f.messages.answers = {platform::kIdYes};
