@@ -64,7 +64,7 @@ std::optional<std::string> Win32FolderBrowser::Browse(const std::string& title, 
 
 std::uint64_t Win32Clock::NowMilliseconds() { return GetTickCount64(); }
 
-bool Win32Environment::IsSet(const std::string& name) { return GetEnvironmentVariableA(name.c_str(), nullptr, 0) != 0; }
+bool Win32Environment::IsSet(const std::string& name) { return GetEnvironmentVariableW(Wide(name).c_str(), nullptr, 0) != 0; }
 
 quenlark::ScreenPoint Win32CursorPosition::CursorPos() {
   POINT at{};
