@@ -5,6 +5,8 @@
 #include <iterator>
 #include <vector>
 
+#include "settings/SettingsStore.h"
+
 namespace quenlark {
 
 namespace {
@@ -64,7 +66,8 @@ void TAboutForm::FormCreate() {
   const std::string version = ModuleProductVersion(app_.Instance());
   std::vector<ControlRow> controls(std::begin(kControls), std::end(kControls));
   for (ControlRow& row : controls) {
-    if (row.id == kVersionId && !version.empty()) row.caption = "Version " + version;
+    // Without a readable version resource the built-in version is shown.
+    if (row.id == kVersionId) row.caption = "Version " + (version.empty() ? std::string(kProgramVersion) : version);
   }
   CreateControls(controls);
   SetCommands({{kWebId, [this] { OpenLink(kMakerWebPage); }}, {kMailId, [this] { OpenLink(kMakerMail); }}});

@@ -7,6 +7,7 @@
 
 #include "platform/Win32Handles.h"
 #include "platform/Win32System.h"
+#include "ui/CoolMenu.h"
 
 namespace quenlark {
 
@@ -96,14 +97,14 @@ LRESULT CALLBACK LinkSubclass(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
       RECT client{};
       GetClientRect(h, &client);
       FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-      HFONT underlined = nullptr;
+      platform::UniqueFont underlined;
       LOGFONTA font{};
       if (HFONT base = reinterpret_cast<HFONT>(SendMessageA(h, WM_GETFONT, 0, 0));
           base && GetObjectA(base, sizeof font, &font)) {
         font.lfUnderline = TRUE;
-        underlined = CreateFontIndirectA(&font);
+        underlined.reset(CreateFontIndirectA(&font));
       }
-      HGDIOBJ oldFont = underlined ? SelectObject(dc, underlined) : nullptr;
+      HGDIOBJ oldFont = underlined ? SelectObject(dc, underlined.get()) : nullptr;
       SetBkMode(dc, TRANSPARENT);
       // The classic link blue: some window systems give the hot-tracking
       // colour a pale grey that no reader takes for a link.
@@ -119,7 +120,6 @@ LRESULT CALLBACK LinkSubclass(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
         DrawFocusRect(dc, &extent);
       }
       if (oldFont) SelectObject(dc, oldFont);
-      if (underlined) DeleteObject(underlined);
       EndPaint(h, &ps);
       return 0;
     }
@@ -154,6 +154,29 @@ LRESULT CALLBACK LinkSubclass(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
   return DefSubclassProc(h, msg, wp, lp);
 }
 
+std::string ListBoxRowText(HWND list, int row) {
+  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const LRESULT got = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  return text;
+}
+
+std::vector<std::string> ListRowTexts(HWND list) {
+  std::vector<std::string> rows;
+  const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[1024] = {};
+    LVITEMA item{};
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    rows.emplace_back(text);
+  }
+  return rows;
+}
+
 BOOL CALLBACK CollectEnabledWindow(HWND w, LPARAM p) {
   auto* list = reinterpret_cast<std::vector<HWND>*>(p);
   if (IsWindowVisible(w) && IsWindowEnabled(w)) list->push_back(w);
@@ -179,14 +202,6 @@ ScreenSize PlacementScreenSize() {
   return {e.width, e.height};
 }
 
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  if (!screen) return 96;
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
-
 TForm::TForm(TApplication& app, platform::IRegistry& registry, std::string className, std::string caption,
              int clientWidth, int clientHeight, DWORD style, DWORD exStyle, SizeKind sizeKind)
     : app_(app),
@@ -199,10 +214,7 @@ TForm::TForm(TApplication& app, platform::IRegistry& registry, std::string class
       exStyle_(exStyle),
       sizeKind_(sizeKind) {}
 
-TForm::~TForm() {
-  DestroyHandle();
-  if (font_) DeleteObject(font_);
-}
+TForm::~TForm() { DestroyHandle(); }
 
 bool TForm::Create() {
   if (Handle()) return true;
@@ -210,22 +222,24 @@ bool TForm::Create() {
                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) {
     return false;
   }
-  dpi_ = ScreenDpi();
+  dpi_ = ui::SystemDpi();
   RECT r{0, 0, Scale(clientWidth_), Scale(clientHeight_)};
   if (sizeKind_ == SizeKind::Client) AdjustWindowRectEx(&r, style_, FALSE, exStyle_);
   if (!CreateHandle(exStyle_, className_.c_str(), caption_.c_str(), style_, CW_USEDEFAULT, CW_USEDEFAULT,
                     r.right - r.left, r.bottom - r.top, app_.Handle(), app_.Instance())) {
     return false;
   }
-  font_ = CreateFormFont(dpi_);
-  SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  font_.reset(CreateFormFont(dpi_));
+  SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   FormCreate();
+  LoadPlacement();
   return true;
 }
 
 void TForm::SaveState() {
   if (stateSaved_ || !Handle()) return;
   stateSaved_ = true;
+  SavePlacement();
   FormDestroy();
 }
 
@@ -319,6 +333,8 @@ void TForm::OnCommand(int id, int code) {
     return nullptr;
   };
   if ((id == IDOK && defaultRow >= 0) || (defaultRow >= 0 && id == defaultId)) {
+    // Enter does not press a default button that is disabled.
+    if (!IsWindowEnabled(Control(defaultId))) return;
     if (const CommandRow* c = handler(defaultId)) {
       c->handler();
     } else {
@@ -395,16 +411,14 @@ void TForm::CreateControl(const ControlRow& row, HWND previous) {
                         app_.Instance(), nullptr);
   }
   if (!h) return;
-  SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   if (row.width == 0 && (row.kind == ControlKind::Label || row.kind == ControlKind::Link)) {
     // A label without a designed size takes the size of its text.
-    HDC dc = GetDC(h);
-    if (dc) {
-      HGDIOBJ old = SelectObject(dc, font_);
+    if (platform::WindowDc dc{h}) {
+      HGDIOBJ old = SelectObject(dc.get(), font_.get());
       SIZE extent{};
-      GetTextExtentPoint32A(dc, row.caption.c_str(), static_cast<int>(row.caption.size()), &extent);
-      SelectObject(dc, old);
-      ReleaseDC(h, dc);
+      GetTextExtentPoint32A(dc.get(), row.caption.c_str(), static_cast<int>(row.caption.size()), &extent);
+      SelectObject(dc.get(), old);
       SetWindowPos(h, nullptr, 0, 0, extent.cx, extent.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
@@ -540,6 +554,7 @@ ControlValue TForm::ReadControl(int id) const {
         v.selection.resize(static_cast<std::size_t>(got > 0 ? got : 0));
       }
       v.index = v.selection.empty() ? -1 : v.selection.front();
+      v.focus = ListFocus(id, h, v.selection);
       break;
     }
     case ControlKind::CheckListView: {
@@ -548,6 +563,7 @@ ControlValue TForm::ReadControl(int id) const {
         const auto state = SendMessageA(h, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_STATEIMAGEMASK);
         if (((state & LVIS_STATEIMAGEMASK) >> 12) == 2) v.selection.push_back(i);
       }
+      v.focus = static_cast<int>(SendMessageA(h, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
       break;
     }
     case ControlKind::UpDown:
@@ -577,10 +593,15 @@ void TForm::WriteControl(int id, const ControlValue& v) {
       SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(v.index), 0);
       break;
     case ControlKind::ListBox:
+      if (v.rows) {
+        WriteList(h, v);
+        break;
+      }
       SendMessageA(h, LB_SETSEL, FALSE, -1);
       for (int i : v.selection) SendMessageA(h, LB_SETSEL, TRUE, i);
       break;
     case ControlKind::CheckListView: {
+      if (v.rows && *v.rows != ListRowTexts(h)) SetItems(id, *v.rows);
       const int count = static_cast<int>(SendMessageA(h, LVM_GETITEMCOUNT, 0, 0));
       for (int i = 0; i < count; ++i) {
         const bool on = std::find(v.selection.begin(), v.selection.end(), i) != v.selection.end();
@@ -588,6 +609,11 @@ void TForm::WriteControl(int id, const ControlValue& v) {
         lv.stateMask = LVIS_STATEIMAGEMASK;
         lv.state = INDEXTOSTATEIMAGEMASK(on ? 2 : 1);
         SendMessageA(h, LVM_SETITEMSTATE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&lv));
+      }
+      if (v.rows && v.focus >= 0 && v.focus < count) {
+        LVITEMA lv{};
+        lv.stateMask = lv.state = LVIS_FOCUSED;
+        SendMessageA(h, LVM_SETITEMSTATE, static_cast<WPARAM>(v.focus), reinterpret_cast<LPARAM>(&lv));
       }
       break;
     }
@@ -603,10 +629,70 @@ void TForm::WriteControl(int id, const ControlValue& v) {
   }
 }
 
+void TForm::WriteList(HWND list, const ControlValue& v) {
+  const std::vector<std::string>& rows = *v.rows;
+  const int shown = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  // Only the rows whose text changed are rewritten, so the list keeps its
+  // scroll position and does not flicker.
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  for (int i = shown; i > static_cast<int>(rows.size()); --i) SendMessageA(list, LB_DELETESTRING, i - 1, 0);
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    const std::string& text = rows[static_cast<std::size_t>(i)];
+    if (i < shown) {
+      if (ListBoxRowText(list, i) == text) continue;
+      SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(i), 0);
+    }
+    SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  SendMessageA(list, LB_SETSEL, FALSE, -1);
+  for (int i : v.selection) SendMessageA(list, LB_SETSEL, TRUE, i);
+  const int id = GetDlgCtrlID(list);
+  std::erase_if(unfocused_, [id](const Unfocused& u) { return u.id == id; });
+  if (v.focus >= 0) {
+    SendMessageA(list, LB_SETCARETINDEX, static_cast<WPARAM>(v.focus), FALSE);
+  } else {
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    unfocused_.push_back({id, static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0)), v.selection});
+  }
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+int TForm::ListFocus(int id, HWND list, const std::vector<int>& selection) const {
+  const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  const int caret = static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0));
+  if (caret < 0 || caret >= count) return -1;
+  for (const Unfocused& u : unfocused_) {
+    if (u.id == id && u.caret == caret && u.selection == selection) return -1;
+  }
+  return caret;
+}
+
+void TForm::UpdateEnablement() {
+  for (const EnableRow& row : enablement_) EnableControl(row.id, row.enabled());
+}
+
+bool TForm::ShowFailure(const Validation& failure, platform::IMessageBox& messages) {
+  if (!failure) return false;
+  messages.Show(failure->message, failure->caption, failure->flags);
+  // After the box, the keyboard goes to the field to mend.
+  if (HWND control = failure->control ? Control(failure->control) : nullptr) {
+    SetFocus(control);
+    if (Row(failure->control) && (Row(failure->control)->kind == ControlKind::Edit ||
+                                  Row(failure->control)->kind == ControlKind::PasswordEdit)) {
+      SendMessageA(control, EM_SETSEL, 0, -1);
+    }
+  }
+  return true;
+}
+
 void TForm::LoadControls() {
+  loading_ = true;
   for (const ControlRow& row : rows_) {
     if (row.binding) WriteControl(row.id, row.binding.Load());
   }
+  loading_ = false;
 }
 
 void TForm::StoreControls() {
@@ -705,22 +791,23 @@ void TForm::SetBounds(const FormBounds& b) {
   if (Handle()) SetWindowPos(Handle(), nullptr, b.Left, b.Top, b.Width, b.Height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TForm::LoadPosition() {
+void TForm::LoadPlacement() {
+  if (Placement == KeptPlacement::None) return;
   FormBounds b = Bounds();
   LoadWindowPosition(registry_, b, className_, PlacementScreenSize());
   SetBounds(b);
+  if (Placement == KeptPlacement::PositionAndSize) {
+    LoadWindowSize(registry_, b, className_);
+    SetBounds(b);
+  }
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void TForm::LoadSize() {
-  FormBounds b = Bounds();
-  LoadWindowSize(registry_, b, className_);
-  SetBounds(b);
+void TForm::SavePlacement() {
+  if (Placement == KeptPlacement::None) return;
+  SaveWindowPosition(registry_, Bounds(), className_);
+  if (Placement == KeptPlacement::PositionAndSize) SaveWindowSize(registry_, Bounds(), className_);
 }
-
-void TForm::SavePosition() { SaveWindowPosition(registry_, Bounds(), className_); }
-
-void TForm::SaveSize() { SaveWindowSize(registry_, Bounds(), className_); }
 
 void TForm::CentreOnScreen() {
   FormBounds b = Bounds();
