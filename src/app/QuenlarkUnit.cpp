@@ -30,7 +30,7 @@ void TQuenlarkForm::FormCreate() {
     return;
   }
 
-  SetClassLongPtrA(app_.Handle(), GCLP_HICON, reinterpret_cast<LONG_PTR>(LoadIconA(app_.Instance(), "MAINICON")));
+  SetClassLongPtrW(app_.Handle(), GCLP_HICON, reinterpret_cast<LONG_PTR>(LoadIconW(app_.Instance(), L"MAINICON")));
   app_.HintHidePause = 10000;
   app_.ShowMainForm = false;
   SetBounds({0, 0, 0, 0});
@@ -66,8 +66,8 @@ void TQuenlarkForm::CreateFrontDoor() {
   // and destroyed with the controller.
   const int cx = GetSystemMetrics(SM_CXSMICON);
   const int cy = GetSystemMetrics(SM_CYSMICON);
-  activeImage_.reset(static_cast<HICON>(LoadImageA(instance, "TRAYACTIVE", IMAGE_ICON, cx, cy, 0)));
-  sleepImage_.reset(static_cast<HICON>(LoadImageA(instance, "TRAYSLEEP", IMAGE_ICON, cx, cy, 0)));
+  activeImage_.reset(static_cast<HICON>(LoadImageW(instance, L"TRAYACTIVE", IMAGE_ICON, cx, cy, 0)));
+  sleepImage_.reset(static_cast<HICON>(LoadImageW(instance, L"TRAYSLEEP", IMAGE_ICON, cx, cy, 0)));
   trayIcon_ = std::make_unique<TTrayIcon>(Handle(), kTrayMessage, NewTimerId());
   trayIcon_->OnClick = [this](MouseButton button, POINT at) { QuenlarkTrayIconClick(button, at); };
   trayIcon_->OnDblClick = [this] { QuenlarkTrayIconDblClick(); };
@@ -165,7 +165,7 @@ void TQuenlarkForm::QuenlarkTrayIconClick(MouseButton button, POINT at) {
   // The taskbar's notification arrives as a message sent from its process;
   // a menu and the dialogs its commands open run from the program's own
   // message loop instead, where they have the keyboard.
-  PostMessageA(Handle(), kTrayClickMessage, static_cast<WPARAM>(button), MAKELPARAM(at.x, at.y));
+  PostMessageW(Handle(), kTrayClickMessage, static_cast<WPARAM>(button), MAKELPARAM(at.x, at.y));
 }
 
 void TQuenlarkForm::QuenlarkTrayIconDblClick() {

@@ -1,9 +1,11 @@
 #include "app/Win32HelpSystem.h"
 
+#include "platform/Win32Text.h"
+
 namespace quenlark {
 
 bool Win32HelpSystem::CallWinHelp(const std::string& file, WinHelpCommand command, unsigned data) {
-  return WinHelpA(owner_, file.c_str(), static_cast<UINT>(command), data) != FALSE;
+  return WinHelpW(owner_, platform::Wide(file).c_str(), static_cast<UINT>(command), data) != FALSE;
 }
 
 bool Win32HelpSystem::CallHtmlHelp(const std::string& target, HtmlHelpCommand command) {
@@ -16,18 +18,18 @@ bool Win32HelpSystem::CallHtmlHelp(const std::string& target, HtmlHelpCommand co
     loadTried_ = true;
     // From the system folder only, never from the program's folder or the
     // current one.
-    char system[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryA(system, MAX_PATH);
+    wchar_t system[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
     if (length > 0 && length < MAX_PATH) {
-      hhctrl_ = LoadLibraryA((std::string(system) + "\\hhctrl.ocx").c_str());
+      hhctrl_ = LoadLibraryW((std::wstring(system, length) + L"\\hhctrl.ocx").c_str());
       if (hhctrl_) {
         htmlHelp_ = reinterpret_cast<HtmlHelpFunction>(
-            reinterpret_cast<void (*)()>(GetProcAddress(hhctrl_, "HtmlHelpA")));
+            reinterpret_cast<void (*)()>(GetProcAddress(hhctrl_, "HtmlHelpW")));
       }
     }
   }
   if (!htmlHelp_) return false;
-  HWND window = htmlHelp_(owner_, target.c_str(), static_cast<UINT>(command), 0);
+  HWND window = htmlHelp_(owner_, platform::Wide(target).c_str(), static_cast<UINT>(command), 0);
   if (!window) return false;
   // A modal dialog disables the program's windows while it is up, the help
   // window too when it was open before; the page asked for from that dialog

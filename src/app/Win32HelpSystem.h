@@ -21,7 +21,7 @@ class Win32HelpSystem : public IHelpSystem {
   void ShowMessage(const std::string& text) override;
 
  private:
-  using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+  using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
   HWND owner_;
   platform::IPathQuery& paths_;

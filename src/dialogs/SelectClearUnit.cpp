@@ -95,7 +95,7 @@ void TSelectClearForm::FormShow() {
   const TSettings& settings = host_.CurrentSettings();
   const ClearSource source =
       ClearSourceFor(static_cast<int>(ClearMode), settings.SortSelect, host_.ShellRecentFolderPath(), host_.HistoryFolderPath());
-  if (!source.title.empty()) SetWindowTextA(Handle(), source.title.c_str());
+  if (!source.title.empty()) platform::SetWindowText(Handle(), source.title);
   ListingTable table(kClearTableHighestIndex);
   if (!source.folder.empty()) {
     ListingServices listing{services_.fs, resolution_, services_.collation, nullptr};
@@ -137,10 +137,10 @@ void TSelectClearForm::RecentFilesCheckListBoxMouseDown(POINT at) {
   HWND list = Control(kRecentFilesCheckListBox);
   LVHITTESTINFO hit{};
   hit.pt = at;
-  const int row = static_cast<int>(SendMessageA(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  const int row = static_cast<int>(SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
   RECT bounds{};
   bounds.left = LVIR_BOUNDS;
-  if (row >= 0) SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds));
+  if (row >= 0) SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds));
   // On the text, not on the check box (which the list toggles itself).
   const bool onText = row >= 0 && !(hit.flags & LVHT_ONITEMSTATEICON) && at.x >= bounds.left + Scale(15);
   Run([&] {
@@ -193,7 +193,7 @@ void TSelectClearForm::Layout() {
   const int listTop = margin + Scale(18);
   const int listWidth = cw - 4 * margin;
   place(kRecentFilesCheckListBox, 2 * margin, listTop, listWidth, bandTop - margin - listTop);
-  SendMessageA(Control(kRecentFilesCheckListBox), LVM_SETCOLUMNWIDTH, 0,
+  SendMessageW(Control(kRecentFilesCheckListBox), LVM_SETCOLUMNWIDTH, 0,
                listWidth - GetSystemMetrics(SM_CXVSCROLL) - Scale(4));
   const int buttonWidth = (cw - 2 * margin - 3 * gap) / 4;
   const int buttonTop = bandTop + Scale(6);

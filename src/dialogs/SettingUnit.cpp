@@ -223,14 +223,14 @@ void TSettingForm::FormCreate() {
   });
   // A key alone or with Shift alone is no hot key: the control adds Alt.
   for (int id : {kRecentHotKey, kUseFileHotKey, kQuenlarkHotKey}) {
-    SendMessageA(Control(id), HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_ALT, 0));
+    SendMessageW(Control(id), HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_ALT, 0));
   }
   Placement = KeptPlacement::Position;
 }
 
 void TSettingForm::FormShow() {
-  SendMessageA(Control(kRecentMaxUpDown), UDM_SETRANGE32, kRecentMaxLow, kRecentMaxHigh);
-  SendMessageA(Control(kScanTimeUpDown), UDM_SETRANGE32, kScanTimeLow, kScanTimeHigh);
+  SendMessageW(Control(kRecentMaxUpDown), UDM_SETRANGE32, kRecentMaxLow, kRecentMaxHigh);
+  SendMessageW(Control(kScanTimeUpDown), UDM_SETRANGE32, kScanTimeLow, kScanTimeHigh);
   model_.Load(host_.CurrentSettings());
   LoadControls();
   SetHint(kMultiUserCheckBox, MultiUserHint(host_.LoginUserName()));

@@ -92,18 +92,19 @@ std::vector<ControlRow> Controls(UseFileSettingModel& m) {
 // The Delete key in the list deletes its selected rows.
 LRESULT CALLBACK ListKeys(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) noexcept {
   if (msg == WM_KEYDOWN && wp == VK_DELETE) {
-    SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), kDeleteKeyCode), reinterpret_cast<LPARAM>(h));
+    SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), kDeleteKeyCode), reinterpret_cast<LPARAM>(h));
     return 0;
   }
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(h, &ListKeys, 0);
   return DefSubclassProc(h, msg, wp, lp);
 }
 
-std::string CurrentFolder() {
-  const DWORD size = GetCurrentDirectoryA(0, nullptr);
+// The current folder as the system spells it: it is only ever given back.
+std::wstring CurrentFolder() {
+  const DWORD size = GetCurrentDirectoryW(0, nullptr);
   if (size == 0) return {};
-  std::string folder(size, '\0');
-  const DWORD got = GetCurrentDirectoryA(size, folder.data());
+  std::wstring folder(size, L'\0');
+  const DWORD got = GetCurrentDirectoryW(size, folder.data());
   folder.resize(got < size ? got : 0);
   return folder;
 }
@@ -114,13 +115,13 @@ class CurrentFolderKept {
  public:
   CurrentFolderKept() : folder_(CurrentFolder()) {}
   ~CurrentFolderKept() {
-    if (!folder_.empty()) SetCurrentDirectoryA(folder_.c_str());
+    if (!folder_.empty()) SetCurrentDirectoryW(folder_.c_str());
   }
   CurrentFolderKept(const CurrentFolderKept&) = delete;
   CurrentFolderKept& operator=(const CurrentFolderKept&) = delete;
 
  private:
-  std::string folder_;
+  std::wstring folder_;
 };
 
 }  // namespace
@@ -152,7 +153,7 @@ void TUseFileSettingForm::FormCreate() {
   SHBrowseForFolderEx.ShowStyle = ssClient;
   SHBrowseForFolderEx.SelectFolder = sfDrives;
 
-  model_.LastFolder = CurrentFolder();
+  model_.LastFolder = platform::ExactCp932(CurrentFolder()).value_or(std::string());
   Placement = KeptPlacement::PositionAndSize;
   FormResize();
 }
@@ -288,7 +289,7 @@ void TUseFileSettingForm::DropFiles(HDROP drop) {
   std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
   wide.resize(DragQueryFileW(drop, 0, wide.data(), length + 1));
   // A path the code page cannot spell would be stored as another path.
-  const std::optional<std::string> path = platform::ExactAnsiFromWide(wide);
+  const std::optional<std::string> path = platform::ExactCp932(platform::WideUntilNul(wide.data(), wide.size()));
   if (!path || path->empty() || !model_.CanAdd()) return;
   Run([&] { return model_.Drop(*path, services_.paths.IsFolder(*path)); });
 }
@@ -296,19 +297,24 @@ void TUseFileSettingForm::DropFiles(HDROP drop) {
 // ------------------------------------------------------------------ pickers
 
 std::optional<std::string> TUseFileSettingForm::RunOpenDialog(const std::string& folder) {
-  char path[MAX_PATH] = {};
-  OPENFILENAMEA open{};
+  wchar_t path[MAX_PATH] = {};
+  // The filter's pairs are separated by NULs and end in two.
+  const std::wstring filter = platform::Wide(std::string_view(kOpenFilter, sizeof kOpenFilter));
+  const std::wstring initialFolder = platform::Wide(folder);
+  OPENFILENAMEW open{};
   open.lStructSize = sizeof open;
   open.hwndOwner = Handle();
-  open.lpstrFilter = kOpenFilter;
+  open.lpstrFilter = filter.c_str();
   open.nFilterIndex = 1;
   open.lpstrFile = path;
   open.nMaxFile = MAX_PATH;
-  open.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+  open.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
   // A chosen shortcut is returned as itself, not as its target.
   open.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NODEREFERENCELINKS;
-  if (!GetOpenFileNameA(&open)) return std::nullopt;
-  return std::string(path);
+  if (!GetOpenFileNameW(&open)) return std::nullopt;
+  // A file whose path code page 932 cannot spell is not taken: any spelling
+  // of it would name another file.
+  return platform::ExactCp932(platform::WideUntilNul(path, MAX_PATH));
 }
 
 std::optional<std::string> TUseFileSettingForm::RunFolderPicker() {
@@ -324,7 +330,7 @@ void TUseFileSettingForm::FormResize() {
   const int cw = client.right, ch = client.bottom;
   if (cw <= 0 || ch <= 0) return;
   HWND status = Control(kStatusBar);
-  SendMessageA(status, WM_SIZE, 0, 0);
+  SendMessageW(status, WM_SIZE, 0, 0);
   RECT bar{};
   GetWindowRect(status, &bar);
   const int barHeight = bar.bottom - bar.top;
@@ -343,8 +349,8 @@ bool TUseFileSettingForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT&
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lp);
       RECT frame{0, 0, 0, 0};
-      AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
+      AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
       // The fields' band must stay whole: as wide as the folder button's
       // right edge plus the left margin, as high as the band plus some list.
       const ControlRow* button = Row(kOpenFolderButton);

@@ -49,7 +49,7 @@ ChosenItem TMenuPresenter::Show(HWND owner, POINT at) {
     const UINT id = static_cast<UINT>(TrackPopupMenu(menu_.Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
                                                      at.x, at.y, 0, owner, nullptr));
     // Lets the menu close properly when the user clicks elsewhere next time.
-    PostMessageA(owner, WM_NULL, 0, 0);
+    PostMessageW(owner, WM_NULL, 0, 0);
     if (id != 0) chosen = menu_.Find(id);
   }
   Release();

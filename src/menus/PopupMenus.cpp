@@ -6,6 +6,7 @@
 
 #include "base/Cp932.h"
 #include "platform/Win32Handles.h"
+#include "platform/Win32Text.h"
 
 namespace quenlark {
 
@@ -19,30 +20,31 @@ constexpr COLORREF kCommandMask = RGB(255, 0, 255);
 // and files are looked up on disk only where the request says so; the
 // system's critical-error boxes are off.
 platform::UniqueIcon LookUpIcon(const IconRequest& request, int size) {
-  SHFILEINFOA info{};
+  SHFILEINFOW info{};
+  const std::wstring path = platform::Wide(request.path);
   const UINT sizeFlag = size <= GetSystemMetrics(SM_CXSMICON) ? SHGFI_SMALLICON : SHGFI_LARGEICON;
   const UINT flags = SHGFI_ICON | sizeFlag | SHGFI_SHELLICONSIZE;
   UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
   DWORD_PTR ok = 0;
   switch (request.kind) {
     case IconRequest::Kind::OnDisk:
-      ok = SHGetFileInfoA(request.path.c_str(), 0, &info, sizeof info, flags);
+      ok = SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, flags);
       break;
     case IconRequest::Kind::FileType:
       ok = request.path.empty()
-               ? SHGetFileInfoA("", 0, &info, sizeof info, flags | SHGFI_USEFILEATTRIBUTES)
-               : SHGetFileInfoA(request.path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+               ? SHGetFileInfoW(L"", 0, &info, sizeof info, flags | SHGFI_USEFILEATTRIBUTES)
+               : SHGetFileInfoW(path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
                                 flags | SHGFI_USEFILEATTRIBUTES);
       break;
     case IconRequest::Kind::FolderOrFileType: {
-      DWORD attributes = GetFileAttributesA(request.path.c_str());
+      DWORD attributes = GetFileAttributesW(path.c_str());
       if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        ok = SHGetFileInfoA(request.path.c_str(), 0, &info, sizeof info, flags);
+        ok = SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, flags);
       } else if (!request.fallback.empty()) {
-        ok = SHGetFileInfoA(request.fallback.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+        ok = SHGetFileInfoW(platform::Wide(request.fallback).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
                             flags | SHGFI_USEFILEATTRIBUTES);
       } else {
-        ok = SHGetFileInfoA("", 0, &info, sizeof info, flags | SHGFI_USEFILEATTRIBUTES);
+        ok = SHGetFileInfoW(L"", 0, &info, sizeof info, flags | SHGFI_USEFILEATTRIBUTES);
       }
       break;
     }
@@ -57,9 +59,9 @@ platform::UniqueIcon LookUpIcon(const IconRequest& request, int size) {
 // each pixel repeated, not blended, so that the key colour stays exact.
 platform::UniqueBitmap LoadCommandStrip(HINSTANCE instance, int size) {
   platform::UniqueBitmap strip(
-      static_cast<HBITMAP>(LoadImageA(instance, "MENUCOMMANDS", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+      static_cast<HBITMAP>(LoadImageW(instance, L"MENUCOMMANDS", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   BITMAP shape{};
-  if (!strip || size == ui::coolmenu::kImageSize || !GetObjectA(strip.get(), sizeof shape, &shape)) return strip;
+  if (!strip || size == ui::coolmenu::kImageSize || !GetObjectW(strip.get(), sizeof shape, &shape)) return strip;
   const int count = shape.bmWidth / ui::coolmenu::kImageSize;
   platform::WindowDc screen;
   platform::UniqueMemoryDc source(CreateCompatibleDC(screen.get()));
@@ -99,7 +101,7 @@ PathFacts FactsOf(const std::string& path) {
   if (path.empty()) return facts;
   WIN32_FILE_ATTRIBUTE_DATA data{};
   UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
-  if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+  if (GetFileAttributesExW(platform::Wide(path).c_str(), GetFileExInfoStandard, &data)) {
     facts.attributes = data.dwFileAttributes;
     facts.lastWrite = (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
                       data.ftLastWriteTime.dwLowDateTime;
@@ -215,11 +217,11 @@ void TPopupMenu::Append(HMENU parent, const MenuItem& item, TMenuImages& images,
   // of its own: the renderer addresses items by it.
   const UINT id = nextId_++;
   if (nextId_ > 0x7000) nextId_ = kFirstId;
-  MENUITEMINFOA info{};
+  MENUITEMINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_STRING;
   info.wID = id;
-  std::string caption = item.caption;
+  std::wstring caption = platform::Wide(item.caption);
   if (item.IsSeparator()) {
     info.fType = MFT_SEPARATOR;
   } else {
@@ -235,7 +237,7 @@ void TPopupMenu::Append(HMENU parent, const MenuItem& item, TMenuImages& images,
     info.fMask |= MIIM_SUBMENU;
     info.hSubMenu = submenu.get();
   }
-  if (!InsertMenuItemA(parent, static_cast<UINT>(GetMenuItemCount(parent)), TRUE, &info)) return;
+  if (!InsertMenuItemW(parent, static_cast<UINT>(GetMenuItemCount(parent)), TRUE, &info)) return;
   HMENU children = submenu.release();
   commands_[id] = ChosenItem{item.command, item.tag};
   if (renderer) {

@@ -2,9 +2,12 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "menus/TrayHint.h"
+#include "platform/Win32Text.h"
 
 namespace quenlark {
 
@@ -16,7 +19,7 @@ constexpr int kMaxRetries = 60;  // one a second for a minute
 TTrayIcon::TTrayIcon(HWND owner, UINT callbackMessage, UINT_PTR retryTimerId)
     : owner_(owner),
       callbackMessage_(callbackMessage),
-      taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
       retryTimer_(retryTimerId) {}
 
 TTrayIcon::~TTrayIcon() {
@@ -24,23 +27,26 @@ TTrayIcon::~TTrayIcon() {
   KillTimer(owner_, retryTimer_);
 }
 
-NOTIFYICONDATAA TTrayIcon::Data(UINT flags) const {
-  NOTIFYICONDATAA data{};
+NOTIFYICONDATAW TTrayIcon::Data(UINT flags) const {
+  NOTIFYICONDATAW data{};
   data.cbSize = sizeof data;
   data.hWnd = owner_;
   data.uID = kIconId;
   data.uFlags = flags;
   data.uCallbackMessage = callbackMessage_;
   data.hIcon = icon_;
-  std::string tip = TrayTipText(hint_);
-  std::memcpy(data.szTip, tip.c_str(), tip.size() + 1);
+  // The tip is cut to fit as CP932 text; its UTF-16 form is never longer.
+  const std::wstring tip = platform::Wide(TrayTipText(hint_));
+  const std::size_t n = std::min(tip.size(), std::size(data.szTip) - 1);
+  std::memcpy(data.szTip, tip.c_str(), n * sizeof(wchar_t));
+  data.szTip[n] = L'\0';
   return data;
 }
 
 void TTrayIcon::Add() {
   if (!icon_) return;
-  NOTIFYICONDATAA data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
-  shown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+  NOTIFYICONDATAW data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
+  shown_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
   if (shown_) {
     retries_ = 0;
     KillTimer(owner_, retryTimer_);
@@ -51,8 +57,8 @@ void TTrayIcon::Add() {
 }
 
 void TTrayIcon::Modify() {
-  NOTIFYICONDATAA data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
-  if (!Shell_NotifyIconA(NIM_MODIFY, &data)) {
+  NOTIFYICONDATAW data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
+  if (!Shell_NotifyIconW(NIM_MODIFY, &data)) {
     // The icon is gone (a taskbar that went away): add it again.
     shown_ = false;
     Add();
@@ -61,8 +67,8 @@ void TTrayIcon::Modify() {
 
 void TTrayIcon::Delete() {
   if (!shown_) return;
-  NOTIFYICONDATAA data = Data(0);
-  Shell_NotifyIconA(NIM_DELETE, &data);
+  NOTIFYICONDATAW data = Data(0);
+  Shell_NotifyIconW(NIM_DELETE, &data);
   shown_ = false;
 }
 

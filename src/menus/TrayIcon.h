@@ -47,7 +47,7 @@ class TTrayIcon {
   void Add();
   void Modify();
   void Delete();
-  NOTIFYICONDATAA Data(UINT flags) const;
+  NOTIFYICONDATAW Data(UINT flags) const;
 
   HWND owner_;
   UINT callbackMessage_;

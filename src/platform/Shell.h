@@ -6,7 +6,7 @@
 
 namespace platform {
 
-// One call of the shell's execute service (ShellExecuteA).
+// One call of the shell's execute service (ShellExecuteW).
 struct ShellExecuteRequest {
   bool ownerIsController = true;  // the controller's window, or no owner
   std::string verb;               // "" for the default verb

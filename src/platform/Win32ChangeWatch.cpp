@@ -1,5 +1,7 @@
 #include "platform/Win32ChangeWatch.h"
 
+#include "platform/Win32Text.h"
+
 namespace platform {
 
 Win32ChangeWatch::Win32ChangeWatch(HWND window, UINT message) : window_(window), message_(message) {}
@@ -13,8 +15,8 @@ bool Win32ChangeWatch::Arm(int slot, const std::string& folder) {
   Disarm(slot);
   if (folder.empty()) return false;
   Watch& watch = watches_[slot];
-  watch.change = FindFirstChangeNotificationA(
-      folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE);
+  watch.change = FindFirstChangeNotificationW(
+      Wide(folder).c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE);
   return watch.change != INVALID_HANDLE_VALUE;
 }
 
@@ -46,10 +48,10 @@ void Win32ChangeWatch::Signalled(HANDLE handle) {
     // signalled would keep the loop from sleeping).
     if (!FindNextChangeNotification(watch.change)) {
       Disarm(slot);
-      PostMessageA(window_, message_, static_cast<WPARAM>(slot), 1);
+      PostMessageW(window_, message_, static_cast<WPARAM>(slot), 1);
     } else if (!watch.posted) {
       watch.posted = true;
-      PostMessageA(window_, message_, static_cast<WPARAM>(slot), 0);
+      PostMessageW(window_, message_, static_cast<WPARAM>(slot), 0);
     }
     return;
   }

@@ -1,6 +1,7 @@
 #include "platform/Win32Desktop.h"
 
 #include "platform/Win32System.h"
+#include "platform/Win32Text.h"
 
 namespace platform {
 
@@ -8,7 +9,7 @@ namespace {
 
 DWORD QuietAttributes(const std::string& path) {
   const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   SetErrorMode(previous);
   return attributes;
 }
@@ -33,12 +34,12 @@ std::string Win32PathQuery::ProgramPath() { return platform::ProgramPath(); }
 
 int Win32MessageBox::Show(const std::string& text, const std::string& caption, unsigned flags) {
   HWND owner = owner_ ? owner_ : GetActiveWindow();
-  return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+  return MessageBoxW(owner, Wide(text).c_str(), Wide(caption).c_str(), flags);
 }
 
 std::uint64_t Win32Clock::NowMilliseconds() { return GetTickCount64(); }
 
-bool Win32Environment::IsSet(const std::string& name) { return GetEnvironmentVariableA(name.c_str(), nullptr, 0) != 0; }
+bool Win32Environment::IsSet(const std::string& name) { return GetEnvironmentVariableW(Wide(name).c_str(), nullptr, 0) != 0; }
 
 quenlark::ScreenPoint Win32CursorPosition::CursorPos() {
   POINT at{};

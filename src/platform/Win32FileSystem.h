@@ -1,4 +1,4 @@
-// The file-system seam over kernel32 (ANSI calls).
+// The file-system seam over kernel32 (wide calls; names in code page 932, a name it cannot spell left out).
 #pragma once
 
 #include "platform/FileSystem.h"

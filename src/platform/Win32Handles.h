@@ -8,6 +8,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "platform/Win32Text.h"
+
 namespace platform {
 
 // Owners that count nothing.
@@ -164,30 +166,12 @@ class ComPtr {
   T* p_ = nullptr;
 };
 
-// CP932 (the ANSI code page) text as UTF-16, for the calls that only take
-// wide text; empty when it cannot be converted.
-inline std::wstring WideFromAnsi(const std::string& text) {
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  if (n <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
-  wide.resize(static_cast<std::size_t>(n - 1));
-  return wide;
-}
+// The program's CP932 text as UTF-16 (see Win32Text.h).
+inline std::wstring WideFromAnsi(const std::string& text) { return Wide(text); }
 
 // UTF-16 text in CP932 when every character has its own spelling there;
 // nothing when one would become "?" or a look-alike, which would name
 // another file.
-inline std::optional<std::string> ExactAnsiFromWide(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  BOOL usedDefault = FALSE;
-  const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr, &usedDefault);
-  if (n <= 0 || usedDefault) return std::nullopt;
-  std::string narrow(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, narrow.data(), n, nullptr, &usedDefault);
-  narrow.resize(static_cast<std::size_t>(n - 1));
-  if (usedDefault || WideFromAnsi(narrow) != text) return std::nullopt;
-  return narrow;
-}
+inline std::optional<std::string> ExactAnsiFromWide(const std::wstring& text) { return ExactCp932(text); }
 
 }  // namespace platform

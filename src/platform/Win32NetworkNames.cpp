@@ -3,37 +3,41 @@
 #include <windows.h>
 #include <winnetwk.h>
 
+#include "platform/Win32Text.h"
+
 namespace platform {
 
 bool Win32NetworkNames::IsNtFamily() {
-  OSVERSIONINFOA info{};
+  OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof info;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  if (!GetVersionExA(&info)) return true;
+  if (!GetVersionExW(&info)) return true;
 #pragma GCC diagnostic pop
   return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
 std::optional<std::string> Win32NetworkNames::UniversalName(const std::string& path) {
-  alignas(UNIVERSAL_NAME_INFOA) char buffer[1024] = {};
+  alignas(UNIVERSAL_NAME_INFOW) char buffer[2048] = {};
   DWORD size = sizeof buffer;
-  if (WNetGetUniversalNameA(path.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer, &size) != NO_ERROR) return std::nullopt;
-  auto* info = reinterpret_cast<UNIVERSAL_NAME_INFOA*>(buffer);
+  if (WNetGetUniversalNameW(Wide(path).c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer, &size) != NO_ERROR) {
+    return std::nullopt;
+  }
+  auto* info = reinterpret_cast<UNIVERSAL_NAME_INFOW*>(buffer);
   if (!info->lpUniversalName) return std::nullopt;
-  return std::string(info->lpUniversalName);
+  return ExactCp932(info->lpUniversalName);
 }
 
 std::optional<std::vector<ConnectedDisk>> Win32NetworkNames::ConnectedDisks() {
   HANDLE enumeration = nullptr;
-  if (WNetOpenEnumA(RESOURCE_CONNECTED, RESOURCETYPE_DISK, 0, nullptr, &enumeration) != NO_ERROR) return std::nullopt;
+  if (WNetOpenEnumW(RESOURCE_CONNECTED, RESOURCETYPE_DISK, 0, nullptr, &enumeration) != NO_ERROR) return std::nullopt;
   std::vector<ConnectedDisk> disks;
-  std::vector<char> buffer(1600);
+  std::vector<char> buffer(3200);
   bool ok = true;
   while (true) {
     DWORD count = static_cast<DWORD>(-1);
     DWORD size = static_cast<DWORD>(buffer.size());
-    DWORD rc = WNetEnumResourceA(enumeration, &count, buffer.data(), &size);
+    DWORD rc = WNetEnumResourceW(enumeration, &count, buffer.data(), &size);
     if (rc == ERROR_MORE_DATA) {
       // The buffer cannot hold even one entry: take the size the system asks for.
       buffer.resize(size > buffer.size() ? size : buffer.size() * 2);
@@ -44,11 +48,14 @@ std::optional<std::vector<ConnectedDisk>> Win32NetworkNames::ConnectedDisks() {
       ok = false;
       break;
     }
-    auto* resources = reinterpret_cast<NETRESOURCEA*>(buffer.data());
+    auto* resources = reinterpret_cast<NETRESOURCEW*>(buffer.data());
     for (DWORD i = 0; i < count; ++i) {
-      if (resources[i].lpLocalName && resources[i].lpRemoteName) {
-        disks.push_back({resources[i].lpLocalName, resources[i].lpRemoteName});
-      }
+      if (!resources[i].lpLocalName || !resources[i].lpRemoteName) continue;
+      // A share whose name code page 932 cannot spell matches no path the
+      // program holds.
+      std::optional<std::string> local = ExactCp932(resources[i].lpLocalName);
+      std::optional<std::string> remote = ExactCp932(resources[i].lpRemoteName);
+      if (local && remote) disks.push_back({std::move(*local), std::move(*remote)});
     }
   }
   WNetCloseEnum(enumeration);

@@ -48,13 +48,14 @@ class Win32RegistryKey : public IRegistryKey {
     UniqueKey sub;
     HKEY from = key_.get();
     if (!section.empty()) {
-      if (RegOpenKeyExA(key_.get(), section.c_str(), 0, KEY_QUERY_VALUE, sub.put()) != ERROR_SUCCESS) {
+      if (RegOpenKeyExW(key_.get(), Wide(section).c_str(), 0, KEY_QUERY_VALUE, sub.put()) != ERROR_SUCCESS) {
         return std::nullopt;
       }
       from = sub.get();
     }
+    const std::wstring wideName = Wide(name);
     auto read = ReadValueBytes([&](DWORD* type, BYTE* data, DWORD* size) {
-      return RegQueryValueExA(from, name.c_str(), nullptr, type, data, size);
+      return RegQueryValueExW(from, wideName.c_str(), nullptr, type, data, size);
     });
     if (!read) return std::nullopt;
     const DWORD type = read->type;
@@ -63,10 +64,11 @@ class Win32RegistryKey : public IRegistryKey {
     switch (type) {
       case REG_SZ:
       case REG_EXPAND_SZ: {
-        std::string text(reinterpret_cast<const char*>(data.data()), size);
-        auto nul = text.find('\0');
-        if (nul != std::string::npos) text.resize(nul);
-        return text;
+        // UTF-16 as the registry keeps every string, whichever call wrote it;
+        // an odd last byte is no character.
+        std::wstring text(size / sizeof(wchar_t), L'\0');
+        memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
+        return Cp932Shown(WideUntilNul(text.data(), text.size()));
       }
       case REG_DWORD: {
         if (size < sizeof(DWORD)) return std::nullopt;
@@ -84,14 +86,15 @@ class Win32RegistryKey : public IRegistryKey {
     UniqueKey sub;
     HKEY to = key_.get();
     if (!section.empty()) {
-      if (RegCreateKeyExA(key_.get(), section.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, sub.put(), nullptr) !=
-          ERROR_SUCCESS) {
+      if (RegCreateKeyExW(key_.get(), Wide(section).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, sub.put(),
+                          nullptr) != ERROR_SUCCESS) {
         return;
       }
       to = sub.get();
     }
-    RegSetValueExA(to, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
+    const std::wstring text = Wide(value);
+    RegSetValueExW(to, Wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
   }
 
   void DeleteValue(const std::string& section, const std::string& name) override {
@@ -99,10 +102,10 @@ class Win32RegistryKey : public IRegistryKey {
     UniqueKey sub;
     HKEY from = key_.get();
     if (!section.empty()) {
-      if (RegOpenKeyExA(key_.get(), section.c_str(), 0, KEY_SET_VALUE, sub.put()) != ERROR_SUCCESS) return;
+      if (RegOpenKeyExW(key_.get(), Wide(section).c_str(), 0, KEY_SET_VALUE, sub.put()) != ERROR_SUCCESS) return;
       from = sub.get();
     }
-    RegDeleteValueA(from, name.c_str());
+    RegDeleteValueW(from, Wide(name).c_str());
   }
 
  private:
@@ -114,12 +117,13 @@ class Win32RegistryKey : public IRegistryKey {
 
 std::unique_ptr<IRegistryKey> Win32Registry::OpenKey(const std::string& path) {
   UniqueKey key;
-  if (RegCreateKeyExA(root_, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, key.put(), nullptr) ==
+  const std::wstring widePath = Wide(path);
+  if (RegCreateKeyExW(root_, widePath.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, key.put(), nullptr) ==
       ERROR_SUCCESS) {
     return std::make_unique<Win32RegistryKey>(std::move(key), true);
   }
   // A key the user may read but not write still supplies its values.
-  if (RegOpenKeyExA(root_, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS) {
+  if (RegOpenKeyExW(root_, widePath.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS) {
     return std::make_unique<Win32RegistryKey>(std::move(key), false);
   }
   return nullptr;

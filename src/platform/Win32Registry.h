@@ -1,4 +1,4 @@
-// The registry seam over the Win32 registry (advapi32, ANSI calls).
+// The registry seam over the Win32 registry (advapi32, wide calls; text converted with code page 932).
 #pragma once
 
 #include <windows.h>
@@ -11,7 +11,7 @@
 
 namespace platform {
 
-// One query of a value, as RegQueryValueExA takes it: the type, the data
+// One query of a value, as RegQueryValueExW takes it: the type, the data
 // buffer (nullptr to ask for the size only) and the size in and out.
 using ValueQuery = std::function<LONG(DWORD* type, BYTE* data, DWORD* size)>;
 
@@ -29,7 +29,7 @@ struct ValueBytes {
 std::optional<ValueBytes> ReadValueBytes(const ValueQuery& query);
 
 // Values are read as text: REG_SZ and REG_EXPAND_SZ as stored (unexpanded, up
-// to the first NUL), REG_DWORD as the decimal text of its signed 32-bit value
+// to the first NUL; a character code page 932 cannot spell reads as "?"), REG_DWORD as the decimal text of its signed 32-bit value
 // (a number written by another tool keeps its meaning); any other type reads
 // as missing, so the setting takes its default. Writes are always REG_SZ.
 class Win32Registry : public IRegistry {

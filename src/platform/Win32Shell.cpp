@@ -5,51 +5,58 @@
 #include <shlobj.h>
 
 #include "platform/Win32Handles.h"
+#include "platform/Win32Text.h"
 
 namespace platform {
 
 namespace {
 
 constexpr CLSID kShellLinkClass = {0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-constexpr IID kShellLinkA = {0x000214EE, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kShellLinkW = {0x000214F9, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr IID kPersistFile = {0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 }  // namespace
 
 void Win32Shell::Execute(const ShellExecuteRequest& r) {
-  ShellExecuteA(r.ownerIsController ? controller_ : nullptr, r.verb.empty() ? nullptr : r.verb.c_str(),
-                r.file.c_str(), r.parameters.empty() ? nullptr : r.parameters.c_str(),
-                r.directory.empty() ? nullptr : r.directory.c_str(), r.showCommand);
+  const std::wstring verb = Wide(r.verb), file = Wide(r.file), parameters = Wide(r.parameters),
+                     directory = Wide(r.directory);
+  ShellExecuteW(r.ownerIsController ? controller_ : nullptr, verb.empty() ? nullptr : verb.c_str(), file.c_str(),
+                parameters.empty() ? nullptr : parameters.c_str(), directory.empty() ? nullptr : directory.c_str(),
+                r.showCommand);
 }
 
 std::optional<ShortcutLaunchParts> Win32Shell::ReadShortcut(const std::string& shortcutPath) {
   // Any failure of the shell link object means "cannot open it now": the
   // caller opens nothing, and nothing is decided about the file.
-  ComPtr<IShellLinkA> link;
-  if (FAILED(CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, kShellLinkA,
+  ComPtr<IShellLinkW> link;
+  if (FAILED(CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, kShellLinkW,
                               link.put_void())) ||
       !link) {
     return std::nullopt;
   }
   ComPtr<IPersistFile> file;
   if (FAILED(link->QueryInterface(kPersistFile, file.put_void())) || !file) return std::nullopt;
-  wchar_t wide[MAX_PATH] = {};
-  if (MultiByteToWideChar(CP_ACP, 0, shortcutPath.c_str(), -1, wide, MAX_PATH) == 0) return std::nullopt;
-  if (FAILED(file->Load(wide, STGM_READ))) return std::nullopt;
+  const std::wstring wide = Wide(shortcutPath);
+  if (wide.size() >= MAX_PATH || FAILED(file->Load(wide.c_str(), STGM_READ))) return std::nullopt;
 
-  char target[MAX_PATH] = {}, directory[MAX_PATH] = {}, arguments[MAX_PATH] = {};
-  WIN32_FIND_DATAA find{};
+  wchar_t target[MAX_PATH] = {}, directory[MAX_PATH] = {}, arguments[MAX_PATH] = {};
+  WIN32_FIND_DATAW find{};
   int show = SW_SHOWNORMAL;
   if (FAILED(link->GetPath(target, MAX_PATH, &find, SLGP_UNCPRIORITY))) return std::nullopt;
   if (FAILED(link->GetWorkingDirectory(directory, MAX_PATH))) return std::nullopt;
   if (FAILED(link->GetArguments(arguments, MAX_PATH))) return std::nullopt;
   if (FAILED(link->GetShowCmd(&show))) return std::nullopt;
-  target[MAX_PATH - 1] = directory[MAX_PATH - 1] = arguments[MAX_PATH - 1] = '\0';
-  return ShortcutLaunchParts{target, arguments, directory, show};
+  // A part code page 932 cannot spell would start another file or pass
+  // another argument: such a shortcut is not opened by its parts.
+  std::optional<std::string> targetText = ExactCp932(WideUntilNul(target, MAX_PATH));
+  std::optional<std::string> argumentText = ExactCp932(WideUntilNul(arguments, MAX_PATH));
+  std::optional<std::string> directoryText = ExactCp932(WideUntilNul(directory, MAX_PATH));
+  if (!targetText || !argumentText || !directoryText) return std::nullopt;
+  return ShortcutLaunchParts{*targetText, *argumentText, *directoryText, show};
 }
 
-SHFILEOPSTRUCTA RecycleOperation(HWND owner, const std::string& source) {
-  SHFILEOPSTRUCTA op{};
+SHFILEOPSTRUCTW RecycleOperation(HWND owner, const std::wstring& source) {
+  SHFILEOPSTRUCTW op{};
   op.hwnd = owner;
   op.wFunc = FO_DELETE;
   op.pFrom = source.c_str();
@@ -61,9 +68,9 @@ SHFILEOPSTRUCTA RecycleOperation(HWND owner, const std::string& source) {
 bool Win32Shell::RecycleFiles(const std::string& list) {
   if (list.empty()) return true;
   // The list ends in one NUL after its last path; the shell wants two.
-  const std::string source = list + '\0';
-  SHFILEOPSTRUCTA op = RecycleOperation(controller_, source);
-  return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
+  const std::wstring source = Wide(list) + L'\0';
+  SHFILEOPSTRUCTW op = RecycleOperation(controller_, source);
+  return SHFileOperationW(&op) == 0 && !op.fAnyOperationsAborted;
 }
 
 }  // namespace platform

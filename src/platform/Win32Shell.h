@@ -25,6 +25,6 @@ class Win32Shell : public IShell {
 // The shell file operation that recycles `source` (paths each followed by a
 // NUL, the whole ending in two NULs): a delete that may be undone, asking
 // nothing, owned by `owner`. `source` must outlive the structure.
-SHFILEOPSTRUCTA RecycleOperation(HWND owner, const std::string& source);
+SHFILEOPSTRUCTW RecycleOperation(HWND owner, const std::wstring& source);
 
 }  // namespace platform

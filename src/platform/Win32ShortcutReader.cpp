@@ -17,7 +17,7 @@ namespace {
 // work the same with every compiler.
 constexpr CLSID kClsidShellLink = {0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr IID kIidUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-constexpr IID kIidShellLinkA = {0x000214EE, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kIidShellLinkW = {0x000214F9, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr IID kIidPersistFile = {0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 constexpr DWORD kReadMode = 0;          // STGM_READ
@@ -34,7 +34,8 @@ enum class LinkResult {
   Path,        // loaded, with a file-system path
   NoPath,      // loaded, but it points to no file-system path
   NotLoaded,   // the object could not load the file
-  ObjectFailed // the object itself failed (COM not initialised, class missing, ...)
+  ObjectFailed, // the object itself failed (COM not initialised, class missing, ...)
+  Unspellable   // loaded, with a path code page 932 cannot spell
 };
 
 LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& path) {
@@ -43,8 +44,8 @@ LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& pa
   if (FAILED(CoCreateInstance(kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, kIidUnknown,
                               object.put_void())))
     return LinkResult::ObjectFailed;
-  ComPtr<IShellLinkA> link;
-  if (FAILED(object->QueryInterface(kIidShellLinkA, link.put_void()))) return LinkResult::ObjectFailed;
+  ComPtr<IShellLinkW> link;
+  if (FAILED(object->QueryInterface(kIidShellLinkW, link.put_void()))) return LinkResult::ObjectFailed;
   // Every shell link object implements IPersistFile; one that does not is a
   // broken system, which is no reason to doubt the file.
   ComPtr<IPersistFile> file;
@@ -52,18 +53,23 @@ LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& pa
 
   // The path in UTF-16, terminator included, within MAX_PATH wide characters;
   // a longer path does not fit and cannot be loaded.
-  WCHAR wide[MAX_PATH] = {};
-  if (MultiByteToWideChar(CP_ACP, 0, shortcutPath.c_str(), -1, wide, MAX_PATH) == 0) return LinkResult::NotLoaded;
-  if (FAILED(file->Load(wide, kReadMode))) return LinkResult::NotLoaded;
+  const std::wstring wide = Wide(shortcutPath);
+  if (wide.empty() || wide.size() >= MAX_PATH) return LinkResult::NotLoaded;
+  if (FAILED(file->Load(wide.c_str(), kReadMode))) return LinkResult::NotLoaded;
 
   // GetPath gives S_FALSE for a link without a file-system path and leaves the
   // buffer as it is, so it starts out empty.
-  char buffer[MAX_PATH] = {};
-  WIN32_FIND_DATAA findData{};
+  wchar_t buffer[MAX_PATH] = {};
+  WIN32_FIND_DATAW findData{};
   if (FAILED(link->GetPath(buffer, MAX_PATH, &findData, kUncPriority))) return LinkResult::ObjectFailed;
-  buffer[MAX_PATH - 1] = '\0';
-  path = buffer;
-  return path.empty() ? LinkResult::NoPath : LinkResult::Path;
+  const std::wstring_view target = WideUntilNul(buffer, MAX_PATH);
+  if (target.empty()) return LinkResult::NoPath;
+  // A target code page 932 cannot spell is a real path the program cannot
+  // name: nothing is decided about the shortcut, which stays where it is.
+  std::optional<std::string> spelled = ExactCp932(target);
+  if (!spelled) return LinkResult::Unspellable;
+  path = std::move(*spelled);
+  return LinkResult::Path;
 }
 
 enum class Header { ShellLink, NotShellLink, CannotRead };
@@ -72,7 +78,7 @@ enum class Header { ShellLink, NotShellLink, CannotRead };
 // than the header or starts otherwise is no shell link; any failure to open
 // or read it (locked, denied, a network error, gone) says nothing.
 Header ReadHeader(const std::string& shortcutPath) {
-  HANDLE raw = CreateFileA(shortcutPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+  HANDLE raw = CreateFileW(Wide(shortcutPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (raw == INVALID_HANDLE_VALUE) return Header::CannotRead;
   UniqueHandle handle(raw);
@@ -104,6 +110,10 @@ ShortcutTarget Win32ShortcutReader::Resolve(const std::string& shortcutPath) {
       return target;
     case LinkResult::NoPath:
       target.status = ShortcutStatus::Unreadable;
+      return target;
+    case LinkResult::Unspellable:
+      target.path.clear();
+      target.status = ShortcutStatus::Unavailable;
       return target;
     case LinkResult::NotLoaded:
     case LinkResult::ObjectFailed:

@@ -3,15 +3,16 @@
 #include <windows.h>
 
 #include "base/Cp932.h"
+#include "platform/Win32Text.h"
 
 namespace platform {
 
 OsVersion QueryOsVersion() {
-  OSVERSIONINFOA info{};
+  OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof info;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  bool ok = GetVersionExA(&info) != FALSE;
+  bool ok = GetVersionExW(&info) != FALSE;
 #pragma GCC diagnostic pop
   return {ok, info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
 }
@@ -23,24 +24,27 @@ ScreenExtent VirtualScreenExtent() {
 ScreenExtent PrimaryScreenExtent() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 std::string LoginUserName() {
-  char buffer[256] = {};
-  DWORD size = 255;
-  if (!GetUserNameA(buffer, &size)) return {};
-  return buffer;
+  // A name code page 932 cannot spell is no name the program can use for a
+  // folder: it counts as none.
+  wchar_t buffer[257] = {};
+  DWORD size = 256;
+  if (!GetUserNameW(buffer, &size)) return {};
+  return ExactCp932(WideUntilNul(buffer, 256)).value_or(std::string());
 }
 
 std::string WindowsFolderPath() {
-  char buffer[MAX_PATH + 1] = {};
-  UINT n = GetWindowsDirectoryA(buffer, MAX_PATH);
+  wchar_t buffer[MAX_PATH + 1] = {};
+  UINT n = GetWindowsDirectoryW(buffer, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return "\\";
-  return std::string(buffer, n) + "\\";
+  std::optional<std::string> folder = ExactCp932(std::wstring_view(buffer, n));
+  return folder ? *folder + "\\" : "\\";
 }
 
 std::string ProgramPath() {
-  char buffer[MAX_PATH + 1] = {};
-  DWORD n = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+  wchar_t buffer[MAX_PATH + 1] = {};
+  DWORD n = GetModuleFileNameW(nullptr, buffer, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return {};
-  return std::string(buffer, n);
+  return ExactCp932(std::wstring_view(buffer, n)).value_or(std::string());
 }
 
 std::string ProgramFolderPath() {

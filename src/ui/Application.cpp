@@ -36,9 +36,9 @@ constexpr UINT kWmKeyF1 = 0x004D;
 
 // A hot-key field takes F1 as the key the user is entering.
 bool TakesKeysAsValues(HWND h) {
-  char name[32] = {};
-  GetClassNameA(h, name, sizeof name);
-  return lstrcmpiA(name, HOTKEY_CLASSA) == 0;
+  wchar_t name[32] = {};
+  GetClassNameW(h, name, 32);
+  return lstrcmpiW(name, HOTKEY_CLASSW) == 0;
 }
 
 }  // namespace
@@ -52,14 +52,14 @@ void TApplication::DispatchOne(MSG& msg) {
     info.iCtrlId = GetDlgCtrlID(msg.hwnd);
     info.hItemHandle = msg.hwnd;
     GetCursorPos(&info.MousePos);
-    SendMessageA(msg.hwnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(msg.hwnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
     return;
   }
   // The request above is the only one: one F1, one help window or message,
   // and none from a hot-key field.
   if (msg.message == kWmKeyF1) return;
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  if (root && (GetWindowLongA(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageW(root, &msg)) return;
+  if (root && (GetWindowLongW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageW(root, &msg)) return;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
 }

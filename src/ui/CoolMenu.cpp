@@ -73,30 +73,30 @@ void Fill(HDC dc, const LayoutRect& area, SysColour colour) {
 // heavier than 500; `bold` forces bold for a default item. The height is in
 // pixels at the system DPI.
 platform::UniqueFont LoadMenuFont(bool bold, int& height) {
-  LOGFONTA source{};
-  NONCLIENTMETRICSA metrics{};
+  LOGFONTW source{};
+  NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
-  bool found = SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+  bool found = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
   if (!found) {
     // Systems before Vista know the structure without its last field.
-    metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
-    found = SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    found = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
   }
   if (found)
     source = metrics.lfMenuFont;
   else
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(source), &source);
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(source), &source);
 
-  LOGFONTA lf{};
+  LOGFONTW lf{};
   lf.lfHeight = source.lfHeight;
   lf.lfItalic = source.lfItalic;
   lf.lfWeight = (bold || source.lfWeight > 500) ? FW_BOLD : FW_NORMAL;
   lf.lfCharSet = DEFAULT_CHARSET;
   lf.lfPitchAndFamily = DEFAULT_PITCH;
   std::memcpy(lf.lfFaceName, source.lfFaceName, sizeof(lf.lfFaceName));
-  lf.lfFaceName[LF_FACESIZE - 1] = '\0';
+  lf.lfFaceName[LF_FACESIZE - 1] = L'\0';
   height = lf.lfHeight;
-  return platform::UniqueFont(CreateFontIndirectA(&lf));
+  return platform::UniqueFont(CreateFontIndirectW(&lf));
 }
 
 // The 8 x 8 dither brush of a checked square: the menu colour with white on
@@ -140,16 +140,31 @@ std::vector<TPopupCool*>& Renderers() {
 
 // An item's text as the system holds it (empty for items without text).
 std::string MenuItemText(HMENU menu, UINT position) {
-  MENUITEMINFOA info{};
+  MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_STRING;
-  if (!GetMenuItemInfoA(menu, position, TRUE, &info) || info.cch == 0) return {};
-  std::string text(info.cch + 1, '\0');
+  if (!GetMenuItemInfoW(menu, position, TRUE, &info) || info.cch == 0) return {};
+  std::wstring text(info.cch + 1, L'\0');
   info.dwTypeData = text.data();
   info.cch = static_cast<UINT>(text.size());
-  if (!GetMenuItemInfoA(menu, position, TRUE, &info)) return {};
-  text.resize(std::strlen(text.c_str()));
-  return text;
+  if (!GetMenuItemInfoW(menu, position, TRUE, &info)) return {};
+  return platform::Cp932Shown(platform::WideUntilNul(text.data(), text.size()));
+}
+
+// A character typed into a menu (UTF-16) as the CP932 code the accelerators
+// are compared with: one byte, or a lead and a trail byte; 0 for none.
+unsigned TypedCode(wchar_t typed) {
+  const std::optional<std::string> spelled = platform::ExactCp932(std::wstring_view(&typed, 1));
+  if (!spelled || spelled->empty() || spelled->size() > 2) return 0;
+  unsigned code = 0;
+  for (char byte : *spelled) code = (code << 8) | static_cast<unsigned char>(byte);
+  return code;
+}
+
+// DrawText of CP932 text, in UTF-16.
+void DrawCp932Text(HDC dc, const std::string& text, RECT& area, UINT format) {
+  const std::wstring wide = platform::Wide(text);
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
 }
 
 }  // namespace
@@ -179,8 +194,8 @@ TCoolMenu::TCoolMenu(HINSTANCE resourceInstance) {
   SharedPictures& pictures = Pictures();
   // A renderer that finds the marks missing (an earlier one was given the
   // wrong module) loads them again.
-  if (!pictures.check) pictures.check.reset(LoadBitmapA(resourceInstance, "CHECK"));
-  if (!pictures.checkMono) pictures.checkMono.reset(LoadBitmapA(resourceInstance, "CHECKMONO"));
+  if (!pictures.check) pictures.check.reset(LoadBitmapW(resourceInstance, L"CHECK"));
+  if (!pictures.checkMono) pictures.checkMono.reset(LoadBitmapW(resourceInstance, L"CHECKMONO"));
   ++pictures.users;
 }
 
@@ -245,10 +260,10 @@ void TCoolMenu::OwnerDrawLevel(HMENU menu, const std::string& parentCaption, int
 
   for (int position = 0; position < count; ++position) {
     const UINT pos = static_cast<UINT>(position);
-    MENUITEMINFOA info{};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA;
-    if (!GetMenuItemInfoA(menu, pos, TRUE, &info)) throw ECoolMenuError(OwnerDrawFailureMessage(std::string()));
+    if (!GetMenuItemInfoW(menu, pos, TRUE, &info)) throw ECoolMenuError(OwnerDrawFailureMessage(std::string()));
 
     // An item this renderer switched before keeps what was read then: the
     // system may no longer give its text back.
@@ -268,14 +283,14 @@ void TCoolMenu::OwnerDrawLevel(HMENU menu, const std::string& parentCaption, int
 
     // SetMenuItemInfo changes type, state and data and leaves the submenu
     // alone; ModifyMenu by command would drop an item's submenu.
-    MENUITEMINFOA change{};
+    MENUITEMINFOW change{};
     change.cbSize = sizeof(change);
     change.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_DATA;
     change.fType = MFT_OWNERDRAW | (info.fType & (MFT_RADIOCHECK | MFT_MENUBREAK | MFT_MENUBARBREAK));
     if (item.Separator) change.fType |= MFT_SEPARATOR;
     change.fState = info.fState & (MFS_CHECKED | MFS_DISABLED | MFS_DEFAULT);
     change.dwItemData = self;
-    if (!SetMenuItemInfoA(menu, pos, TRUE, &change)) throw ECoolMenuError(OwnerDrawFailureMessage(item.Caption));
+    if (!SetMenuItemInfoW(menu, pos, TRUE, &change)) throw ECoolMenuError(OwnerDrawFailureMessage(item.Caption));
 
     if (info.hSubMenu && depth < kMaxMenuDepth) OwnerDrawLevel(info.hSubMenu, item.Caption, depth + 1);
   }
@@ -293,8 +308,7 @@ void TCoolMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
     ScopedSelect select(opening.measureDc.get(), font);
     const std::string text = DisplayText(item.Caption);
     RECT r{0, 0, 0, 0};
-    DrawTextA(opening.measureDc.get(), text.c_str(), static_cast<int>(text.size()), &r,
-              DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
+    DrawCp932Text(opening.measureDc.get(), text, r, DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
     textWidth = r.right - r.left;
   }
   measure.itemWidth = static_cast<UINT>(MeasureWidth(textWidth, itemHeight_, opening.dpi));
@@ -404,10 +418,10 @@ void TCoolMenu::DrawItemText(const PaintContext& pc, const TRememberedItem& item
     RECT etch = area;
     OffsetRect(&etch, 1, 1);
     SetTextColor(pc.dc, GetSysColor(static_cast<int>(plan.etchColour)));
-    DrawTextA(pc.dc, text.c_str(), static_cast<int>(text.size()), &etch, format);
+    DrawCp932Text(pc.dc, text, etch, format);
   }
   SetTextColor(pc.dc, GetSysColor(static_cast<int>(plan.colour)));
-  DrawTextA(pc.dc, text.c_str(), static_cast<int>(text.size()), &area, format);
+  DrawCp932Text(pc.dc, text, area, format);
 }
 
 void TCoolMenu::DrawSeparator(HDC dc, const RECT& row) {
@@ -518,11 +532,11 @@ LRESULT TPopupCool::MenuChar(HMENU popup, unsigned typed) const {
   captions.reserve(static_cast<std::size_t>(count));
   const ULONG_PTR self = reinterpret_cast<ULONG_PTR>(this);
   for (int i = 0; i < count; ++i) {
-    MENUITEMINFOA info{};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
     std::string caption;
-    if (GetMenuItemInfoA(popup, static_cast<UINT>(i), TRUE, &info)) {
+    if (GetMenuItemInfoW(popup, static_cast<UINT>(i), TRUE, &info)) {
       const TRememberedItem* known = FindItem(info.wID);
       if ((info.fType & MFT_OWNERDRAW) && info.dwItemData == self && known)
         caption = known->Caption;
@@ -600,7 +614,7 @@ bool TPopupCool::RouteMessage(HWND, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
         renderer = ByMenu(popup);
         if (!renderer) return false;
         result = MNC_IGNORE;
-        result = renderer->MenuChar(popup, LOWORD(wp));
+        result = renderer->MenuChar(popup, TypedCode(static_cast<wchar_t>(LOWORD(wp))));
         return true;
       }
       default:

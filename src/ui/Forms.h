@@ -230,7 +230,7 @@ class TForm : public TWindow {
   };
   std::vector<Unfocused> unfocused_;
   // Tooltip texts by control; their addresses stay fixed while tools use them.
-  std::vector<std::pair<HWND, std::unique_ptr<std::string>>> hints_;
+  std::vector<std::pair<HWND, std::unique_ptr<std::wstring>>> hints_;
   bool inModalLoop_ = false;
   bool loading_ = false;
   bool stateSaved_ = false;

@@ -39,7 +39,7 @@ class TWindow {
 
   // Every message of the window. The default passes it to DefWindowProcA.
   virtual LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(handle_, msg, wp, lp); }
+  LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(handle_, msg, wp, lp); }
 
  private:
   static LRESULT CALLBACK Trampoline(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;

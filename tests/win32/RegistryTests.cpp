@@ -47,6 +47,26 @@ TEST_F(RegistryTest, WritesReadsAndDeletesStrings) {
   key->DeleteValue("NoSuchSection", "Name");     // nor a missing section
 }
 
+// The registry keeps REG_SZ as UTF-16 whichever call wrote it: what an older
+// version stored through the ANSI calls under code page 932 reads the same
+// through the wide calls, and the other way.
+TEST_F(RegistryTest, TextOfTheAnsiCallsReadsTheSame) {
+  const std::string text = "C:\\ソフト\\表示 能力.txt,ﾊﾟｽﾜｰﾄﾞ";
+  SetRaw("System", "Old", REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+  auto key = registry.OpenKey(kTestKey);
+  EXPECT_EQ(key->ReadString("System", "Old"), text);
+
+  key->WriteString("System", "New", text);
+  char back[256] = {};
+  DWORD size = sizeof back - 1;
+  HKEY raw = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(kTestKey) + "\\System").c_str(), 0, KEY_READ, &raw),
+            ERROR_SUCCESS);
+  EXPECT_EQ(RegQueryValueExA(raw, "New", nullptr, nullptr, reinterpret_cast<BYTE*>(back), &size), ERROR_SUCCESS);
+  RegCloseKey(raw);
+  EXPECT_EQ(std::string(back), text);
+}
+
 TEST_F(RegistryTest, LongTextRoundTrips) {
   std::string text(10000, 'x');
   text += "表";
