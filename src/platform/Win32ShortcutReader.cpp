@@ -62,8 +62,23 @@ LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& pa
   wchar_t buffer[MAX_PATH] = {};
   WIN32_FIND_DATAW findData{};
   if (FAILED(link->GetPath(buffer, MAX_PATH, &findData, kUncPriority))) return LinkResult::ObjectFailed;
-  const std::wstring_view target = WideUntilNul(buffer, MAX_PATH);
+  std::wstring target(WideUntilNul(buffer, MAX_PATH));
   if (target.empty()) return LinkResult::NoPath;
+  // Some shell link objects (Wine's) spell the characters of a path outside
+  // the system's ANSI code page as "?", which no file name holds; the item
+  // list names the file exactly. Then the item list's path, when it names a
+  // file, is the target (on Windows the two agree). Other paths touch
+  // nothing here: a target on a drive that is away must cost nothing.
+  if (target.find(L'?') != std::wstring::npos && target.rfind(L"\\\\?\\", 0) != 0) {
+    PIDLIST_ABSOLUTE item = nullptr;
+    if (SUCCEEDED(link->GetIDList(&item)) && item) {
+      wchar_t exact[MAX_PATH] = {};
+      if (SHGetPathFromIDListW(item, exact) && GetFileAttributesW(exact) != INVALID_FILE_ATTRIBUTES) {
+        target = WideUntilNul(exact, MAX_PATH);
+      }
+      CoTaskMemFree(item);
+    }
+  }
   // A target code page 932 cannot spell is a real path the program cannot
   // name: nothing is decided about the shortcut, which stays where it is.
   std::optional<std::string> spelled = ExactCp932(target);
