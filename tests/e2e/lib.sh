@@ -7,10 +7,40 @@ source "$QUENLARK_SOURCE/tests/wine/env"
 QL_KEY='Software\Kestrow\Quenlark'
 QL_PID=
 QL_PIDS=
+# The least time a wait for a condition allows, in seconds. The machine may
+# be loaded (other builds, the other tree's tests): every helper below waits
+# for its condition until it holds and fails only after this long, whatever
+# shorter limit a scenario names; the limit never judges, the condition does.
+QL_PATIENCE=${QL_PATIENCE:-60}
 
 fail() {
   echo "FAIL: $*" >&2
   exit 1
+}
+
+# A wait's limit: SECONDS, but never less than QL_PATIENCE.
+patience() { echo $(( ${1:-0} > QL_PATIENCE ? ${1:-0} : QL_PATIENCE )); }
+
+# Runs COMMAND until it succeeds; fails (status 1) after QL_PATIENCE seconds.
+eventually() {
+  local deadline=$((SECONDS + QL_PATIENCE))
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.2
+  done
+}
+
+# Waits until COMMAND prints EXPECTED (a state the scenario's last action
+# brings about, shown a moment later), then reports it as expect_eq does;
+# fails with the last output after QL_PATIENCE seconds.
+expect_soon() {  # expect_soon EXPECTED WHAT COMMAND...
+  local expected=$1 what=$2 got deadline=$((SECONDS + QL_PATIENCE))
+  shift 2
+  until got=$("$@") && [ "$got" == "$expected" ]; do
+    [ $SECONDS -lt $deadline ] || break
+    sleep 0.2
+  done
+  expect_eq "$got" "$expected" "$what"
 }
 
 # The driver program, run inside the prefix; output without carriage returns.
@@ -33,7 +63,7 @@ reg_set() { drv reg-set "$QL_KEY\\$1" "$2" "$3" || fail "cannot write $1\\$2"; }
 own_quenlark_pids() {
   local pid
   for pid in $(pgrep -f 'quenlark\.exe' 2>/dev/null); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+    tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
   done
   return 0
 }
@@ -100,7 +130,7 @@ ql_start() {
   ql_launch "$WORK/quenlark.log"
   # The driver is asked in short rounds: one that fails to start (Wine, at
   # the moment a process of the session ends) costs a round, not the run.
-  local deadline=$((SECONDS + 20))
+  local deadline=$((SECONDS + QL_PATIENCE))
   until drv wait-window TQuenlarkForm 2; do
     [ $SECONDS -lt $deadline ] || fail "the controller window did not appear"
     sleep 0.2
@@ -109,7 +139,8 @@ ql_start() {
 
 # Waits for the last started Quenlark to end; fails after SECONDS.
 ql_wait_exit() {
-  local seconds=$1 pid=${2:-$QL_PID}
+  local seconds pid=${2:-$QL_PID}
+  seconds=$(patience "$1")
   local deadline=$((SECONDS + seconds))
   while kill -0 "$pid" 2>/dev/null; do
     [ $SECONDS -lt $deadline ] || fail "process $pid still running after ${seconds}s"
@@ -168,11 +199,11 @@ use_document() {
 list_folder() { drv list "$1"; }
 
 # Waits until a file exists (Windows path), failing after SECONDS.
-wait_file() { drv wait-file "$1" "$2" || fail "$1 did not appear within $2 s"; }
+wait_file() { drv wait-file "$1" "$(patience "$2")" || fail "$1 did not appear within $(patience "$2") s"; }
 
 # Waits until the folder listing equals the expected text, failing after SECONDS.
 wait_listing() {  # wait_listing FOLDER-WINDOWS EXPECTED SECONDS
-  local deadline=$((SECONDS + $3)) got
+  local deadline=$((SECONDS + $(patience "$3"))) got
   while true; do
     got=$(list_folder "$1") || got="(the listing failed)"
     [ "$got" == "$2" ] && { echo "ok: $1 holds: $(echo "$got" | tr '\n' ' ')"; return 0; }
@@ -187,7 +218,7 @@ names() { ls -A "$1" 2>/dev/null | LC_ALL=C sort; }
 
 # Waits until names DIR gives EXPECTED, failing after SECONDS.
 wait_names() {  # wait_names DIR EXPECTED SECONDS
-  local deadline=$((SECONDS + $3))
+  local deadline=$((SECONDS + $(patience "$3")))
   until [ "$(names "$1")" == "$2" ]; do
     [ $SECONDS -lt $deadline ] || fail "$1 holds '$(names "$1" | tr '\n' ' ')', expected '$(echo "$2" | tr '\n' ' ')'"
     sleep 0.5
@@ -211,7 +242,7 @@ register_recorder() {
 
 # Waits until the recorder has logged a line containing TEXT; prints the log.
 wait_recorded() {  # wait_recorded TEXT SECONDS
-  local deadline=$((SECONDS + $2))
+  local deadline=$((SECONDS + $(patience "$2")))
   until [ -f "$RecorderLog" ] && iconv -f CP932 -t UTF-8 "$RecorderLog" | grep -qF -- "$1"; do
     [ $SECONDS -lt $deadline ] || fail "the recorder did not receive '$1' (log: $(cat "$RecorderLog" 2>/dev/null))"
     sleep 0.2
@@ -225,7 +256,7 @@ TRAY_X=${TRAY_X:-1012}
 TRAY_Y=${TRAY_Y:-757}
 
 # Waits until Quenlark's icon is in the notification area.
-wait_tray() { drv wait-tray TQuenlarkForm "${1:-10}" || fail "no tray icon appeared"; }
+wait_tray() { drv wait-tray TQuenlarkForm "$(patience "${1:-0}")" || fail "no tray icon appeared"; }
 
 # Clicks the tray icon: tray_click left|right|middle [shift|ctrl].
 tray_click() {
@@ -243,7 +274,7 @@ tray_click() {
 
 # Waits until COUNT windows of CLASS are visible, failing after SECONDS.
 wait_visible() {  # wait_visible CLASS COUNT SECONDS
-  local deadline=$((SECONDS + $3)) got
+  local deadline=$((SECONDS + $(patience "$3"))) got
   until got=$(drv visible-windows "$1") && [ "$got" == "$2" ]; do
     [ $SECONDS -lt $deadline ] || fail "visible $1 windows: ${got:-?}, expected $2"
     sleep 0.2
@@ -252,10 +283,10 @@ wait_visible() {  # wait_visible CLASS COUNT SECONDS
 
 # Waits for a popup menu and prints its rectangle (left top right bottom).
 wait_menu() {
-  drv menu-rect "${1:-5}" || fail "no popup menu appeared"
+  drv menu-rect "$(patience "${1:-0}")" || fail "no popup menu appeared"
   sleep 0.5  # the menu takes the keyboard a moment after it shows
 }
-wait_no_menu() { drv no-menu "${1:-5}" || fail "the popup menu did not close"; }
+wait_no_menu() { drv no-menu "$(patience "${1:-0}")" || fail "the popup menu did not close"; }
 
 # Presses keys (xdotool names) with a short pause between them.
 keys() {

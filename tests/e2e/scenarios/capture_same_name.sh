@@ -8,7 +8,7 @@ use_document 'readme.txt.lnk' "$DocsW\\one\\readme.txt" -100
 wait_file "$HistoryW\\README.TXT.lnk" 4
 # The shell rewrites its shortcut of the same name for the later use.
 use_document 'readme.txt.lnk' "$DocsW\\two\\readme.txt" -10
-deadline=$((SECONDS + 5))
+deadline=$((SECONDS + $(patience 5)))
 until [ "$(drv resolve "$HistoryW\\README.TXT.lnk")" == "$DocsW\\two\\readme.txt" ]; do
   [ $SECONDS -lt $deadline ] || fail "README.TXT.lnk still points to $(drv resolve "$HistoryW\\README.TXT.lnk")"
   sleep 0.3

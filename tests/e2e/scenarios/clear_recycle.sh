@@ -30,7 +30,7 @@ wait_menu >/dev/null
 keys Down Down Down Right Return
 wait_visible TSelectClearForm 1 5
 sleep 0.5
-expect_eq "$(drv control-text TSelectClearForm $GroupBox)" "[最近使ったﾌｧｲﾙ]の一覧  (3/3)" "counter when opened"
+expect_soon "[最近使ったﾌｧｲﾙ]の一覧  (3/3)" "counter when opened" drv control-text TSelectClearForm $GroupBox
 wait_listing "$HistoryW" $'ALPHA.TXT.lnk\nBRAVO.TXT.lnk\nCHARLIE.TXT.lnk' 1
 
 # The first row (alpha) clicked on its text, the recycle box clicked on.
@@ -39,16 +39,16 @@ xdotool mousemove $((l + 60)) $((t + 8))
 sleep 0.2
 xdotool click 1
 sleep 0.5
-expect_eq "$(drv control-text TSelectClearForm $GroupBox)" "[最近使ったﾌｧｲﾙ]の一覧  (2/3)" "counter after the click"
+expect_soon "[最近使ったﾌｧｲﾙ]の一覧  (2/3)" "counter after the click" drv control-text TSelectClearForm $GroupBox
 read -r l t _ b < <(drv control-rect TSelectClearForm $SendToRecycleCheckBox)
 xdotool mousemove $((l + 7)) $(((t + b) / 2))
 sleep 0.2
 xdotool click 1
 sleep 0.5
-expect_eq "$(drv control-send TSelectClearForm $SendToRecycleCheckBox 0xF0 0 0)" "1" "recycle box ticked"
+expect_soon "1" "recycle box ticked" drv control-send TSelectClearForm $SendToRecycleCheckBox 0xF0 0 0
 
 keys alt+c
-drv message-box TSelectClearForm 5 >/dev/null || fail "no confirmation"
+drv message-box TSelectClearForm "$(patience 5)" >/dev/null || fail "no confirmation"
 keys Left Return
 wait_visible TSelectClearForm 0 5
 wait_listing "$ShellRecentW" 'alpha.txt.lnk' 5

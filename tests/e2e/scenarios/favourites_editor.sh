@@ -40,7 +40,7 @@ wait_menu >/dev/null
 keys Down Down Return
 wait_visible TUseFileSettingForm 1 5
 sleep 0.5
-expect_eq "$(drv control-text TUseFileSettingForm $StatusBar)" "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 4個" "status when opened"
+expect_soon "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 4個" "status when opened" drv control-text TUseFileSettingForm $StatusBar
 
 # Typed into the fields (the labels' letters move the focus), added with Alt+A:
 # without a current row the entry goes to the top.
@@ -52,8 +52,8 @@ keys alt+f
 xdotool type --delay 20 "$DocsW\\fb.qlt"
 keys alt+a
 sleep 0.5
-expect_eq "$(drv control-text TUseFileSettingForm $StatusBar)" "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 5個" "status after adding"
-expect_eq "$(drv control-text TUseFileSettingForm $NameEdit)" "" "fields emptied after adding"
+expect_soon "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 5個" "status after adding" drv control-text TUseFileSettingForm $StatusBar
+expect_soon "" "fields emptied after adding" drv control-text TUseFileSettingForm $NameEdit
 first_favourite_is 'fb.qlt'
 
 # The new top row selected with a click and moved down with the arrow.
@@ -61,11 +61,11 @@ read -r l t r b < <(drv control-rect TUseFileSettingForm $List)
 row=$(drv control-send TUseFileSettingForm $List $LB_GETITEMHEIGHT 0 0)
 xdotool mousemove $((l + 40)) $((t + 2 + row / 2)) click 1
 sleep 0.3
-expect_eq "$(drv control-text TUseFileSettingForm $NameEdit)" "Bravo" "the clicked row's name in the field"
+expect_soon "Bravo" "the clicked row's name in the field" drv control-text TUseFileSettingForm $NameEdit
 read -r l t r b < <(drv control-rect TUseFileSettingForm $DownSpeedButton)
 xdotool mousemove $(((l + r) / 2)) $(((t + b) / 2)) click 1
 sleep 0.5
-expect_eq "$(drv control-send TUseFileSettingForm $List $LB_GETSEL 1 0)" "1" "the moved row stays selected"
+expect_soon "1" "the moved row stays selected" drv control-send TUseFileSettingForm $List $LB_GETSEL 1 0
 first_favourite_is 'fa.qlt'
 xdotool mousemove 5 5
 sleep 0.3
@@ -78,21 +78,21 @@ read -r l t r b < <(drv control-rect TUseFileSettingForm $List)
 xdotool mousemove $((l + 40)) $((t + 2 + row + row / 2)) click 1
 sleep 0.3
 keys Delete
-expect_eq "$(drv message-box TUseFileSettingForm 5 | tr '\n' '|')" \
+expect_eq "$(drv message-box TUseFileSettingForm "$(patience 5)" | tr '\n' '|')" \
   "削除確認|“Bravo  ==>  $DocsW\\fb.qlt” を削除しますか？|" "the question"
 keys Return
 sleep 0.5
 expect_eq "$(drv control-send TUseFileSettingForm $List $LB_GETCOUNT 0 0)" "5" "rows after No"
 keys Delete
-drv message-box TUseFileSettingForm 5 >/dev/null || fail "no question"
+drv message-box TUseFileSettingForm "$(patience 5)" >/dev/null || fail "no question"
 keys Left Return
 sleep 0.5
-expect_eq "$(drv control-text TUseFileSettingForm $StatusBar)" "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 4個" "status after deleting"
+expect_soon "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 4個" "status after deleting" drv control-text TUseFileSettingForm $StatusBar
 
 # A drop of two files adds the first, named after it, at the top.
 drv drop-files TUseFileSettingForm "$DocsW\\fd.qlt" "$DocsW\\fe.qlt" || fail "the drop was not delivered"
 sleep 0.3
-expect_eq "$(drv control-text TUseFileSettingForm $StatusBar)" "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 5個" "status after the drop"
+expect_soon "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 5個" "status after the drop" drv control-text TUseFileSettingForm $StatusBar
 first_favourite_is 'fd.qlt'
 
 # The folder picker from its button, over the editor: cancelled with Esc.
@@ -101,7 +101,7 @@ read -r l t r b < <(drv window-rect TUseFileSettingForm)
 xdotool mousemove $(((l + r) / 2)) $((t + 10)) click 1
 sleep 0.3
 keys alt+d
-drv message-box TUseFileSettingForm 5 | grep -qF '良く使うﾌｫﾙﾀﾞを選択してください。' || fail "no folder picker"
+drv message-box TUseFileSettingForm "$(patience 5)" | grep -qF '良く使うﾌｫﾙﾀﾞを選択してください。' || fail "no folder picker"
 sleep 0.5
 shot folder_picker
 read -r l t r b < <(drv window-rect '#32770')
@@ -111,16 +111,16 @@ sleep 0.5
 # The file picker: a path typed into its name box; the name proposed from it
 # and the entry added after the current row (the dropped one).
 keys alt+b
-drv message-box TUseFileSettingForm 5 >/dev/null || fail "no file picker"
+drv message-box TUseFileSettingForm "$(patience 5)" >/dev/null || fail "no file picker"
 sleep 0.5
 xdotool type --delay 20 "$DocsW\\fe.qlt"
 keys Return
 sleep 0.5
-expect_eq "$(drv control-text TUseFileSettingForm $FileEdit)" "$DocsW\\fe.qlt" "the chosen file"
-expect_eq "$(drv control-text TUseFileSettingForm $NameEdit)" "fe.qlt" "the name proposed"
+expect_soon "$DocsW\\fe.qlt" "the chosen file" drv control-text TUseFileSettingForm $FileEdit
+expect_soon "fe.qlt" "the name proposed" drv control-text TUseFileSettingForm $NameEdit
 keys alt+a
 sleep 0.3
-expect_eq "$(drv control-text TUseFileSettingForm $StatusBar)" "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 6個" "status after the file picker"
+expect_soon "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 6個" "status after the file picker" drv control-text TUseFileSettingForm $StatusBar
 
 # Closed with the close command: saved, and shown again as it was.
 keys alt+F4
@@ -136,7 +136,7 @@ wait_menu >/dev/null
 keys Down Down Return
 wait_visible TUseFileSettingForm 1 5
 sleep 0.3
-expect_eq "$(drv control-send TUseFileSettingForm $List $LB_GETCOUNT 0 0)" "6" "rows when opened again"
+expect_soon "6" "rows when opened again" drv control-send TUseFileSettingForm $List $LB_GETCOUNT 0 0
 keys alt+F4
 wait_visible TUseFileSettingForm 0 5
 kill -0 "$QL_PID" || fail "the program ended"

@@ -18,7 +18,7 @@ requests() { grep -a 'HtmlHelpW' "$LOG" | grep -acF "Quenlark.chm::/$1" || true;
 
 # Waits until the viewer's trace shows it navigating to PAGE of Quenlark.chm.
 wait_page() {  # wait_page PAGE SECONDS
-  local deadline=$((SECONDS + $2))
+  local deadline=$((SECONDS + $(patience "$2")))
   until grep -a 'navigate_url' "$LOG" | grep -aqF "Quenlark.chm::/$1"; do
     [ $SECONDS -lt $deadline ] || fail "the help viewer did not open $1 (trace: $(grep -a navigate_url "$LOG" | tail -3))"
     sleep 0.2

@@ -9,7 +9,7 @@
 use_shell_folder
 reg_set System ScanTime 1
 reg_set System AutoClear 1
-alive() { kill -0 "$QL_PID" || fail "the program ended ($1)"; drv wait-tray TQuenlarkForm 5 >/dev/null || fail "no tray icon ($1)"; }
+alive() { kill -0 "$QL_PID" || fail "the program ended ($1)"; drv wait-tray TQuenlarkForm "$(patience 5)" >/dev/null || fail "no tray icon ($1)"; }
 
 ql_start
 wait_tray

@@ -59,7 +59,7 @@ tray_click left shift
 drv menu-rect 3 >/dev/null && { sleep 0.5; keys Escape; wait_no_menu; echo "ok: a menu from shift and the left click"; }
 sleep 1
 kill -0 "$QL_PID" || fail "the program ended"
-drv wait-tray TQuenlarkForm 5 >/dev/null || fail "the tray icon went"
+drv wait-tray TQuenlarkForm "$(patience 5)" >/dev/null || fail "the tray icon went"
 # Garbage AutoClear ("-1") reads as on: the shortcut is cleared only after
 # its copy is in the history, which garbage MultiUser puts under the login
 # name.

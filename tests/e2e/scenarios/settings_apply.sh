@@ -31,7 +31,7 @@ open_settings() {
   keys Down Return
 }
 open_settings
-drv wait-window TSettingForm 5 >/dev/null
+drv wait-window TSettingForm "$(patience 5)" >/dev/null
 wait_visible TSettingForm 1 5
 sleep 0.5
 shot settings_open
@@ -42,7 +42,7 @@ expect_eq "$(drv control-text TSettingForm $RecentMaxEdit)" "30" "RecentMaxEdit 
 # Out of range: the message with its exact text; the dialog stays, the entry kept.
 drv control-text TSettingForm $RecentMaxEdit "101"
 drv control-post TSettingForm $OkButton 0xF5 0 0  # BM_CLICK
-box=$(drv message-box TSettingForm 5) || fail "no message box"
+box=$(drv message-box TSettingForm "$(patience 5)") || fail "no message box"
 expect_eq "$box" "設定エラー
 [最近使ったﾌｧｲﾙ数]の入力範囲は10～100です。" "the range message"
 drv answer-box TSettingForm 1
@@ -65,7 +65,7 @@ sleep 0.3
 keys End shift+Home BackSpace
 xdotool type --delay 80 '５０'
 sleep 0.3
-expect_eq "$(drv control-text TSettingForm $RecentMaxEdit)" "５０" "RecentMaxEdit as typed"
+expect_soon "５０" "RecentMaxEdit as typed" drv control-text TSettingForm $RecentMaxEdit
 drv control-text TSettingForm $ScanTimeEdit "1"
 drv control-post TSettingForm $SortByDateRadio 0xF5 0 0  # BM_CLICK
 drv control-send TSettingForm $QuenlarkHotKey $HKM_SETHOTKEY 0x0651 0 >/dev/null  # Q with Ctrl+Alt

@@ -26,7 +26,7 @@ sleep 1
 drv no-menu 0 || fail "a hot key opened a menu while the settings dialog was open"
 echo "ok: no menu from the hot key while the dialog is open"
 keys F1
-box=$(drv message-box TSettingForm 5) || fail "no message after F1 without a help file"
+box=$(drv message-box TSettingForm "$(patience 5)") || fail "no message after F1 without a help file"
 expect_eq "$box" "Quenlark
 ﾍﾙﾌﾟﾌｧｲﾙが見つかりません。
 $(winpath "$WORK/app")\Quenlark.chm" "the message after F1 without a help file"

@@ -19,7 +19,7 @@ for round in 1 2 3 4 5; do
     QL_PIDS_ROUND="$QL_PIDS_ROUND $QL_PID"
   done
   # All but one end by themselves.
-  deadline=$((SECONDS + 30))
+  deadline=$((SECONDS + $(patience 30)))
   while true; do
     alive=0
     for pid in $QL_PIDS_ROUND; do kill -0 "$pid" 2>/dev/null && alive=$((alive + 1)); done
