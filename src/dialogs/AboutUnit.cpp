@@ -5,6 +5,8 @@
 #include <iterator>
 #include <vector>
 
+#include "settings/SettingsStore.h"
+
 namespace quenlark {
 
 namespace {
@@ -31,14 +33,14 @@ const ControlRow kControls[] = {
 }  // namespace
 
 std::string ModuleProductVersion(HMODULE module) {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
+  wchar_t path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(module, path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return {};
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+  const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
   if (size == 0) return {};
   std::vector<char> data(size);
-  if (!GetFileVersionInfoA(path, 0, size, data.data())) return {};
+  if (!GetFileVersionInfoW(path, 0, size, data.data())) return {};
   // The string table of the first translation the resource lists.
   struct Translation {
     WORD language;
@@ -46,29 +48,30 @@ std::string ModuleProductVersion(HMODULE module) {
   };
   Translation* translations = nullptr;
   UINT translationBytes = 0;
-  if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
+  if (!VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
                       &translationBytes) ||
       !translations || translationBytes < sizeof(Translation)) {
     return {};
   }
-  char query[64];
-  std::snprintf(query, sizeof query, "\\StringFileInfo\\%04x%04x\\ProductVersion", translations[0].language,
+  wchar_t query[64];
+  std::swprintf(query, 64, L"\\StringFileInfo\\%04x%04x\\ProductVersion", translations[0].language,
                 translations[0].codePage);
-  char* value = nullptr;
+  wchar_t* value = nullptr;
   UINT valueLength = 0;
-  if (!VerQueryValueA(data.data(), query, reinterpret_cast<void**>(&value), &valueLength) || !value) return {};
-  return std::string(value, strnlen(value, valueLength));
+  if (!VerQueryValueW(data.data(), query, reinterpret_cast<void**>(&value), &valueLength) || !value) return {};
+  return platform::Cp932Shown(platform::WideUntilNul(value, valueLength));
 }
 
 void TAboutForm::FormCreate() {
   const std::string version = ModuleProductVersion(app_.Instance());
   std::vector<ControlRow> controls(std::begin(kControls), std::end(kControls));
   for (ControlRow& row : controls) {
-    if (row.id == kVersionId && !version.empty()) row.caption = "Version " + version;
+    // Without a readable version resource the built-in version is shown.
+    if (row.id == kVersionId) row.caption = "Version " + (version.empty() ? std::string(kProgramVersion) : version);
   }
   CreateControls(controls);
   SetCommands({{kWebId, [this] { OpenLink(kMakerWebPage); }}, {kMailId, [this] { OpenLink(kMakerMail); }}});
-  SendMessageA(Control(kIconId), STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(app_.Instance(), "MAINICON")), 0);
+  SendMessageW(Control(kIconId), STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(app_.Instance(), L"MAINICON")), 0);
   CentreOnScreen();
 }
 

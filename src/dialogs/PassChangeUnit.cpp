@@ -40,11 +40,8 @@ void TPassChangeForm::FormShow() {
 
 void TPassChangeForm::OkButtonClick() {
   StoreControls();
-  if (const Validation failure = model_.Validate(kPassEdit1)) {
-    // The dialog stays open with both entries as they are.
-    messages_.Show(failure->message, failure->caption, failure->flags);
-    return;
-  }
+  // On a failure the dialog stays open with both entries as they are.
+  if (ShowFailure(model_.Validate(kPassEdit1), messages_)) return;
   PassWordValue = model_.NewPassword();
   Close(mrOk);
 }

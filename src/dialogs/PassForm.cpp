@@ -29,6 +29,9 @@ void TPass::FormCreate() {
 // and puts the keyboard into the entry.
 void TPass::FormShow() { SetTimer(Handle(), focusTimer_, 100, nullptr); }
 
+// Closed before the timer fired, the dialog must not come forward hidden.
+void TPass::FormClose() { KillTimer(Handle(), focusTimer_); }
+
 void TPass::FocusTimerTimer() {
   KillTimer(Handle(), focusTimer_);
   SetForegroundWindow(Handle());

@@ -24,6 +24,7 @@ class TPass : public TForm {
  protected:
   void FormCreate() override;
   void FormShow() override;
+  void FormClose() override;
   void FormDestroy() override;
   bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 

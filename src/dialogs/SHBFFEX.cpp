@@ -34,7 +34,7 @@ class ShellItem {
 // The item of a folder's name, nullopt when the name does not parse or the
 // item is neither a folder nor has subfolders.
 std::optional<ShellItem> ParseFolder(IShellFolder* desktop, IMalloc* malloc, HWND owner, const std::string& name) {
-  std::wstring wide = platform::WideFromAnsi(name);
+  std::wstring wide = platform::Wide(name);
   if (wide.empty()) return std::nullopt;
   ULONG eaten = 0;
   ULONG attributes = SFGAO_FOLDER | SFGAO_HASSUBFOLDER;
@@ -48,9 +48,10 @@ std::optional<ShellItem> ParseFolder(IShellFolder* desktop, IMalloc* malloc, HWN
 }
 
 std::string PathOf(PCIDLIST_ABSOLUTE item) {
-  char path[MAX_PATH] = {};
-  if (!item || !SHGetPathFromIDListA(item, path)) return {};
-  return path;
+  // A folder whose path code page 932 cannot spell has no path here.
+  wchar_t path[MAX_PATH] = {};
+  if (!item || !SHGetPathFromIDListW(item, path)) return {};
+  return platform::ExactCp932(platform::WideUntilNul(path, MAX_PATH)).value_or(std::string());
 }
 
 }  // namespace
@@ -77,17 +78,18 @@ bool TSHBrowseForFolderEx::Browse() {
                                                parse, special);
   if (!root.get()) return false;
 
-  char* buffer = static_cast<char*>(malloc->Alloc(kDisplayNameSize));
+  auto* buffer = static_cast<wchar_t*>(malloc->Alloc(kDisplayNameSize * sizeof(wchar_t)));
   if (!buffer) return false;
-  buffer[0] = '\0';
+  buffer[0] = L'\0';
 
   const BrowseFlags flags = BrowseFlagsOf(Options);
   showPath_ = flags.showPath;
-  BROWSEINFOA info{};
+  const std::wstring title = platform::Wide(Caption);
+  BROWSEINFOW info{};
   info.hwndOwner = mainWindow;
   info.pidlRoot = root.get();
   info.pszDisplayName = buffer;
-  info.lpszTitle = Caption.c_str();
+  info.lpszTitle = title.c_str();
   info.ulFlags = flags.flags;
   info.lpfn = &BrowseCallback;
   info.lParam = reinterpret_cast<LPARAM>(this);
@@ -114,7 +116,7 @@ bool TSHBrowseForFolderEx::Browse() {
   const bool result = chosen != nullptr;
   if (chosen) {
     ShellItem owned(malloc.get(), chosen);
-    displayName_ = buffer;
+    displayName_ = platform::Cp932Shown(platform::WideUntilNul(buffer, kDisplayNameSize));
     folderName_ = PathOf(chosen);
   }
   malloc->Free(buffer);
@@ -145,14 +147,14 @@ void TSHBrowseForFolderEx::OnCallback(HWND wnd, UINT msg, LPARAM param) {
     DoSelectionChanged(wnd, path, handler.statusText, handler.okState);
   }
   const BrowseCallbackStep step = StatusOfCallback(showPath_, msg == BFFM_SELCHANGED, path, handler);
-  SendMessageA(wnd, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(step.statusText.c_str()));
-  if (step.okState == 1) SendMessageA(wnd, BFFM_ENABLEOK, 0, TRUE);
-  if (step.okState == 2) SendMessageA(wnd, BFFM_ENABLEOK, 0, FALSE);
+  SendMessageW(wnd, BFFM_SETSTATUSTEXTW, 0, reinterpret_cast<LPARAM>(platform::Wide(step.statusText).c_str()));
+  if (step.okState == 1) SendMessageW(wnd, BFFM_ENABLEOK, 0, TRUE);
+  if (step.okState == 2) SendMessageW(wnd, BFFM_ENABLEOK, 0, FALSE);
   if (msg == BFFM_INITIALIZED) {
     // Selecting the initial item raises the selection change at once; it
     // comes after the empty status text of the start, so the status line
     // shows the initial folder's path from the first moment.
-    if (initialItem_) SendMessageA(wnd, BFFM_SETSELECTIONA, FALSE, reinterpret_cast<LPARAM>(initialItem_));
+    if (initialItem_) SendMessageW(wnd, BFFM_SETSELECTIONW, FALSE, reinterpret_cast<LPARAM>(initialItem_));
     PlaceDialog(wnd);
   }
 }
@@ -161,7 +163,7 @@ void TSHBrowseForFolderEx::PlaceDialog(HWND wnd) {
   RECT window{};
   GetWindowRect(wnd, &window);
   RECT workArea{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
   std::optional<ScreenPoint> ownerOrigin;
   if (owner_ && owner_->Handle()) {
     POINT corner{0, 0};

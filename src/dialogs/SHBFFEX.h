@@ -24,7 +24,7 @@ struct SHBrowseApi {
   HRESULT(WINAPI* getMalloc)(IMalloc**) = &SHGetMalloc;
   HRESULT(WINAPI* getDesktopFolder)(IShellFolder**) = &SHGetDesktopFolder;
   HRESULT(WINAPI* getSpecialFolderLocation)(HWND, int, PIDLIST_ABSOLUTE*) = &SHGetSpecialFolderLocation;
-  PIDLIST_ABSOLUTE(WINAPI* browseForFolder)(LPBROWSEINFOA) = &SHBrowseForFolderA;
+  PIDLIST_ABSOLUTE(WINAPI* browseForFolder)(LPBROWSEINFOW) = &SHBrowseForFolderW;
 };
 
 class TSHBrowseForFolderEx {

@@ -25,6 +25,24 @@ bool NameableByAnsiCalls(const std::string& name) {
   return true;
 }
 
+ClearSource ClearSourceFor(int mode, int sortSelect, const std::string& shellRecentFolder,
+                           const std::string& historyFolder) {
+  if (mode == 0) return {"最近使ったﾌｧｲﾙのｸﾘｱ - ｽﾀｰﾄﾒﾆｭｰ", shellRecentFolder, kSortByName, false};
+  // The listing is ascending; the newest-first order reads it from its end.
+  if (mode == 1) return {"最近使ったﾌｧｲﾙのｸﾘｱ - Quenlark", historyFolder, sortSelect, sortSelect == kSortByDate};
+  return {};
+}
+
+void SelectClearModel::Toggle(int row) {
+  if (!LineOf(row)) return;
+  const auto it = std::find(Checks.begin(), Checks.end(), row);
+  if (it == Checks.end()) {
+    Checks.insert(std::upper_bound(Checks.begin(), Checks.end(), row), row);
+  } else {
+    Checks.erase(it);
+  }
+}
+
 void SelectClearModel::Fill(std::vector<ListingLine> lines, const std::string& folder, bool newestFirst,
                             bool fullPath, bool extDisp) {
   lines_ = std::move(lines);
@@ -40,6 +58,8 @@ void SelectClearModel::Fill(std::vector<ListingLine> lines, const std::string& f
     ++listedCount_;
   }
   if (listedCount_ == 0) rows_.push_back({kNoClearEntries, -1});
+  Checks = InitialChecks();
+  Focus = listedCount_ > 0 ? 0 : -1;
 }
 
 std::vector<std::string> SelectClearModel::RowTexts() const {

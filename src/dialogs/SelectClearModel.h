@@ -13,6 +13,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
 #include "recent/Listing.h"
+#include "ui/FieldBinding.h"
 
 namespace quenlark {
 
@@ -40,10 +41,24 @@ std::string ClearRowText(const std::string& target, bool fullPath, bool extDisp)
 // wildcard matching other files.
 bool NameableByAnsiCalls(const std::string& name);
 
-class SelectClearModel {
+// What the dialog lists for a mode: its title, the folder, the listing's
+// sort code and whether the rows read the listing from its end. Mode 0 is
+// the shell's Recent folder by name, mode 1 the history in the user's order;
+// any other mode lists nothing (an empty folder) and keeps the title.
+struct ClearSource {
+  std::string title;
+  std::string folder;
+  int sortCode = kSortByName;
+  bool newestFirst = false;
+};
+ClearSource ClearSourceFor(int mode, int sortSelect, const std::string& shellRecentFolder,
+                           const std::string& historyFolder);
+
+class SelectClearModel : public IListModel {
  public:
   // Rows for the lines of `folder` as the listing gave them (ascending);
-  // `newestFirst` reads the lines from the end. Every row starts checked.
+  // `newestFirst` reads the lines from the end. Every row starts checked,
+  // and the first row has the focus when there are entries.
   void Fill(std::vector<ListingLine> lines, const std::string& folder, bool newestFirst, bool fullPath,
             bool extDisp);
 
@@ -74,6 +89,25 @@ class SelectClearModel {
   std::vector<std::string> FilesToClear(const std::vector<int>& checked,
                                         const std::vector<platform::FileEntry>& present,
                                         const std::vector<std::string>& inexact) const;
+
+  // What the controls show and give back: the checked rows, the focus row,
+  // the recycle box and the group caption the counter is appended to.
+  std::vector<int> Checks;
+  int Focus = -1;
+  bool Recycle = false;
+  std::string GroupCaption;
+
+  std::string CounterText() const { return Counter(GroupCaption, Checks); }
+  // Toggles the check of a row that stands for an entry.
+  void Toggle(int row);
+
+  std::vector<std::string> ListRows() const override { return RowTexts(); }
+  std::vector<int> ListMarks() const override { return Checks; }
+  int ListFocus() const override { return Focus; }
+  void SetListMarks(const std::vector<int>& marks, int focus) override {
+    Checks = marks;
+    Focus = focus;
+  }
 
  private:
   std::vector<ListingLine> lines_;

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
+#include <functional>
 
 #include "recent/Listing.h"
 
@@ -19,13 +19,10 @@ constexpr const char* kConfirmText = "ﾁｪｯｸされている[最近使っ�
 constexpr int kBandHeight = 62;
 
 // The rectangles are those of the designed size; Layout() fits them to the
-// dialog's client area whenever it changes size.
-std::vector<ControlRow> Controls() {
+// dialog's client area whenever it changes size. Tab order: the buttons,
+// the recycle box, then the list in its group box.
+std::vector<ControlRow> Controls(SelectClearModel& m) {
   return {
-      {.kind = K::GroupBox, .id = F::kRecentFilesGroupBox, .name = "RecentFilesGroupBox", .left = 8, .top = 8,
-       .width = 272, .height = 197, .caption = "[最近使ったﾌｧｲﾙ]の一覧  "},
-      {.kind = K::CheckListView, .id = F::kRecentFilesCheckListBox, .name = "RecentFilesCheckListBox", .left = 16,
-       .top = 26, .width = 256, .height = 171, .hint = "[最近使ったﾌｧｲﾙ]の一覧(ﾁｪｯｸされているﾌｧｲﾙをｸﾘｱ)"},
       {.kind = K::Button, .id = F::kUnlLinkButton, .name = "UnlLinkButton", .left = 8, .top = 219, .width = 64,
        .height = 25, .caption = "ﾘﾝｸ切れ(&L)", .hint = "ﾘﾝｸ切れをﾏｰｸ"},
       {.kind = K::Button, .id = F::kRevButton, .name = "RevButton", .left = 77, .top = 219, .width = 64,
@@ -36,68 +33,89 @@ std::vector<ControlRow> Controls() {
        .width = 64, .height = 25, .caption = "ｷｬﾝｾﾙ", .hint = "ｸﾘｱの処理をｷｬﾝｾﾙし終了"},
       {.kind = K::CheckBox, .id = F::kSendToRecycleCheckBox, .name = "SendToRecycleCheckBox", .left = 8, .top = 250,
        .width = 272, .height = 17, .caption = "ｸﾘｱでごみ箱へ移動する",
-       .hint = "[最近使ったﾌｧｲﾙ]のｼｮｰﾄｶｯﾄを削除せずに、ごみ箱へ移動させます。"},
+       .hint = "[最近使ったﾌｧｲﾙ]のｼｮｰﾄｶｯﾄを削除せずに、ごみ箱へ移動させます。", .binding = BindCheck(m.Recycle)},
+      {.kind = K::GroupBox, .id = F::kRecentFilesGroupBox, .name = "RecentFilesGroupBox", .left = 8, .top = 8,
+       .width = 272, .height = 197, .caption = "[最近使ったﾌｧｲﾙ]の一覧  ",
+       .binding = BindShown([&m] { return m.CounterText(); })},
+      {.kind = K::CheckListView, .id = F::kRecentFilesCheckListBox, .name = "RecentFilesCheckListBox", .left = 16,
+       .top = 26, .width = 256, .height = 171, .hint = "[最近使ったﾌｧｲﾙ]の一覧(ﾁｪｯｸされているﾌｧｲﾙをｸﾘｱ)",
+       .binding = BindRows(m)},
   };
+}
+
+// Every press of a mouse button on the list reaches the dialog before the
+// list acts on it. The second press of a double click comes as a double
+// click message: it is handed on as a plain press, so the list does not add
+// a toggle of its own to the two presses'.
+LRESULT CALLBACK ListPresses(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR form) noexcept {
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
+      if (!IsWindowEnabled(h)) break;
+      reinterpret_cast<F*>(form)->RecentFilesCheckListBoxMouseDown(
+          {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
+      if (msg == WM_LBUTTONDBLCLK) return DefSubclassProc(h, WM_LBUTTONDOWN, wp, lp);
+      if (msg == WM_RBUTTONDBLCLK) return DefSubclassProc(h, WM_RBUTTONDOWN, wp, lp);
+      if (msg == WM_MBUTTONDBLCLK) return DefSubclassProc(h, WM_MBUTTONDOWN, wp, lp);
+      break;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(h, &ListPresses, 0);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(h, msg, wp, lp);
 }
 
 }  // namespace
 
 void TSelectClearForm::FormCreate() {
-  CreateControls(Controls());
+  CreateControls(Controls(model_));
   SetCommands({
       {kUnlLinkButton, [this] { UnlLinkButtonClick(); }},
       {kRevButton, [this] { RevButtonClick(); }},
       {kOkButton, [this] { OkButtonClick(); }},
       {kCancelButton, [this] { CancelButtonClick(); }},
   });
+  const auto listed = [this] { return model_.ListedCount() > 0; };
+  SetEnablement({{kRecentFilesCheckListBox, listed}, {kOkButton, listed}, {kUnlLinkButton, listed},
+                 {kRevButton, listed}});
+  SetWindowSubclass(Control(kRecentFilesCheckListBox), &ListPresses, 0, reinterpret_cast<DWORD_PTR>(this));
   GroupCaption = Row(kRecentFilesGroupBox)->caption;
-  LoadPosition();
-  LoadSize();
+  Placement = KeptPlacement::PositionAndSize;
   Layout();
-}
-
-void TSelectClearForm::FormDestroy() {
-  SavePosition();
-  SaveSize();
 }
 
 void TSelectClearForm::FormShow() {
   const TSettings& settings = host_.CurrentSettings();
+  const ClearSource source =
+      ClearSourceFor(static_cast<int>(ClearMode), settings.SortSelect, host_.ShellRecentFolderPath(), host_.HistoryFolderPath());
+  if (!source.title.empty()) platform::SetWindowText(Handle(), source.title);
   ListingTable table(kClearTableHighestIndex);
-  std::string folder;
-  bool newestFirst = false;
-  int sortCode = kSortByName;
-  if (ClearMode == ClearMode::ShellRecent) {
-    SetWindowTextA(Handle(), "最近使ったﾌｧｲﾙのｸﾘｱ - ｽﾀｰﾄﾒﾆｭｰ");
-    folder = host_.ShellRecentFolderPath();
-  } else if (ClearMode == ClearMode::History) {
-    SetWindowTextA(Handle(), "最近使ったﾌｧｲﾙのｸﾘｱ - Quenlark");
-    folder = host_.HistoryFolderPath();
-    sortCode = settings.SortSelect;
-    // The listing is ascending; the newest-first order reads it from its end.
-    newestFirst = settings.SortSelect == kSortByDate;
-  }
-  if (!folder.empty()) {
+  if (!source.folder.empty()) {
     ListingServices listing{services_.fs, resolution_, services_.collation, nullptr};
-    ListFolder(listing, folder, table, {true, sortCode, settings.AutoClear, host_.HistoryFolderPath()});
+    ListFolder(listing, source.folder, table, {true, source.sortCode, settings.AutoClear, host_.HistoryFolderPath()});
   }
   // Ctrl held while the dialog opens shows full paths, as in the menu.
   const bool fullPath = settings.PathDisp || services_.keys.KeyDown(platform::kVkControl);
-  model_.Fill(std::move(table.lines), folder, newestFirst, fullPath, settings.ExtDisp);
-
-  SetItems(kRecentFilesCheckListBox, model_.RowTexts());
-  SetChecks(model_.InitialChecks());
-  const bool listed = model_.ListedCount() > 0;
-  for (int id : {kRecentFilesCheckListBox, kOkButton, kUnlLinkButton, kRevButton}) EnableControl(id, listed);
-  RecentFilesCheckListBoxClickCheck();
-  WriteControl(kSendToRecycleCheckBox, ControlValue{.checked = settings.SendToRecycle});
-  SetFocus(Control(listed ? kRecentFilesCheckListBox : kCancelButton));
+  model_.Fill(std::move(table.lines), source.folder, source.newestFirst, fullPath, settings.ExtDisp);
+  model_.GroupCaption = GroupCaption;
+  model_.Recycle = settings.SendToRecycle;
+  LoadControls();
+  UpdateEnablement();
+  SetFocus(Control(model_.ListedCount() > 0 ? kRecentFilesCheckListBox : kCancelButton));
 }
 
 void TSelectClearForm::FormClose() {
   // Kept on every close, whichever way the dialog was left.
+  StoreControls();
   TSettings settings = host_.CurrentSettings();
-  settings.SendToRecycle = ReadControl(kSendToRecycleCheckBox).checked;
+  settings.SendToRecycle = model_.Recycle;
   host_.ApplySettings(settings, 0);
 }
 
@@ -105,56 +123,49 @@ std::vector<int> TSelectClearForm::CheckedRows() const {
   return ReadControl(kRecentFilesCheckListBox).selection;
 }
 
-void TSelectClearForm::SetChecks(const std::vector<int>& rows) {
-  WriteControl(kRecentFilesCheckListBox, ControlValue{.selection = rows});
+void TSelectClearForm::Run(const std::function<void()>& operation) {
+  StoreControls();
+  operation();
+  LoadControls();
 }
 
 void TSelectClearForm::RecentFilesCheckListBoxClickCheck() {
-  SetWindowTextA(Control(kRecentFilesGroupBox), model_.Counter(GroupCaption, CheckedRows()).c_str());
+  if (!Loading()) Run([] {});
 }
 
 void TSelectClearForm::RecentFilesCheckListBoxMouseDown(POINT at) {
   HWND list = Control(kRecentFilesCheckListBox);
   LVHITTESTINFO hit{};
   hit.pt = at;
-  const int row = static_cast<int>(SendMessageA(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-  if (row >= 0 && model_.LineOf(row)) {
-    RECT bounds{};
-    bounds.left = LVIR_BOUNDS;
-    SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds));
-    // On the text, not on the check box (which the list toggles itself).
-    if (!(hit.flags & LVHT_ONITEMSTATEICON) && at.x >= bounds.left + Scale(15)) {
-      std::vector<int> checked = CheckedRows();
-      const auto it = std::find(checked.begin(), checked.end(), row);
-      if (it == checked.end()) {
-        checked.push_back(row);
-      } else {
-        checked.erase(it);
-      }
-      SetChecks(checked);
-    }
-  }
-  RecentFilesCheckListBoxClickCheck();
+  const int row = static_cast<int>(SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  RECT bounds{};
+  bounds.left = LVIR_BOUNDS;
+  if (row >= 0) SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds));
+  // On the text, not on the check box (which the list toggles itself).
+  const bool onText = row >= 0 && !(hit.flags & LVHT_ONITEMSTATEICON) && at.x >= bounds.left + Scale(15);
+  Run([&] {
+    if (onText) model_.Toggle(row);
+  });
 }
 
 void TSelectClearForm::UnlLinkButtonClick() {
-  SetChecks(model_.BrokenRows(services_.fs, services_.paths));
-  RecentFilesCheckListBoxClickCheck();
+  Run([this] { model_.Checks = model_.BrokenRows(services_.fs, services_.paths); });
 }
 
 void TSelectClearForm::RevButtonClick() {
-  SetChecks(model_.Inverted(CheckedRows()));
-  RecentFilesCheckListBoxClickCheck();
+  Run([this] { model_.Checks = model_.Inverted(model_.Checks); });
 }
 
 void TSelectClearForm::OkButtonClick() {
+  StoreControls();
+  if (model_.ListedCount() == 0) return;
   const int answer = services_.messages.Show(kConfirmText, kConfirmCaption,
                                              platform::kMbYesNo | platform::kMbDefButton2 | platform::kMbIconQuestion);
   if (answer != platform::kIdYes) return;
   // The folder is listed again now: a file a scan removed meanwhile is skipped.
   const std::vector<std::string> files = model_.FilesToClear(
-      CheckedRows(), services_.fs.ListFiles(model_.Folder()), services_.fs.InexactNames(model_.Folder()));
-  if (ReadControl(kSendToRecycleCheckBox).checked) {
+      model_.Checks, services_.fs.ListFiles(model_.Folder()), services_.fs.InexactNames(model_.Folder()));
+  if (model_.Recycle) {
     if (!files.empty()) RecycleShortcuts(RecycleList(files));
   } else {
     ClearShortcuts(files, false, services_.fs, services_.shell);
@@ -182,7 +193,7 @@ void TSelectClearForm::Layout() {
   const int listTop = margin + Scale(18);
   const int listWidth = cw - 4 * margin;
   place(kRecentFilesCheckListBox, 2 * margin, listTop, listWidth, bandTop - margin - listTop);
-  SendMessageA(Control(kRecentFilesCheckListBox), LVM_SETCOLUMNWIDTH, 0,
+  SendMessageW(Control(kRecentFilesCheckListBox), LVM_SETCOLUMNWIDTH, 0,
                listWidth - GetSystemMetrics(SM_CXVSCROLL) - Scale(4));
   const int buttonWidth = (cw - 2 * margin - 3 * gap) / 4;
   const int buttonTop = bandTop + Scale(6);
@@ -208,15 +219,10 @@ bool TSelectClearForm::HandleMessage(UINT msg, WPARAM, LPARAM lp, LRESULT& resul
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lp);
       if (static_cast<int>(header->idFrom) != kRecentFilesCheckListBox) return false;
-      if (header->code == LVN_ITEMCHANGED) {
-        const auto* change = reinterpret_cast<const NMLISTVIEW*>(lp);
-        if ((change->uChanged & LVIF_STATE) && ((change->uNewState ^ change->uOldState) & LVIS_STATEIMAGEMASK)) {
-          RecentFilesCheckListBoxClickCheck();
-        }
-      } else if (header->code == NM_CLICK || header->code == NM_RCLICK) {
-        RecentFilesCheckListBoxMouseDown(reinterpret_cast<const NMITEMACTIVATE*>(lp)->ptAction);
-      } else {
-        return false;
+      if (header->code != LVN_ITEMCHANGED) return false;
+      const auto* change = reinterpret_cast<const NMLISTVIEW*>(lp);
+      if ((change->uChanged & LVIF_STATE) && ((change->uNewState ^ change->uOldState) & LVIS_STATEIMAGEMASK)) {
+        RecentFilesCheckListBoxClickCheck();
       }
       result = 0;
       return true;

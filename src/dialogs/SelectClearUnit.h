@@ -1,10 +1,12 @@
 // The selective clear dialog: deletes chosen entries of the shell's list or
 // of the history, or moves them to the recycle bin. The decisions are in
-// SelectClearModel; this view lists the folder, shows the rows and carries
-// out what the model allows.
+// SelectClearModel (what is listed, the rows, their checks, what may be
+// deleted); this view lists the folder, shows the model through its bound
+// controls and carries out what the model allows.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -74,11 +76,11 @@ class TSelectClearForm : public TForm {
   void FormCreate() override;
   void FormShow() override;
   void FormClose() override;
-  void FormDestroy() override;
   bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
-  void SetChecks(const std::vector<int>& rows);
+  // The controls into the model, the operation, the model into the controls.
+  void Run(const std::function<void()>& operation);
   void Layout();
 
   ISettingsHost& host_;

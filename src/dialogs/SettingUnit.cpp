@@ -200,35 +200,37 @@ void TSettingForm::FormCreate() {
   CreateControls(Controls(model_));
   SetCommands({
       {kOkButton, [this] { OkButtonClick(); }},
-      {kDateTimeDispComboBox, [this] { DateTimeDispComboBoxChange(); }, CBN_SELCHANGE},
-      {kExitCheckComboBox, [this] { ExitCheckComboBoxChange(); }, CBN_SELCHANGE},
-      {kDriveCheckCheckBox, [this] { DriveCheckCheckBoxClick(); }},
-      {kIconDispCheckBox, [this] { IconDispCheckBoxClick(); }},
-      {kQuenlarkMenuCheckBox, [this] { IconDispCheckBoxClick(); }},
-      {kDbClickPassWordCheckBox, [this] { DbClickPassWordCheckBoxClick(); }},
+      {kDateTimeDispComboBox, [this] { SourceChange(); }, CBN_SELCHANGE},
+      {kExitCheckComboBox, [this] { SourceChange(); }, CBN_SELCHANGE},
+      {kDriveCheckCheckBox, [this] { SourceChange(); }},
+      {kIconDispCheckBox, [this] { SourceChange(); }},
+      {kQuenlarkMenuCheckBox, [this] { SourceChange(); }},
+      {kDbClickPassWordCheckBox, [this] { SourceChange(); }},
       {kPassChangeButton, [this] { PassChangeButtonClick(); }},
       {kPassWordEdit, [this] { PassChangeButtonClick(); }, kDoubleClickCode},
   });
+  // Each control enabled by another's state, and the rule that decides it.
+  SetEnablement({
+      {kDateTopDispCheckBox, [this] { return model_.DateTopDispEnabled(); }},
+      {kExtNameEdit, [this] { return model_.ExtNameEnabled(); }},
+      {kDriveNameEdit, [this] { return model_.DriveNameEnabled(); }},
+      {kOfficeStyleCheckBox, [this] { return model_.OfficeStyleEnabled(); }},
+      {kPassWordEdit, [this] { return model_.PassWordEditEnabled(); }},
+  });
   // A key alone or with Shift alone is no hot key: the control adds Alt.
   for (int id : {kRecentHotKey, kUseFileHotKey, kQuenlarkHotKey}) {
-    SendMessageA(Control(id), HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_ALT, 0));
+    SendMessageW(Control(id), HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_ALT, 0));
   }
-  LoadPosition();
+  Placement = KeptPlacement::Position;
 }
 
-void TSettingForm::FormDestroy() { SavePosition(); }
-
 void TSettingForm::FormShow() {
-  SendMessageA(Control(kRecentMaxUpDown), UDM_SETRANGE32, kRecentMaxLow, kRecentMaxHigh);
-  SendMessageA(Control(kScanTimeUpDown), UDM_SETRANGE32, kScanTimeLow, kScanTimeHigh);
+  SendMessageW(Control(kRecentMaxUpDown), UDM_SETRANGE32, kRecentMaxLow, kRecentMaxHigh);
+  SendMessageW(Control(kScanTimeUpDown), UDM_SETRANGE32, kScanTimeLow, kScanTimeHigh);
   model_.Load(host_.CurrentSettings());
   LoadControls();
   SetHint(kMultiUserCheckBox, MultiUserHint(host_.LoginUserName()));
-  DateTimeDispComboBoxChange();
-  ExitCheckComboBoxChange();
-  DriveCheckCheckBoxClick();
-  IconDispCheckBoxClick();
-  DbClickPassWordCheckBoxClick();
+  UpdateEnablement();
   // Combinations typed into the hot-key fields must not open the menus.
   host_.SuspendHotKeys();
   SetFocus(Control(kOkButton));
@@ -236,29 +238,9 @@ void TSettingForm::FormShow() {
 
 void TSettingForm::FormClose() { host_.ResumeHotKeys(); }
 
-void TSettingForm::DateTimeDispComboBoxChange() {
+void TSettingForm::SourceChange() {
   StoreControls();
-  EnableControl(kDateTopDispCheckBox, model_.DateTopDispEnabled());
-}
-
-void TSettingForm::ExitCheckComboBoxChange() {
-  StoreControls();
-  EnableControl(kExtNameEdit, model_.ExtNameEnabled());
-}
-
-void TSettingForm::DriveCheckCheckBoxClick() {
-  StoreControls();
-  EnableControl(kDriveNameEdit, model_.DriveNameEnabled());
-}
-
-void TSettingForm::IconDispCheckBoxClick() {
-  StoreControls();
-  EnableControl(kOfficeStyleCheckBox, model_.OfficeStyleEnabled());
-}
-
-void TSettingForm::DbClickPassWordCheckBoxClick() {
-  StoreControls();
-  EnableControl(kPassWordEdit, model_.PassWordEditEnabled());
+  UpdateEnablement();
 }
 
 void TSettingForm::PassChangeButtonClick() {
@@ -268,11 +250,8 @@ void TSettingForm::PassChangeButtonClick() {
 
 void TSettingForm::OkButtonClick() {
   StoreControls();
-  if (const Validation failure = model_.Validate()) {
-    // The dialog stays open with every entry as the user left it.
-    messages_.Show(failure->message, failure->caption, failure->flags);
-    return;
-  }
+  // On a failure the dialog stays open with every entry as the user left it.
+  if (ShowFailure(model_.Validate(), messages_)) return;
   const SettingApplication applied = model_.Apply(host_.CurrentSettings());
   host_.ApplySettings(applied.settings, applied.effects);
   Close(mrOk);

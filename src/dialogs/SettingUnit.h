@@ -77,18 +77,14 @@ class TSettingForm : public TForm {
         messages_(messages) {}
 
   void OkButtonClick();
-  void DateTimeDispComboBoxChange();
-  void ExitCheckComboBoxChange();
-  void DriveCheckCheckBoxClick();
-  void IconDispCheckBoxClick();
-  void DbClickPassWordCheckBoxClick();
+  // A control that others' enablement follows has changed.
+  void SourceChange();
   void PassChangeButtonClick();
 
  protected:
   void FormCreate() override;
   void FormShow() override;
   void FormClose() override;
-  void FormDestroy() override;
   bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "settings/SettingsStore.h"
+#include "ui/FieldBinding.h"
 
 namespace quenlark {
 
@@ -35,7 +36,7 @@ struct FavouriteFields {
   std::string Execute;
 };
 
-class UseFileSettingModel {
+class UseFileSettingModel : public IListModel {
  public:
   // The table as the editor opens it: used slots closed up (a hand-edited
   // registry may leave gaps, and row r must show slot r), nothing selected,
@@ -91,6 +92,12 @@ class UseFileSettingModel {
   // Where the application picker starts: the folder of the program already
   // named in the field, else LastFolder.
   std::string ApplicationStartFolder() const;
+
+  // The list's rows, selection and current row.
+  std::vector<std::string> ListRows() const override { return RowTexts(); }
+  std::vector<int> ListMarks() const override { return SelectedRows(); }
+  int ListFocus() const override { return Current(); }
+  void SetListMarks(const std::vector<int>& marks, int focus) override { SetSelection(marks, focus); }
 
   FavouriteFields Fields;
   // Where the file and folder pickers start.

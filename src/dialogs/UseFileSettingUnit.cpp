@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <functional>
 #include <vector>
 
 #include "platform/Win32Handles.h"
@@ -30,14 +31,15 @@ constexpr int kDeleteKeyCode = 0x0FD2;
 // The rows in tab order; each label stands right before the field its
 // "&" letter moves to. The rectangles are the designed ones; FormResize fits
 // the rule, the list and the status bar to the window.
-std::vector<ControlRow> Controls() {
+std::vector<ControlRow> Controls(UseFileSettingModel& m) {
   return {
       {.kind = K::FocusLabel, .id = F::kNameLabel, .name = "NameLabel", .left = 8, .top = 12, .width = 94,
        .height = 14, .caption = "ﾒﾆｭｰ項目名(&N)："},
       {.kind = K::Edit, .id = F::kNameEdit, .name = "NameEdit", .left = 104, .top = 8, .width = 120, .height = 21,
        .hint = "[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]のﾒﾆｭｰ項目名を設定します。\n"
                "「>」で階層ﾒﾆｭｰが始まり、「<」で階層ﾒﾆｭｰが終わります。\n"
-               "注意：階層ﾒﾆｭｰは１階層までしか設定できません。"},
+               "注意：階層ﾒﾆｭｰは１階層までしか設定できません。",
+       .binding = BindText(m.Fields.Name)},
       {.kind = K::Button, .id = F::kOpenFileButton, .name = "OpenFileButton", .left = 228, .top = 6, .width = 89,
        .height = 25, .caption = "ﾌｧｲﾙ参照(&B)...", .hint = "[良く使うﾌｧｲﾙ]を参照することができます。"},
       {.kind = K::Button, .id = F::kOpenFolderButton, .name = "OpenFolderButton", .left = 320, .top = 6,
@@ -46,13 +48,15 @@ std::vector<ControlRow> Controls() {
        .height = 14, .caption = "ﾌｧｲﾙ/ﾌｫﾙﾀﾞ(&F)："},
       {.kind = K::Edit, .id = F::kFileEdit, .name = "FileEdit", .left = 104, .top = 38, .width = 305, .height = 21,
        .hint = "[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]を設定します。\n"
-               "ﾌｫﾙﾀﾞを設定し、先頭に「*」を付けるとｴｸｽﾌﾟﾛｰﾗで開きます。"},
+               "ﾌｫﾙﾀﾞを設定し、先頭に「*」を付けるとｴｸｽﾌﾟﾛｰﾗで開きます。",
+       .binding = BindText(m.Fields.File)},
       {.kind = K::FocusLabel, .id = F::kExecuteLabel, .name = "ExecuteLabel", .left = 8, .top = 72, .width = 94,
        .height = 14, .caption = "起動ｱﾌﾟﾘ指定："},
       {.kind = K::Edit, .id = F::kExecuteEdit, .name = "ExecuteEdit", .left = 104, .top = 68, .width = 213,
        .height = 21,
        .hint = "起動ｱﾌﾟﾘｹｰｼｮﾝを特別に指定したい時に、ｱﾌﾟﾘｹｰｼｮﾝを設定します。\n"
-               "拡張子から自動的にｱﾌﾟﾘｹｰｼｮﾝを起動するので、通常は設定する必要はありません。"},
+               "拡張子から自動的にｱﾌﾟﾘｹｰｼｮﾝを起動するので、通常は設定する必要はありません。",
+       .binding = BindText(m.Fields.Execute)},
       {.kind = K::Button, .id = F::kExecuteButton, .name = "ExecuteButton", .left = 320, .top = 66, .width = 89,
        .height = 25, .caption = "ｱﾌﾟﾘ参照(&P)...", .hint = "[起動ｱﾌﾟﾘ指定]を参照することができます。"},
       {.kind = K::Rule, .id = F::kLineBevel, .name = "LineBevel", .left = 0, .top = 96, .width = 416, .height = 2},
@@ -78,26 +82,29 @@ std::vector<ControlRow> Controls() {
                "[ﾒﾆｭｰ項目名]に「>」を入力すると階層ﾒﾆｭｰが始まり、\n"
                "「<」で階層ﾒﾆｭｰが終わります。\n"
                "[ﾌｧｲﾙ/ﾌｫﾙﾀﾞ]には、「階層ﾒﾆｭｰ名」を入れてください。\n"
-               "注意：階層ﾒﾆｭｰは１階層までしか設定できません。"},
-      {.kind = K::StatusBar, .id = F::kStatusBar, .name = "StatusBar"},
+               "注意：階層ﾒﾆｭｰは１階層までしか設定できません。",
+       .binding = BindRows(m)},
+      {.kind = K::StatusBar, .id = F::kStatusBar, .name = "StatusBar",
+       .binding = BindShown([&m] { return m.StatusText(); })},
   };
 }
 
 // The Delete key in the list deletes its selected rows.
 LRESULT CALLBACK ListKeys(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) noexcept {
   if (msg == WM_KEYDOWN && wp == VK_DELETE) {
-    SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), kDeleteKeyCode), reinterpret_cast<LPARAM>(h));
+    SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), kDeleteKeyCode), reinterpret_cast<LPARAM>(h));
     return 0;
   }
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(h, &ListKeys, 0);
   return DefSubclassProc(h, msg, wp, lp);
 }
 
-std::string CurrentFolder() {
-  const DWORD size = GetCurrentDirectoryA(0, nullptr);
+// The current folder as the system spells it: it is only ever given back.
+std::wstring CurrentFolder() {
+  const DWORD size = GetCurrentDirectoryW(0, nullptr);
   if (size == 0) return {};
-  std::string folder(size, '\0');
-  const DWORD got = GetCurrentDirectoryA(size, folder.data());
+  std::wstring folder(size, L'\0');
+  const DWORD got = GetCurrentDirectoryW(size, folder.data());
   folder.resize(got < size ? got : 0);
   return folder;
 }
@@ -108,28 +115,19 @@ class CurrentFolderKept {
  public:
   CurrentFolderKept() : folder_(CurrentFolder()) {}
   ~CurrentFolderKept() {
-    if (!folder_.empty()) SetCurrentDirectoryA(folder_.c_str());
+    if (!folder_.empty()) SetCurrentDirectoryW(folder_.c_str());
   }
   CurrentFolderKept(const CurrentFolderKept&) = delete;
   CurrentFolderKept& operator=(const CurrentFolderKept&) = delete;
 
  private:
-  std::string folder_;
+  std::wstring folder_;
 };
-
-std::string ListRowText(HWND list, int row) {
-  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT got = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-  return text;
-}
 
 }  // namespace
 
 void TUseFileSettingForm::FormCreate() {
-  CreateControls(Controls());
+  CreateControls(Controls(model_));
   SetCommands({
       {kFileListBox, [this] { FileListBoxClick(); }, LBN_SELCHANGE},
       {kFileListBox, [this] { DeleteButtonClick(); }, kDeleteKeyCode},
@@ -144,6 +142,9 @@ void TUseFileSettingForm::FormCreate() {
       {kOpenFolderButton, [this] { OpenFolderButtonClick(); }},
       {kExecuteButton, [this] { ExecuteButtonClick(); }},
   });
+  const auto editable = [this] { return model_.CanEditCurrent(); };
+  const auto addable = [this] { return model_.CanAdd(); };
+  SetEnablement({{kSaveButton, editable}, {kDeleteButton, editable}, {kAddButton, addable}, {kLineButton, addable}});
   if (HWND list = Control(kFileListBox)) SetWindowSubclass(list, &ListKeys, 0, 0);
 
   SHBrowseForFolderEx.Caption = kPickerTitle;
@@ -152,15 +153,9 @@ void TUseFileSettingForm::FormCreate() {
   SHBrowseForFolderEx.ShowStyle = ssClient;
   SHBrowseForFolderEx.SelectFolder = sfDrives;
 
-  model_.LastFolder = CurrentFolder();
-  LoadPosition();
-  LoadSize();
+  model_.LastFolder = platform::ExactCp932(CurrentFolder()).value_or(std::string());
+  Placement = KeptPlacement::PositionAndSize;
   FormResize();
-}
-
-void TUseFileSettingForm::FormDestroy() {
-  SavePosition();
-  SaveSize();
 }
 
 void TUseFileSettingForm::FormShow() {
@@ -181,57 +176,20 @@ void TUseFileSettingForm::FormClose() {
 
 // ----------------------------------------------------------- model and view
 
-void TUseFileSettingForm::ReadList(bool withCurrentRow) {
-  HWND list = Control(kFileListBox);
-  int current = model_.Current();
-  if (withCurrentRow) {
-    current = static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0));
-    if (current < 0 || current >= static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0))) current = -1;
-  }
-  model_.SetSelection(ReadControl(kFileListBox).selection, current);
-}
-
-void TUseFileSettingForm::ReadFields() {
-  model_.Fields = {ReadControl(kNameEdit).text, ReadControl(kFileEdit).text, ReadControl(kExecuteEdit).text};
-}
-
 void TUseFileSettingForm::ShowModel() {
-  HWND list = Control(kFileListBox);
-  const std::vector<std::string> rows = model_.RowTexts();
-  const int shown = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-  // Only the rows whose text changed are rewritten, so the list keeps its
-  // scroll position and does not flicker.
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  for (int i = shown; i > static_cast<int>(rows.size()); --i) SendMessageA(list, LB_DELETESTRING, i - 1, 0);
-  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-    const std::string& text = rows[static_cast<std::size_t>(i)];
-    if (i < shown) {
-      if (ListRowText(list, i) == text) continue;
-      SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(i), 0);
-    }
-    SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.c_str()));
-  }
-  WriteControl(kFileListBox, ControlValue{.selection = model_.SelectedRows()});
-  if (model_.Current() >= 0) {
-    SendMessageA(list, LB_SETCARETINDEX, static_cast<WPARAM>(model_.Current()), FALSE);
-  } else {
-    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
-  }
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
-
-  WriteControl(kNameEdit, ControlValue{.text = model_.Fields.Name});
-  WriteControl(kFileEdit, ControlValue{.text = model_.Fields.File});
-  WriteControl(kExecuteEdit, ControlValue{.text = model_.Fields.Execute});
-  EnableControl(kSaveButton, model_.CanEditCurrent());
-  EnableControl(kDeleteButton, model_.CanEditCurrent());
-  EnableControl(kAddButton, model_.CanAdd());
-  EnableControl(kLineButton, model_.CanAdd());
-  WriteControl(kStatusBar, ControlValue{.text = model_.StatusText()});
+  LoadControls();
+  UpdateEnablement();
   // A button that has just been disabled would keep the keyboard focus and
   // leave the keyboard dead.
-  if (HWND focus = GetFocus(); focus && GetParent(focus) == Handle() && !IsWindowEnabled(focus)) SetFocus(list);
+  if (HWND focus = GetFocus(); focus && GetParent(focus) == Handle() && !IsWindowEnabled(focus)) {
+    SetFocus(Control(kFileListBox));
+  }
+}
+
+void TUseFileSettingForm::Run(const std::function<bool()>& operation) {
+  StoreControls();
+  if (operation()) Publish();
+  ShowModel();
 }
 
 void TUseFileSettingForm::Publish() { host_.ApplyFavourites(model_.Table()); }
@@ -239,59 +197,48 @@ void TUseFileSettingForm::Publish() { host_.ApplyFavourites(model_.Table()); }
 // ----------------------------------------------------------------- handlers
 
 void TUseFileSettingForm::FileListBoxClick() {
-  ReadList(true);
-  model_.Refresh();
-  ShowModel();
+  Run([this] {
+    model_.Refresh();
+    return false;
+  });
 }
 
 void TUseFileSettingForm::AddButtonClick() {
-  ReadList(false);
-  ReadFields();
-  if (model_.Add()) Publish();
-  ShowModel();
+  Run([this] { return model_.Add(); });
 }
 
 void TUseFileSettingForm::SaveButtonClick() {
-  ReadList(false);
-  ReadFields();
-  if (model_.SaveCurrent()) Publish();
-  ShowModel();
+  Run([this] { return model_.SaveCurrent(); });
 }
 
 void TUseFileSettingForm::DeleteButtonClick() {
-  ReadList(false);
+  StoreControls();
   const std::string question = model_.DeleteQuestion();
   if (question.empty()) return;
   const unsigned flags = platform::kMbYesNo | platform::kMbDefButton2 | platform::kMbIconQuestion;
   if (services_.messages.Show(question, kDeleteCaption, flags) != platform::kIdYes) return;
-  if (model_.DeleteSelected()) Publish();
-  ShowModel();
+  Run([this] { return model_.DeleteSelected(); });
 }
 
 void TUseFileSettingForm::ClearButtonClick() {
-  ReadList(false);
-  model_.ClearFields();
-  ShowModel();
+  Run([this] {
+    model_.ClearFields();
+    return false;
+  });
 }
 
 void TUseFileSettingForm::LineButtonClick() {
-  ReadList(false);
-  if (model_.AddSeparator()) Publish();
-  ShowModel();
+  Run([this] { return model_.AddSeparator(); });
 }
 
 void TUseFileSettingForm::UpSpeedButtonClick() {
-  ReadList(false);
-  if (model_.MoveUp()) Publish();
-  ShowModel();
+  Run([this] { return model_.MoveUp(); });
   // The arrows are not a place for the keyboard: it goes back to the list.
   if (GetFocus() == Control(kUpSpeedButton)) SetFocus(Control(kFileListBox));
 }
 
 void TUseFileSettingForm::DownSpeedButtonClick() {
-  ReadList(false);
-  if (model_.MoveDown()) Publish();
-  ShowModel();
+  Run([this] { return model_.MoveDown(); });
   if (GetFocus() == Control(kDownSpeedButton)) SetFocus(Control(kFileListBox));
 }
 
@@ -299,10 +246,10 @@ void TUseFileSettingForm::OpenFileButtonClick() {
   CurrentFolderKept kept;
   const std::optional<std::string> path = RunOpenDialog(model_.LastFolder);
   if (!path) return;
-  ReadList(false);
-  ReadFields();
-  model_.FileChosen(*path);
-  ShowModel();
+  Run([&] {
+    model_.FileChosen(*path);
+    return false;
+  });
   SetFocus(Control(kFileEdit));
 }
 
@@ -313,21 +260,22 @@ void TUseFileSettingForm::OpenFolderButtonClick() {
   if (!folder) return;
   // From the first folder chosen on, the picker opens where the last one was.
   SHBrowseForFolderEx.SelectFolder = sfManual;
-  ReadList(false);
-  ReadFields();
-  model_.FolderChosen(*folder);
-  ShowModel();
+  Run([&] {
+    model_.FolderChosen(*folder);
+    return false;
+  });
   SetFocus(Control(kFileEdit));
 }
 
 void TUseFileSettingForm::ExecuteButtonClick() {
   CurrentFolderKept kept;
-  ReadList(false);
-  ReadFields();
+  StoreControls();
   const std::optional<std::string> path = RunOpenDialog(model_.ApplicationStartFolder());
   if (!path) return;
-  model_.ApplicationChosen(*path);
-  ShowModel();
+  Run([&] {
+    model_.ApplicationChosen(*path);
+    return false;
+  });
   SetFocus(Control(kNameEdit));
 }
 
@@ -341,29 +289,32 @@ void TUseFileSettingForm::DropFiles(HDROP drop) {
   std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
   wide.resize(DragQueryFileW(drop, 0, wide.data(), length + 1));
   // A path the code page cannot spell would be stored as another path.
-  const std::optional<std::string> path = platform::ExactAnsiFromWide(wide);
+  const std::optional<std::string> path = platform::ExactCp932(platform::WideUntilNul(wide.data(), wide.size()));
   if (!path || path->empty() || !model_.CanAdd()) return;
-  ReadList(false);
-  if (model_.Drop(*path, services_.paths.IsFolder(*path))) Publish();
-  ShowModel();
+  Run([&] { return model_.Drop(*path, services_.paths.IsFolder(*path)); });
 }
 
 // ------------------------------------------------------------------ pickers
 
 std::optional<std::string> TUseFileSettingForm::RunOpenDialog(const std::string& folder) {
-  char path[MAX_PATH] = {};
-  OPENFILENAMEA open{};
+  wchar_t path[MAX_PATH] = {};
+  // The filter's pairs are separated by NULs and end in two.
+  const std::wstring filter = platform::Wide(std::string_view(kOpenFilter, sizeof kOpenFilter));
+  const std::wstring initialFolder = platform::Wide(folder);
+  OPENFILENAMEW open{};
   open.lStructSize = sizeof open;
   open.hwndOwner = Handle();
-  open.lpstrFilter = kOpenFilter;
+  open.lpstrFilter = filter.c_str();
   open.nFilterIndex = 1;
   open.lpstrFile = path;
   open.nMaxFile = MAX_PATH;
-  open.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+  open.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
   // A chosen shortcut is returned as itself, not as its target.
   open.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NODEREFERENCELINKS;
-  if (!GetOpenFileNameA(&open)) return std::nullopt;
-  return std::string(path);
+  if (!GetOpenFileNameW(&open)) return std::nullopt;
+  // A file whose path code page 932 cannot spell is not taken: any spelling
+  // of it would name another file.
+  return platform::ExactCp932(platform::WideUntilNul(path, MAX_PATH));
 }
 
 std::optional<std::string> TUseFileSettingForm::RunFolderPicker() {
@@ -379,7 +330,7 @@ void TUseFileSettingForm::FormResize() {
   const int cw = client.right, ch = client.bottom;
   if (cw <= 0 || ch <= 0) return;
   HWND status = Control(kStatusBar);
-  SendMessageA(status, WM_SIZE, 0, 0);
+  SendMessageW(status, WM_SIZE, 0, 0);
   RECT bar{};
   GetWindowRect(status, &bar);
   const int barHeight = bar.bottom - bar.top;
@@ -398,8 +349,8 @@ bool TUseFileSettingForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT&
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lp);
       RECT frame{0, 0, 0, 0};
-      AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
+      AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
       // The fields' band must stay whole: as wide as the folder button's
       // right edge plus the left margin, as high as the band plus some list.
       const ControlRow* button = Row(kOpenFolderButton);

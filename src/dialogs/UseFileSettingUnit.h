@@ -2,13 +2,14 @@
 // operation changes the favourites at once (the favourites menu shows the
 // edits while the editor is still open) and closing saves them; there is no
 // OK and no Cancel. The decisions are in UseFileSettingModel; this view
-// copies the model into its controls and back, and runs the pickers.
+// shows the model through its bound controls, and runs the pickers.
 #pragma once
 
 #include <windows.h>
 
 #include <shellapi.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -83,7 +84,6 @@ class TUseFileSettingForm : public TForm {
   void FormCreate() override;
   void FormShow() override;
   void FormClose() override;
-  void FormDestroy() override;
   bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
   // The file-open dialog starting in `folder`: the chosen path, or nothing
@@ -93,11 +93,12 @@ class TUseFileSettingForm : public TForm {
   virtual std::optional<std::string> RunFolderPicker();
 
  private:
-  // The list's selection and focus row into the model; the fields too.
-  void ReadList(bool withCurrentRow);
-  void ReadFields();
   // The model into the controls: rows, selection, fields, buttons, status.
   void ShowModel();
+  // The controls into the model (the current row is the list's focus row
+  // now), the operation, the model into the controls; a changed table is
+  // published.
+  void Run(const std::function<bool()>& operation);
   // Hands a changed table to the controller, which shows it from the next
   // opening of the favourites menu and stores it.
   void Publish();

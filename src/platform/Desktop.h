@@ -1,11 +1,10 @@
 // Small pieces of the desktop the program's decisions look at: the keyboard,
-// files as the menus see them, message boxes and the folder browser. The
+// files as the menus see them, message boxes, the clock, the environment and the cursor. The
 // Win32 implementations only translate; the logic above them is tested with
 // fakes.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "base/Geometry.h"
@@ -51,14 +50,6 @@ class IMessageBox {
   virtual ~IMessageBox() = default;
   // Shows the message modally and returns the button the user chose.
   virtual int Show(const std::string& text, const std::string& caption, unsigned flags) = 0;
-};
-
-class IFolderBrowser {
- public:
-  virtual ~IFolderBrowser() = default;
-  // Lets the user choose a folder, starting at `initialFolder`; nullopt when
-  // the user cancelled or the browser could not be shown.
-  virtual std::optional<std::string> Browse(const std::string& title, const std::string& initialFolder) = 0;
 };
 
 // A monotonic clock in milliseconds.

@@ -1,7 +1,5 @@
 #include "platform/Win32Desktop.h"
 
-#include <shlobj.h>
-
 #include "platform/Win32System.h"
 #include "platform/Win32Text.h"
 
@@ -14,11 +12,6 @@ DWORD QuietAttributes(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   SetErrorMode(previous);
   return attributes;
-}
-
-int CALLBACK SelectInitialFolder(HWND window, UINT msg, LPARAM, LPARAM data) {
-  if (msg == BFFM_INITIALIZED && data) SendMessageA(window, BFFM_SETSELECTIONA, TRUE, data);
-  return 0;
 }
 
 }  // namespace
@@ -42,24 +35,6 @@ std::string Win32PathQuery::ProgramPath() { return platform::ProgramPath(); }
 int Win32MessageBox::Show(const std::string& text, const std::string& caption, unsigned flags) {
   HWND owner = owner_ ? owner_ : GetActiveWindow();
   return MessageBoxW(owner, Wide(text).c_str(), Wide(caption).c_str(), flags);
-}
-
-std::optional<std::string> Win32FolderBrowser::Browse(const std::string& title, const std::string& initialFolder) {
-  char display[MAX_PATH] = {};
-  BROWSEINFOA info{};
-  info.hwndOwner = owner_ ? owner_ : GetActiveWindow();
-  info.pszDisplayName = display;
-  info.lpszTitle = title.c_str();
-  info.ulFlags = BIF_RETURNONLYFSDIRS;
-  info.lpfn = &SelectInitialFolder;
-  info.lParam = initialFolder.empty() ? 0 : reinterpret_cast<LPARAM>(initialFolder.c_str());
-  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderA(&info);
-  if (!chosen) return std::nullopt;
-  char path[MAX_PATH] = {};
-  const bool named = SHGetPathFromIDListA(chosen, path) != FALSE;
-  CoTaskMemFree(chosen);
-  if (!named || !*path) return std::nullopt;
-  return std::string(path);
 }
 
 std::uint64_t Win32Clock::NowMilliseconds() { return GetTickCount64(); }

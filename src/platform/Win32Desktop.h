@@ -29,15 +29,6 @@ class Win32MessageBox : public IMessageBox {
   HWND owner_;
 };
 
-class Win32FolderBrowser : public IFolderBrowser {
- public:
-  explicit Win32FolderBrowser(HWND owner = nullptr) : owner_(owner) {}
-  std::optional<std::string> Browse(const std::string& title, const std::string& initialFolder) override;
-
- private:
-  HWND owner_;
-};
-
 class Win32Clock : public IClock {
  public:
   std::uint64_t NowMilliseconds() override;

@@ -50,4 +50,17 @@ std::wstring_view WideUntilNul(const wchar_t* buffer, std::size_t capacity) {
   return {buffer, n};
 }
 
+std::string WindowText(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  if (length <= 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int got = GetWindowTextW(window, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+  return Cp932Shown(text);
+}
+
+bool SetWindowText(HWND window, std::string_view text) {
+  return SetWindowTextW(window, Wide(text).c_str()) != FALSE;
+}
+
 }  // namespace platform

@@ -36,4 +36,10 @@ std::string Cp932Shown(std::wstring_view text);
 // A NUL-terminated wide buffer's text, up to its first NUL or its end.
 std::wstring_view WideUntilNul(const wchar_t* buffer, std::size_t capacity);
 
+// A window's text (a caption, an edit's contents) in CP932, as shown: a
+// character typed that code page 932 cannot spell reads as "?".
+std::string WindowText(HWND window);
+// Sets a window's text from CP932.
+bool SetWindowText(HWND window, std::string_view text);
+
 }  // namespace platform

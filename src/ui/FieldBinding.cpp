@@ -94,4 +94,13 @@ FieldBinding BindSelection(std::vector<int>& field) {
           [&field](const ControlValue& v) { field = v.selection; }};
 }
 
+FieldBinding BindRows(IListModel& list) {
+  return {[&list] { return ControlValue{.selection = list.ListMarks(), .rows = list.ListRows(), .focus = list.ListFocus()}; },
+          [&list](const ControlValue& v) { list.SetListMarks(v.selection, v.focus); }};
+}
+
+FieldBinding BindShown(std::function<std::string()> text) {
+  return {[text = std::move(text)] { return ControlValue{.text = text()}; }, [](const ControlValue&) {}};
+}
+
 }  // namespace quenlark

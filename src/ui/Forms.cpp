@@ -7,6 +7,7 @@
 
 #include "platform/Win32Handles.h"
 #include "platform/Win32System.h"
+#include "ui/CoolMenu.h"
 
 namespace quenlark {
 
@@ -14,13 +15,13 @@ namespace {
 
 // The forms' font: the Japanese proportional Gothic, 12 pixels high at 96 dpi.
 HFONT CreateFormFont(int dpi) {
-  return CreateFontA(-MulDiv(12, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+  return CreateFontW(-MulDiv(12, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                     "ＭＳ Ｐゴシック");
+                     platform::Wide("ＭＳ Ｐゴシック").c_str());
 }
 
 struct ControlClass {
-  const char* windowClass;
+  const wchar_t* windowClass;
   DWORD style;
   DWORD exStyle;
 };
@@ -28,61 +29,59 @@ struct ControlClass {
 ControlClass ClassOf(ControlKind kind) {
   switch (kind) {
     case ControlKind::Label:
-      return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+      return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
     case ControlKind::FocusLabel:
-      return {"STATIC", SS_LEFT, 0};
+      return {L"STATIC", SS_LEFT, 0};
     case ControlKind::Rule:
-      return {"STATIC", SS_ETCHEDHORZ, 0};
+      return {L"STATIC", SS_ETCHEDHORZ, 0};
     case ControlKind::Link:
-      return {"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX | WS_TABSTOP, 0};
+      return {L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX | WS_TABSTOP, 0};
     case ControlKind::Icon:
-      return {"STATIC", SS_ICON, 0};
+      return {L"STATIC", SS_ICON, 0};
     case ControlKind::Button:
     case ControlKind::CancelButton:
-      return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+      return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
     case ControlKind::SpeedButton:
-      return {"BUTTON", BS_PUSHBUTTON, 0};
+      return {L"BUTTON", BS_PUSHBUTTON, 0};
     case ControlKind::DefaultButton:
-      return {"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0};
+      return {L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0};
     case ControlKind::CheckBox:
-      return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+      return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
     case ControlKind::RadioButton:
-      return {"BUTTON", BS_AUTORADIOBUTTON, 0};
+      return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
     case ControlKind::Edit:
-      return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+      return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::PasswordEdit:
-      return {"EDIT", ES_AUTOHSCROLL | ES_PASSWORD | WS_TABSTOP, WS_EX_CLIENTEDGE};
+      return {L"EDIT", ES_AUTOHSCROLL | ES_PASSWORD | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::GroupBox:
-      return {"BUTTON", BS_GROUPBOX, 0};
+      return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::ComboBox:
-      return {WC_COMBOBOXA, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+      return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
     case ControlKind::ListBox:
-      return {"LISTBOX", LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+      return {L"LISTBOX", LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
               WS_EX_CLIENTEDGE};
     case ControlKind::CheckListView:
-      return {WC_LISTVIEWA, LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE};
+      return {WC_LISTVIEWW, LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::UpDown:
-      return {UPDOWN_CLASSA, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0};
+      return {UPDOWN_CLASSW, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0};
     case ControlKind::HotKey:
-      return {HOTKEY_CLASSA, WS_TABSTOP, 0};
+      return {HOTKEY_CLASSW, WS_TABSTOP, 0};
     case ControlKind::StatusBar:
-      return {STATUSCLASSNAMEA, SBARS_SIZEGRIP, 0};
+      return {STATUSCLASSNAMEW, SBARS_SIZEGRIP, 0};
   }
-  return {"STATIC", 0, 0};
+  return {L"STATIC", 0, 0};
 }
 
 // Turns a double click on a control into a command to its form.
 LRESULT CALLBACK DoubleClickSubclass(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) noexcept {
   // A disabled control gets no mouse input; a message sent to it is ignored too.
   if (msg == WM_LBUTTONDBLCLK && IsWindowEnabled(h)) {
-    SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), kDoubleClickCode), reinterpret_cast<LPARAM>(h));
+    SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), kDoubleClickCode), reinterpret_cast<LPARAM>(h));
   } else if (msg == WM_NCDESTROY) {
     RemoveWindowSubclass(h, &DoubleClickSubclass, 0);
   }
   return DefSubclassProc(h, msg, wp, lp);
 }
-
-std::string WindowText(HWND h);
 
 // Makes a label look and behave like a link: underlined text in the link
 // colour, the hand cursor, a place in the tab order with a focus rectangle,
@@ -96,30 +95,29 @@ LRESULT CALLBACK LinkSubclass(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
       RECT client{};
       GetClientRect(h, &client);
       FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-      HFONT underlined = nullptr;
-      LOGFONTA font{};
-      if (HFONT base = reinterpret_cast<HFONT>(SendMessageA(h, WM_GETFONT, 0, 0));
-          base && GetObjectA(base, sizeof font, &font)) {
+      platform::UniqueFont underlined;
+      LOGFONTW font{};
+      if (HFONT base = reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0));
+          base && GetObjectW(base, sizeof font, &font)) {
         font.lfUnderline = TRUE;
-        underlined = CreateFontIndirectA(&font);
+        underlined.reset(CreateFontIndirectW(&font));
       }
-      HGDIOBJ oldFont = underlined ? SelectObject(dc, underlined) : nullptr;
+      HGDIOBJ oldFont = underlined ? SelectObject(dc, underlined.get()) : nullptr;
       SetBkMode(dc, TRANSPARENT);
       // The classic link blue: some window systems give the hot-tracking
       // colour a pale grey that no reader takes for a link.
       SetTextColor(dc, IsWindowEnabled(h) ? RGB(0, 102, 204) : GetSysColor(COLOR_GRAYTEXT));
-      const std::string text = WindowText(h);
+      const std::wstring text = platform::Wide(platform::WindowText(h));
       constexpr UINT kFormat = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
-      DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &client, kFormat);
+      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, kFormat);
       if (GetFocus() == h) {
         RECT extent = client;
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &extent, kFormat | DT_CALCRECT);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, kFormat | DT_CALCRECT);
         extent.right = std::min(extent.right + 1, client.right);
         extent.bottom = std::min(extent.bottom, client.bottom);
         DrawFocusRect(dc, &extent);
       }
       if (oldFont) SelectObject(dc, oldFont);
-      if (underlined) DeleteObject(underlined);
       EndPaint(h, &ps);
       return 0;
     }
@@ -129,7 +127,7 @@ LRESULT CALLBACK LinkSubclass(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
       InvalidateRect(h, nullptr, TRUE);
       break;
     case WM_SETCURSOR:
-      SetCursor(LoadCursorA(nullptr, IDC_HAND));
+      SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));  // IDC_HAND
       return TRUE;
     case WM_GETDLGCODE: {
       // Enter belongs to the focused link, not to the form's default button.
@@ -141,7 +139,7 @@ LRESULT CALLBACK LinkSubclass(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
       if (wp == VK_RETURN || wp == VK_SPACE) {
         // A held key opens the link once, not once per repeat.
         if (lp & 0x40000000) return 0;
-        SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), STN_CLICKED), reinterpret_cast<LPARAM>(h));
+        SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), STN_CLICKED), reinterpret_cast<LPARAM>(h));
         return 0;
       }
       break;
@@ -154,19 +152,33 @@ LRESULT CALLBACK LinkSubclass(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
   return DefSubclassProc(h, msg, wp, lp);
 }
 
+std::string ListBoxRowText(HWND list, int row) {
+  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+  if (length <= 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  return platform::Cp932Shown(text);
+}
+
+std::vector<std::string> ListRowTexts(HWND list) {
+  std::vector<std::string> rows;
+  const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[1024] = {};
+    LVITEMW item{};
+    item.pszText = text;
+    item.cchTextMax = 1024;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    rows.push_back(platform::Cp932Shown(platform::WideUntilNul(text, 1024)));
+  }
+  return rows;
+}
+
 BOOL CALLBACK CollectEnabledWindow(HWND w, LPARAM p) {
   auto* list = reinterpret_cast<std::vector<HWND>*>(p);
   if (IsWindowVisible(w) && IsWindowEnabled(w)) list->push_back(w);
   return TRUE;
-}
-
-std::string WindowText(HWND h) {
-  const int length = GetWindowTextLengthA(h);
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(h, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-  return text;
 }
 
 }  // namespace
@@ -177,14 +189,6 @@ ScreenSize PlacementScreenSize() {
                                        ? platform::VirtualScreenExtent()
                                        : platform::PrimaryScreenExtent();
   return {e.width, e.height};
-}
-
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  if (!screen) return 96;
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
 }
 
 TForm::TForm(TApplication& app, platform::IRegistry& registry, std::string className, std::string caption,
@@ -199,33 +203,32 @@ TForm::TForm(TApplication& app, platform::IRegistry& registry, std::string class
       exStyle_(exStyle),
       sizeKind_(sizeKind) {}
 
-TForm::~TForm() {
-  DestroyHandle();
-  if (font_) DeleteObject(font_);
-}
+TForm::~TForm() { DestroyHandle(); }
 
 bool TForm::Create() {
   if (Handle()) return true;
-  if (!RegisterWindowClass(app_.Instance(), className_.c_str(), CS_DBLCLKS, LoadIconA(app_.Instance(), "MAINICON"),
+  if (!RegisterWindowClass(app_.Instance(), className_.c_str(), CS_DBLCLKS, LoadIconW(app_.Instance(), L"MAINICON"),
                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) {
     return false;
   }
-  dpi_ = ScreenDpi();
+  dpi_ = ui::SystemDpi();
   RECT r{0, 0, Scale(clientWidth_), Scale(clientHeight_)};
   if (sizeKind_ == SizeKind::Client) AdjustWindowRectEx(&r, style_, FALSE, exStyle_);
   if (!CreateHandle(exStyle_, className_.c_str(), caption_.c_str(), style_, CW_USEDEFAULT, CW_USEDEFAULT,
                     r.right - r.left, r.bottom - r.top, app_.Handle(), app_.Instance())) {
     return false;
   }
-  font_ = CreateFormFont(dpi_);
-  SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  font_.reset(CreateFormFont(dpi_));
+  SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   FormCreate();
+  LoadPlacement();
   return true;
 }
 
 void TForm::SaveState() {
   if (stateSaved_ || !Handle()) return;
   stateSaved_ = true;
+  SavePlacement();
   FormDestroy();
 }
 
@@ -319,6 +322,8 @@ void TForm::OnCommand(int id, int code) {
     return nullptr;
   };
   if ((id == IDOK && defaultRow >= 0) || (defaultRow >= 0 && id == defaultId)) {
+    // Enter does not press a default button that is disabled.
+    if (!IsWindowEnabled(Control(defaultId))) return;
     if (const CommandRow* c = handler(defaultId)) {
       c->handler();
     } else {
@@ -350,13 +355,13 @@ void TForm::CreateControls(std::span<const ControlRow> controls) {
 
 void TForm::CreateControls(std::vector<ControlRow> controls) {
   if (!tooltip_) {
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
                                app_.Instance(), nullptr);
     if (tooltip_) {
-      SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(app_.HintHidePause, 0));
+      SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(app_.HintHidePause, 0));
       // A width makes the tooltip honour line feeds; lines break only there.
-      SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
+      SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
     }
   }
   const std::size_t first = rows_.size();
@@ -381,47 +386,38 @@ void TForm::CreateControl(const ControlRow& row, HWND previous) {
   int height = Scale(row.height);
   if (row.kind == ControlKind::ComboBox) height += Scale(200);  // room for the dropped list
   HWND h = nullptr;
-  if (row.kind == ControlKind::Edit || row.kind == ControlKind::PasswordEdit) {
-    // Edits are Unicode windows: typed double-byte characters then arrive
-    // whole, where an ANSI edit under some window systems gets the lead and
-    // trail bytes as two characters. Text still goes in and out as CP932
-    // through the "A" calls, which convert.
-    const std::wstring caption = platform::WideFromAnsi(row.caption);
-    h = CreateWindowExW(cls.exStyle, L"EDIT", caption.c_str(), style, Scale(row.left), Scale(row.top), width, height,
-                        Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), app_.Instance(), nullptr);
-  } else {
-    h = CreateWindowExA(cls.exStyle, cls.windowClass, row.caption.c_str(), style, Scale(row.left), Scale(row.top),
-                        width, height, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
-                        app_.Instance(), nullptr);
-  }
+  // Every control is a Unicode window: typed double-byte characters arrive
+  // whole, and the program converts its CP932 text with code page 932.
+  const std::wstring caption = platform::Wide(row.caption);
+  h = CreateWindowExW(cls.exStyle, cls.windowClass, caption.c_str(), style, Scale(row.left), Scale(row.top), width,
+                      height, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), app_.Instance(),
+                      nullptr);
   if (!h) return;
-  SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   if (row.width == 0 && (row.kind == ControlKind::Label || row.kind == ControlKind::Link)) {
     // A label without a designed size takes the size of its text.
-    HDC dc = GetDC(h);
-    if (dc) {
-      HGDIOBJ old = SelectObject(dc, font_);
+    if (platform::WindowDc dc{h}) {
+      HGDIOBJ old = SelectObject(dc.get(), font_.get());
       SIZE extent{};
-      GetTextExtentPoint32A(dc, row.caption.c_str(), static_cast<int>(row.caption.size()), &extent);
-      SelectObject(dc, old);
-      ReleaseDC(h, dc);
+      GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &extent);
+      SelectObject(dc.get(), old);
       SetWindowPos(h, nullptr, 0, 0, extent.cx, extent.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
   switch (row.kind) {
     case ControlKind::PasswordEdit:
-      SendMessageA(h, EM_SETPASSWORDCHAR, '*', 0);
+      SendMessageW(h, EM_SETPASSWORDCHAR, L'*', 0);
       break;
     case ControlKind::UpDown:
-      if (previous) SendMessageA(h, UDM_SETBUDDY, reinterpret_cast<WPARAM>(previous), 0);
-      SendMessageA(h, UDM_SETRANGE32, static_cast<WPARAM>(row.low), static_cast<LPARAM>(row.high));
+      if (previous) SendMessageW(h, UDM_SETBUDDY, reinterpret_cast<WPARAM>(previous), 0);
+      SendMessageW(h, UDM_SETRANGE32, static_cast<WPARAM>(row.low), static_cast<LPARAM>(row.high));
       break;
     case ControlKind::CheckListView: {
-      SendMessageA(h, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-      LVCOLUMNA column{};
+      SendMessageW(h, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+      LVCOLUMNW column{};
       column.mask = LVCF_WIDTH;
       column.cx = width - GetSystemMetrics(SM_CXVSCROLL) - 4;
-      SendMessageA(h, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+      SendMessageW(h, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
       break;
     }
     default:
@@ -435,14 +431,14 @@ void TForm::CreateControl(const ControlRow& row, HWND previous) {
 
 void TForm::AddHint(HWND control, const std::string& hint) {
   if (!tooltip_ || hint.empty()) return;
-  hints_.emplace_back(control, std::make_unique<std::string>(hint));
-  TOOLINFOA ti{};
+  hints_.emplace_back(control, std::make_unique<std::wstring>(platform::Wide(hint)));
+  TOOLINFOW ti{};
   ti.cbSize = sizeof ti;
   ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   ti.hwnd = Handle();
   ti.uId = reinterpret_cast<UINT_PTR>(control);
   ti.lpszText = hints_.back().second->data();
-  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void TForm::SetHint(int id, const std::string& hint) {
@@ -454,13 +450,13 @@ void TForm::SetHint(int id, const std::string& hint) {
     return;
   }
   // A new string for the new text: the tool holds the old one until it is told.
-  auto text = std::make_unique<std::string>(hint);
-  TOOLINFOA ti{};
+  auto text = std::make_unique<std::wstring>(platform::Wide(hint));
+  TOOLINFOW ti{};
   ti.cbSize = sizeof ti;
   ti.hwnd = Handle();
   ti.uId = reinterpret_cast<UINT_PTR>(control);
   ti.lpszText = text->data();
-  SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
   it->second = std::move(text);
 }
 
@@ -475,12 +471,7 @@ std::string TForm::Hint(int id) const {
   ti.uId = reinterpret_cast<UINT_PTR>(control);
   ti.lpszText = wide.data();
   SendMessageW(tooltip_, TTM_GETTEXTW, wide.size(), reinterpret_cast<LPARAM>(&ti));
-  wide.resize(wcslen(wide.c_str()));
-  if (wide.empty()) return {};
-  const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  if (size > 0) WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(), size, nullptr, nullptr);
-  return text;
+  return platform::Cp932Shown(platform::WideUntilNul(wide.data(), wide.size()));
 }
 
 void TForm::EnableControl(int id, bool enabled) {
@@ -493,22 +484,27 @@ void TForm::SetItems(int id, const std::vector<std::string>& items) {
   if (!row || !h) return;
   switch (row->kind) {
     case ControlKind::ComboBox:
-      SendMessageA(h, CB_RESETCONTENT, 0, 0);
-      for (const std::string& item : items) SendMessageA(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+      SendMessageW(h, CB_RESETCONTENT, 0, 0);
+      for (const std::string& item : items) {
+        SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::Wide(item).c_str()));
+      }
       break;
     case ControlKind::ListBox:
-      SendMessageA(h, LB_RESETCONTENT, 0, 0);
-      for (const std::string& item : items) SendMessageA(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+      SendMessageW(h, LB_RESETCONTENT, 0, 0);
+      for (const std::string& item : items) {
+        SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::Wide(item).c_str()));
+      }
       break;
     case ControlKind::CheckListView: {
-      SendMessageA(h, LVM_DELETEALLITEMS, 0, 0);
+      SendMessageW(h, LVM_DELETEALLITEMS, 0, 0);
       int index = 0;
       for (const std::string& item : items) {
-        LVITEMA lv{};
+        std::wstring text = platform::Wide(item);
+        LVITEMW lv{};
         lv.mask = LVIF_TEXT;
         lv.iItem = index++;
-        lv.pszText = const_cast<char*>(item.c_str());
-        SendMessageA(h, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lv));
+        lv.pszText = text.data();
+        SendMessageW(h, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&lv));
       }
       break;
     }
@@ -525,40 +521,42 @@ ControlValue TForm::ReadControl(int id) const {
   switch (row->kind) {
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
-      v.checked = SendMessageA(h, BM_GETCHECK, 0, 0) == BST_CHECKED;
+      v.checked = SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED;
       break;
     case ControlKind::ComboBox:
-      v.index = static_cast<int>(SendMessageA(h, CB_GETCURSEL, 0, 0));
+      v.index = static_cast<int>(SendMessageW(h, CB_GETCURSEL, 0, 0));
       if (v.index < 0) v.index = -1;
       break;
     case ControlKind::ListBox: {
-      const int count = static_cast<int>(SendMessageA(h, LB_GETSELCOUNT, 0, 0));
+      const int count = static_cast<int>(SendMessageW(h, LB_GETSELCOUNT, 0, 0));
       if (count > 0) {
         v.selection.resize(static_cast<std::size_t>(count));
         const int got = static_cast<int>(
-            SendMessageA(h, LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(v.selection.data())));
+            SendMessageW(h, LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(v.selection.data())));
         v.selection.resize(static_cast<std::size_t>(got > 0 ? got : 0));
       }
       v.index = v.selection.empty() ? -1 : v.selection.front();
+      v.focus = ListFocus(id, h, v.selection);
       break;
     }
     case ControlKind::CheckListView: {
-      const int count = static_cast<int>(SendMessageA(h, LVM_GETITEMCOUNT, 0, 0));
+      const int count = static_cast<int>(SendMessageW(h, LVM_GETITEMCOUNT, 0, 0));
       for (int i = 0; i < count; ++i) {
-        const auto state = SendMessageA(h, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_STATEIMAGEMASK);
+        const auto state = SendMessageW(h, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_STATEIMAGEMASK);
         if (((state & LVIS_STATEIMAGEMASK) >> 12) == 2) v.selection.push_back(i);
       }
+      v.focus = static_cast<int>(SendMessageW(h, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
       break;
     }
     case ControlKind::UpDown:
-      v.number = static_cast<std::int32_t>(SendMessageA(h, UDM_GETPOS32, 0, 0));
+      v.number = static_cast<std::int32_t>(SendMessageW(h, UDM_GETPOS32, 0, 0));
       v.text = std::to_string(v.number);
       break;
     case ControlKind::HotKey:
-      v.number = static_cast<std::int32_t>(SendMessageA(h, HKM_GETHOTKEY, 0, 0) & 0xFFFF);
+      v.number = static_cast<std::int32_t>(SendMessageW(h, HKM_GETHOTKEY, 0, 0) & 0xFFFF);
       break;
     default:
-      v.text = WindowText(h);
+      v.text = platform::WindowText(h);
       break;
   }
   return v;
@@ -571,42 +569,112 @@ void TForm::WriteControl(int id, const ControlValue& v) {
   switch (row->kind) {
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
-      SendMessageA(h, BM_SETCHECK, v.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+      SendMessageW(h, BM_SETCHECK, v.checked ? BST_CHECKED : BST_UNCHECKED, 0);
       break;
     case ControlKind::ComboBox:
-      SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(v.index), 0);
+      SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(v.index), 0);
       break;
     case ControlKind::ListBox:
-      SendMessageA(h, LB_SETSEL, FALSE, -1);
-      for (int i : v.selection) SendMessageA(h, LB_SETSEL, TRUE, i);
+      if (v.rows) {
+        WriteList(h, v);
+        break;
+      }
+      SendMessageW(h, LB_SETSEL, FALSE, -1);
+      for (int i : v.selection) SendMessageW(h, LB_SETSEL, TRUE, i);
       break;
     case ControlKind::CheckListView: {
-      const int count = static_cast<int>(SendMessageA(h, LVM_GETITEMCOUNT, 0, 0));
+      if (v.rows && *v.rows != ListRowTexts(h)) SetItems(id, *v.rows);
+      const int count = static_cast<int>(SendMessageW(h, LVM_GETITEMCOUNT, 0, 0));
       for (int i = 0; i < count; ++i) {
         const bool on = std::find(v.selection.begin(), v.selection.end(), i) != v.selection.end();
-        LVITEMA lv{};
+        LVITEMW lv{};
         lv.stateMask = LVIS_STATEIMAGEMASK;
         lv.state = INDEXTOSTATEIMAGEMASK(on ? 2 : 1);
-        SendMessageA(h, LVM_SETITEMSTATE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&lv));
+        SendMessageW(h, LVM_SETITEMSTATE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&lv));
+      }
+      if (v.rows && v.focus >= 0 && v.focus < count) {
+        LVITEMW lv{};
+        lv.stateMask = lv.state = LVIS_FOCUSED;
+        SendMessageW(h, LVM_SETITEMSTATE, static_cast<WPARAM>(v.focus), reinterpret_cast<LPARAM>(&lv));
       }
       break;
     }
     case ControlKind::UpDown:
-      SendMessageA(h, UDM_SETPOS32, 0, v.number);
+      SendMessageW(h, UDM_SETPOS32, 0, v.number);
       break;
     case ControlKind::HotKey:
-      SendMessageA(h, HKM_SETHOTKEY, static_cast<WPARAM>(v.number & 0xFFFF), 0);
+      SendMessageW(h, HKM_SETHOTKEY, static_cast<WPARAM>(v.number & 0xFFFF), 0);
       break;
     default:
-      SetWindowTextA(h, v.text.c_str());
+      platform::SetWindowText(h, v.text);
       break;
   }
 }
 
+void TForm::WriteList(HWND list, const ControlValue& v) {
+  const std::vector<std::string>& rows = *v.rows;
+  const int shown = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+  // Only the rows whose text changed are rewritten, so the list keeps its
+  // scroll position and does not flicker.
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  const int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+  for (int i = shown; i > static_cast<int>(rows.size()); --i) SendMessageW(list, LB_DELETESTRING, i - 1, 0);
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    const std::string& text = rows[static_cast<std::size_t>(i)];
+    if (i < shown) {
+      if (ListBoxRowText(list, i) == text) continue;
+      SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(i), 0);
+    }
+    SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(platform::Wide(text).c_str()));
+  }
+  SendMessageW(list, LB_SETSEL, FALSE, -1);
+  for (int i : v.selection) SendMessageW(list, LB_SETSEL, TRUE, i);
+  const int id = GetDlgCtrlID(list);
+  std::erase_if(unfocused_, [id](const Unfocused& u) { return u.id == id; });
+  if (v.focus >= 0) {
+    SendMessageW(list, LB_SETCARETINDEX, static_cast<WPARAM>(v.focus), FALSE);
+  } else {
+    SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    unfocused_.push_back({id, static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0)), v.selection});
+  }
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+int TForm::ListFocus(int id, HWND list, const std::vector<int>& selection) const {
+  const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+  const int caret = static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
+  if (caret < 0 || caret >= count) return -1;
+  for (const Unfocused& u : unfocused_) {
+    if (u.id == id && u.caret == caret && u.selection == selection) return -1;
+  }
+  return caret;
+}
+
+void TForm::UpdateEnablement() {
+  for (const EnableRow& row : enablement_) EnableControl(row.id, row.enabled());
+}
+
+bool TForm::ShowFailure(const Validation& failure, platform::IMessageBox& messages) {
+  if (!failure) return false;
+  messages.Show(failure->message, failure->caption, failure->flags);
+  // After the box, the keyboard goes to the field to mend.
+  if (HWND control = failure->control ? Control(failure->control) : nullptr) {
+    SetFocus(control);
+    if (Row(failure->control) && (Row(failure->control)->kind == ControlKind::Edit ||
+                                  Row(failure->control)->kind == ControlKind::PasswordEdit)) {
+      SendMessageW(control, EM_SETSEL, 0, -1);
+    }
+  }
+  return true;
+}
+
 void TForm::LoadControls() {
+  loading_ = true;
   for (const ControlRow& row : rows_) {
     if (row.binding) WriteControl(row.id, row.binding.Load());
   }
+  loading_ = false;
 }
 
 void TForm::StoreControls() {
@@ -705,22 +773,23 @@ void TForm::SetBounds(const FormBounds& b) {
   if (Handle()) SetWindowPos(Handle(), nullptr, b.Left, b.Top, b.Width, b.Height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TForm::LoadPosition() {
+void TForm::LoadPlacement() {
+  if (Placement == KeptPlacement::None) return;
   FormBounds b = Bounds();
   LoadWindowPosition(registry_, b, className_, PlacementScreenSize());
   SetBounds(b);
+  if (Placement == KeptPlacement::PositionAndSize) {
+    LoadWindowSize(registry_, b, className_);
+    SetBounds(b);
+  }
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void TForm::LoadSize() {
-  FormBounds b = Bounds();
-  LoadWindowSize(registry_, b, className_);
-  SetBounds(b);
+void TForm::SavePlacement() {
+  if (Placement == KeptPlacement::None) return;
+  SaveWindowPosition(registry_, Bounds(), className_);
+  if (Placement == KeptPlacement::PositionAndSize) SaveWindowSize(registry_, Bounds(), className_);
 }
-
-void TForm::SavePosition() { SaveWindowPosition(registry_, Bounds(), className_); }
-
-void TForm::SaveSize() { SaveWindowSize(registry_, Bounds(), className_); }
 
 void TForm::CentreOnScreen() {
   FormBounds b = Bounds();

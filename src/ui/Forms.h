@@ -20,9 +20,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/Desktop.h"
 #include "platform/Registry.h"
+#include "platform/Win32Handles.h"
 #include "ui/Application.h"
 #include "ui/FieldBinding.h"
+#include "ui/FormModel.h"
 #include "ui/Window.h"
 #include "ui/WindowPlacement.h"
 
@@ -77,6 +80,16 @@ struct ControlRow {
 // The notification code of WM_COMMAND that a row with `notifyDoubleClick`
 // sends when it is double-clicked (edits have none of their own).
 inline constexpr int kDoubleClickCode = 0x0FD1;
+
+// An enablement rule: the control is enabled exactly when the rule, asked
+// of the model, says so.
+struct EnableRow {
+  int id = 0;
+  std::function<bool()> enabled;
+};
+
+// What a form keeps of its placement in the registry between runs.
+enum class KeptPlacement { None, Position, PositionAndSize };
 
 // A command of a form: the handler of a control's notification (BN_CLICKED
 // for buttons, STN_CLICKED for links, both 0, unless `code` says otherwise).
@@ -158,12 +171,19 @@ class TForm : public TWindow {
   // Every bound field into its control, and every control back into its field.
   void LoadControls();
   void StoreControls();
+  // True while LoadControls writes the controls: the notifications the
+  // controls send meanwhile are the form's own doing, not the user's.
+  bool Loading() const { return loading_; }
+  // The enablement rules, and every rule applied to its control now.
+  void SetEnablement(std::vector<EnableRow> rows) { enablement_ = std::move(rows); }
+  void UpdateEnablement();
+  // Shows the failure's message box and gives its control the focus; false
+  // when there is no failure.
+  bool ShowFailure(const Validation& failure, platform::IMessageBox& messages);
 
-  // Placement helpers for the forms that keep theirs.
-  void LoadPosition();
-  void LoadSize();
-  void SavePosition();
-  void SaveSize();
+  // Loaded when the form is created, after FormCreate; saved when it is
+  // destroyed, before FormDestroy. Set by the form in FormCreate.
+  KeptPlacement Placement = KeptPlacement::None;
   // Centres the form on the screen area used for placement.
   void CentreOnScreen();
 
@@ -181,6 +201,11 @@ class TForm : public TWindow {
   void RememberFocus();
   // Hides the form after it closed.
   void Hide();
+  void LoadPlacement();
+  void SavePlacement();
+  // A bound list's rows, marks and focus row.
+  void WriteList(HWND list, const ControlValue& value);
+  int ListFocus(int id, HWND list, const std::vector<int>& selection) const;
 
   std::string className_;
   std::string caption_;
@@ -192,12 +217,22 @@ class TForm : public TWindow {
   int dpi_ = 96;
   HWND tooltip_ = nullptr;
   HWND focus_ = nullptr;  // the control to focus when the form is activated
-  HFONT font_ = nullptr;
+  platform::UniqueFont font_;
   std::vector<ControlRow> rows_;
   std::vector<CommandRow> commands_;
+  std::vector<EnableRow> enablement_;
+  // A list shown without a focus row keeps the caret the system leaves it;
+  // until the user moves the caret or the selection, it stands for none.
+  struct Unfocused {
+    int id;
+    int caret;
+    std::vector<int> selection;
+  };
+  std::vector<Unfocused> unfocused_;
   // Tooltip texts by control; their addresses stay fixed while tools use them.
-  std::vector<std::pair<HWND, std::unique_ptr<std::string>>> hints_;
+  std::vector<std::pair<HWND, std::unique_ptr<std::wstring>>> hints_;
   bool inModalLoop_ = false;
+  bool loading_ = false;
   bool stateSaved_ = false;
   bool released_ = false;
   int modalResult_ = mrNone;
@@ -206,9 +241,6 @@ class TForm : public TWindow {
 // The screen area dialogs are placed in: the virtual screen, or the primary
 // screen on systems that know no virtual screen.
 ScreenSize PlacementScreenSize();
-
-// The screen's DPI (96 when it cannot be read).
-int ScreenDpi();
 
 // Shows the form modally, or only brings it forward when it is already shown.
 void ShowDialog(TForm& form);

@@ -25,7 +25,7 @@ bool TWindow::RegisterWindowClass(HINSTANCE instance, const char* className, UIN
   wc.cbWndExtra = sizeof(TWindow*);
   wc.hInstance = instance;
   wc.hIcon = icon;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   wc.hbrBackground = background;
   wc.lpszClassName = name.c_str();
   return RegisterClassExW(&wc) != 0;

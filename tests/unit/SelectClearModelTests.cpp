@@ -155,3 +155,22 @@ TEST(SelectClearModelTest, OnlyTheCheckedShortcutsInTheListedFolderAreEverDelete
 }
 
 }  // namespace
+
+// The mode decides the folder, the title and the order; any other mode
+// lists nothing and keeps the title.
+TEST(SelectClearModelTest, TheModeDecidesFolderTitleAndOrder) {
+  using quenlark::ClearSourceFor;
+  struct Case { int mode, sortSelect; const char* title; const char* folder; int sortCode; bool newestFirst; };
+  const Case cases[] = {
+      {0, 2, "最近使ったﾌｧｲﾙのｸﾘｱ - ｽﾀｰﾄﾒﾆｭｰ", "S", quenlark::kSortByName, false},
+      {1, 2, "最近使ったﾌｧｲﾙのｸﾘｱ - Quenlark", "H", quenlark::kSortByDate, true},
+      {1, 3, "最近使ったﾌｧｲﾙのｸﾘｱ - Quenlark", "H", quenlark::kSortByDateDescending, false},
+      {2, 2, "", "", quenlark::kSortByName, false},
+  };
+  for (const Case& c : cases) {
+    const quenlark::ClearSource s = ClearSourceFor(c.mode, c.sortSelect, "S", "H");
+    EXPECT_EQ(s.title + "|" + s.folder, std::string(c.title) + "|" + c.folder) << c.mode;
+    EXPECT_EQ(s.sortCode, c.sortCode) << c.mode;
+    EXPECT_EQ(s.newestFirst, c.newestFirst) << c.mode;
+  }
+}

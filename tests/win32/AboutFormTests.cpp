@@ -134,3 +134,24 @@ TEST(AboutFormTest, TabReachesEachLinkAndEnterOrSpaceHandsItsAddressToTheShell) 
   EXPECT_EQ(f.form.ShowModal(), quenlark::mrOk);
   EXPECT_EQ(f.shell.requests.size(), 2u);
 }
+
+// A module without a version resource (the unit tests' program, built
+// beside this one, mapped as data): the built-in version.
+TEST(AboutFormTest, WithoutAReadableVersionResourceTheBuiltInVersionIsShown) {
+  char path[MAX_PATH] = {};
+  ASSERT_GT(GetModuleFileNameA(nullptr, path, MAX_PATH), 0u);
+  std::string other = path;
+  other = other.substr(0, other.find_last_of('\\') + 1) + "unit_tests.exe";
+  HMODULE data = LoadLibraryExA(other.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(data, nullptr);
+  ASSERT_EQ(quenlark::ModuleProductVersion(data), "");
+  quenlark::TApplication app{data};
+  ASSERT_TRUE(app.Initialize());
+  test::FakeRegistry registry;
+  RecordingShell shell;
+  TAboutForm form{app, registry, shell};
+  ASSERT_TRUE(form.Create());
+  EXPECT_EQ(Text(form.Control(TAboutForm::kVersionId)), std::string("Version ") + quenlark::kProgramVersion);
+  form.Destroy();
+  FreeLibrary(data);
+}

@@ -246,6 +246,7 @@ class RecordingMessages : public platform::IMessageBox {
 
 quenlark::TPassChangeForm* g_passChange = nullptr;
 std::vector<std::string> g_passSteps;
+HWND g_focusAfterMismatch = nullptr;
 
 void CALLBACK DrivePassChange(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
@@ -256,7 +257,9 @@ void CALLBACK DrivePassChange(HWND, UINT, UINT_PTR id, DWORD) {
   // Different entries: the message, and the dialog stays open.
   SetWindowTextA(f.Control(quenlark::TPassChangeForm::kPassEdit1), "abc");
   SetWindowTextA(f.Control(quenlark::TPassChangeForm::kPassEdit2), "ABC");
+  SetFocus(f.Control(quenlark::TPassChangeForm::kPassEdit2));
   SendMessageA(f.Handle(), WM_COMMAND, MAKEWPARAM(quenlark::TPassChangeForm::kOkButton, BN_CLICKED), 0);
+  g_focusAfterMismatch = GetFocus();
   g_passSteps.push_back(f.Showing() ? "still open" : "closed");
   SetWindowTextA(f.Control(quenlark::TPassChangeForm::kPassEdit2), "abc");
   SendMessageA(f.Handle(), WM_COMMAND, MAKEWPARAM(quenlark::TPassChangeForm::kOkButton, BN_CLICKED), 0);
@@ -276,6 +279,7 @@ TEST_F(FormsTest, PasswordChangeChecksTheEntriesAndKeepsTheDialogOpenOnAMismatch
   EXPECT_EQ(form.PassWordValue, "abc");
   EXPECT_EQ(g_passSteps, (std::vector<std::string>{"shown with old", "still open"}));
   EXPECT_EQ(messages.shown, (std::vector<std::string>{"ﾊﾟｽﾜｰﾄﾞｴﾗｰ: 入力された2つのﾊﾟｽﾜｰﾄﾞが異なります。"}));
+  EXPECT_EQ(g_focusAfterMismatch, form.Control(quenlark::TPassChangeForm::kPassEdit1)) << "the failure's field";
 
   // Esc (the cancel button) leaves the password as it was.
   form.PassWordValue = "keep";
@@ -351,4 +355,18 @@ TEST_F(FormsTest, ThePasswordFormsAndTheAboutBoxAreBuiltFromTheirTables) {
   pass.Destroy();
   change.Destroy();
   about.Destroy();
+}
+
+// Closed before its focus timer fires, the password dialog stays behind: the
+// timer ends with the showing, and neither the foreground nor the keyboard
+// goes to the hidden dialog later.
+TEST_F(FormsTest, ThePasswordDialogClosedAtOnceTakesNothingLater) {
+  quenlark::TPass pass(app, registry);
+  ASSERT_TRUE(pass.Create());
+  PostMessageA(pass.Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  EXPECT_EQ(pass.ShowModal(), quenlark::mrCancel);
+  for (const DWORD until = GetTickCount() + 1000; GetTickCount() < until; Sleep(20)) app.ProcessMessages();
+  EXPECT_NE(GetFocus(), pass.Control(quenlark::TPass::kPassEdit));
+  EXPECT_NE(GetForegroundWindow(), pass.Handle());
+  pass.Destroy();
 }

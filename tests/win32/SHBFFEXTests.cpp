@@ -251,7 +251,7 @@ namespace {
 // that records what it was given and "chooses" a prepared item.
 bool g_failMalloc = false, g_failDesktop = false, g_failSpecial = false, g_failAlloc = false;
 int g_browses = 0;
-BROWSEINFOA g_seen{};
+BROWSEINFOW g_seen{};
 std::string g_seenTitle;
 bool g_mainEnabledDuring = true;
 HWND g_main = nullptr;
@@ -296,12 +296,12 @@ HRESULT WINAPI FakeSpecial(HWND w, int csidl, PIDLIST_ABSOLUTE* out) {
   if (g_failSpecial) return E_FAIL;
   return SHGetSpecialFolderLocation(w, csidl, out);
 }
-PIDLIST_ABSOLUTE WINAPI FakeBrowse(LPBROWSEINFOA info) {
+PIDLIST_ABSOLUTE WINAPI FakeBrowse(LPBROWSEINFOW info) {
   ++g_browses;
   g_seen = *info;
-  g_seenTitle = info->lpszTitle ? info->lpszTitle : "";
+  g_seenTitle = info->lpszTitle ? platform::Cp932Shown(info->lpszTitle) : "";
   g_mainEnabledDuring = IsWindowEnabled(g_main) != FALSE;
-  lstrcpynA(info->pszDisplayName, "選んだ", MAX_PATH);
+  lstrcpynW(info->pszDisplayName, platform::Wide("選んだ").c_str(), MAX_PATH);
   return std::exchange(g_choice, nullptr);
 }
 

@@ -274,4 +274,54 @@ TEST(SelectClearFormTest, ANameCodePage932CannotSpellIsNeverListedOrActedOn) {
   testsupport::RemoveTree(docs);
 }
 
+// The buttons and the recycle box come first in tab order, then the list,
+// which opens on its first row so Space toggles it. A double click on a
+// row's text leaves its mark as it was; Enter over an empty list asks nothing.
+TEST(SelectClearFormTest, KeysAndDoubleClicksDoWhatTheUserSees) {
+  using F = TSelectClearForm;
+  Fixture f;
+  const std::string history = TempFolder("ql_clear_keys");
+  ASSERT_TRUE(testsupport::WriteShortcut(history + "\\A.TXT.lnk", history + "\\a.txt"));
+  ASSERT_TRUE(testsupport::WriteShortcut(history + "\\B.TXT.lnk", history + "\\b.txt"));
+  f.host.history = history;
+  f.form.ClearMode = quenlark::ClearMode::History;
+  HWND list = f.C(F::kRecentFilesCheckListBox);
+  std::vector<int> order;
+  RECT text{};
+  auto press = [&](UINT msg) {
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(text.left + 30, text.top + 2));
+    SendMessageA(list, msg, MK_LBUTTON, MAKELPARAM(text.left + 30, text.top + 2));
+  };
+  RunSteps({[&] {
+              for (HWND h = GetNextDlgTabItem(f.form.Handle(), nullptr, FALSE); h && order.size() < 6;
+                   h = GetNextDlgTabItem(f.form.Handle(), h, FALSE)) {
+                order.push_back(GetDlgCtrlID(h));
+              }
+              EXPECT_EQ(GetFocus(), list);
+              SendMessageA(list, WM_KEYDOWN, VK_SPACE, 0);
+              SendMessageA(list, WM_KEYUP, VK_SPACE, 0);
+              EXPECT_EQ(f.form.CheckedRows(), (std::vector<int>{1}));
+              text.left = LVIR_LABEL;
+              SendMessageA(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&text));
+              press(WM_LBUTTONDOWN);
+              press(WM_LBUTTONDBLCLK);
+            },
+            [&] {
+              EXPECT_EQ(f.form.CheckedRows(), (std::vector<int>{1})) << "a double click changes nothing";
+              SendMessageA(f.form.Handle(), WM_CLOSE, 0, 0);
+            }});
+  f.form.ShowModal();
+  EXPECT_EQ(order, (std::vector<int>{F::kUnlLinkButton, F::kRevButton, F::kOkButton, F::kCancelButton,
+                                     F::kSendToRecycleCheckBox, F::kRecentFilesCheckListBox}));
+  testsupport::RemoveTree(history);
+  CreateDirectoryA(history.c_str(), nullptr);
+  RunSteps({[&] {
+    SendMessageA(f.form.Handle(), WM_COMMAND, IDOK, 0);
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+  }, [&] { SendMessageA(f.form.Handle(), WM_CLOSE, 0, 0); }});
+  f.form.ShowModal();
+  EXPECT_TRUE(f.messages.shown.empty());
+  testsupport::RemoveTree(history);
+}
+
 }  // namespace

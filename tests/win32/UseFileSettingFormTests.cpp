@@ -238,4 +238,30 @@ TEST(UseFileSettingFormTest, EachEditReachesTheControllerAtOnceAndTheFoldersAreP
   RemoveDirectoryA(dropFolder.c_str());
 }
 
+// The current row is the list's focus row when a command runs: moved with
+// Ctrl+arrows (no selection change) or after a deletion, 区切り線 follows it.
+TEST(UseFileSettingFormTest, InsertionsFollowTheFocusRowTheUserSees) {
+  Fixture f;
+  for (std::size_t i = 0; i < 4; ++i) f.host.favourites.Slots[i] = {std::string(1, static_cast<char>('A' + i)), "", ""};
+  f.host.favourites.FavouriteCount = 4;
+  HWND list = f.C(F::kFileListBox);
+  f.messages.answers = {platform::kIdYes};
+  int caret = 0;
+  RunSteps({[&] {
+    f.Select({1}, 1);
+    SendMessageA(list, LB_SETCARETINDEX, 3, FALSE);
+    f.Click(F::kLineButton);
+    EXPECT_EQ(f.Names(), (V{"A", "B", "C", "D", "-"}));
+    f.Select({0}, 0);
+    f.Click(F::kDeleteButton);
+    caret = static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0) + 1) % 4;
+    SendMessageA(list, LB_SETCARETINDEX, static_cast<WPARAM>(caret), FALSE);
+    f.Click(F::kLineButton);
+    SendMessageA(f.form.Handle(), WM_CLOSE, 0, 0);
+  }});
+  f.form.ShowModal();
+  ASSERT_EQ(f.Names().size(), 5u);
+  EXPECT_EQ(f.Names()[static_cast<std::size_t>(caret) + 1], "-") << "after row " << caret;
+}
+
 }  // namespace
