@@ -13,6 +13,19 @@ QL_PIDS=
 # shorter limit a scenario names; the limit never judges, the condition does.
 QL_PATIENCE=${QL_PATIENCE:-60}
 
+# The session's ANSI code page: empty for the Japanese one (932) the program
+# was written for; 1252 (a session in en_US.UTF-8) or 65001 (the program
+# built with the UTF-8 code page in its manifest, quenlark_utf8.exe) for the
+# same scenarios under another system's code page. Each has its own folders.
+QL_CODE_PAGE=${QUENLARK_CODE_PAGE:-}
+QL_E2E_DIR="$QUENLARK_BUILD/e2e${QL_CODE_PAGE:+/cp$QL_CODE_PAGE}"
+QL_PROGRAM=quenlark.exe
+QL_ACP_PROBE=acp.exe
+if [ "$QL_CODE_PAGE" = 65001 ]; then
+  QL_PROGRAM=quenlark_utf8.exe
+  QL_ACP_PROBE=acp_utf8.exe
+fi
+
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -89,7 +102,7 @@ kill_quenlark() {
 
 scenario_setup() {
   SCENARIO=$1
-  WORK="$QUENLARK_BUILD/e2e/$SCENARIO"
+  WORK="$QL_E2E_DIR/$SCENARIO"
   SHOTS="$WORK/screenshots"
   kill_quenlark
   # A scenario may have made a folder immutable (a read-only history that
@@ -98,9 +111,43 @@ scenario_setup() {
   rm -rf "$WORK"
   mkdir -p "$WORK/app" "$SHOTS"
   # A copy of the program per scenario: its history folder is its own.
-  cp "$QUENLARK_BUILD/quenlark.exe" "$WORK/app/quenlark.exe"
+  cp "$QUENLARK_BUILD/$QL_PROGRAM" "$WORK/app/quenlark.exe"
   APP="$WORK/app/quenlark.exe"
+  [ -z "$QL_CODE_PAGE" ] || check_code_page
   drv reg-delete-key 'Software\Kestrow' >/dev/null
+}
+
+# A session of another code page runs under it: a process of the session
+# (one of the program's build, for 65001) reports that code page, and the
+# program copied in carries the manifest that sets it.
+check_code_page() {
+  local got
+  got=$(wine "$QUENLARK_BUILD/$QL_ACP_PROBE" | tr -d '\r') || fail "$QL_ACP_PROBE did not run"
+  expect_eq "$got" "$QL_CODE_PAGE" "the ANSI code page of the session ($QL_ACP_PROBE)"
+  if [ "$QL_CODE_PAGE" = 65001 ]; then
+    grep -aq '<activeCodePage[^>]*>UTF-8</activeCodePage>' "$APP" || fail "$QL_PROGRAM has no UTF-8 code page in its manifest"
+  else
+    grep -aq 'activeCodePage' "$APP" && fail "$QL_PROGRAM sets a code page of its own"
+  fi
+  return 0
+}
+
+# Compares the AREA (WxH+X+Y) of the scenario's screenshot NAME with the same
+# area of the one the same scenario took in the Japanese session; at most
+# LIMIT pixels may differ: the captions read the same under every code page.
+# Keeps the difference image beside it.
+compare_with_japanese_shot() {  # compare_with_japanese_shot NAME@AREA@LIMIT
+  local name area limit ours theirs differing
+  IFS=@ read -r name area limit <<<"$1"
+  ours="$SHOTS/$name.png" theirs="$QUENLARK_BUILD/e2e/$SCENARIO/screenshots/$name.png"
+  [ -f "$theirs" ] || fail "no $theirs: e2e.$SCENARIO (the Japanese session's) did not run first"
+  [ -f "$ours" ] || fail "the scenario took no screenshot $name"
+  # compare prints the count of differing pixels on stderr; status 1 = they differ.
+  differing=$(compare -metric AE -fuzz 10% "$ours[$area]" "$theirs[$area]" "$SHOTS/$name-diff.png" 2>&1 >/dev/null) || true
+  [[ $differing =~ ^[0-9]+$ ]] || fail "compare failed on $name: $differing"
+  [ "$differing" -le "$limit" ] ||
+    fail "$name differs from the Japanese session's in $differing pixels of $area (see $SHOTS/$name-diff.png)"
+  echo "ok: $name matches the Japanese session's in $area ($differing pixels differ, at most $limit may)"
 }
 
 # Puts the compiled help beside the scenario's copy of the program, as an

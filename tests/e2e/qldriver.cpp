@@ -4,6 +4,10 @@
 //
 // Usage: qldriver <command> [arguments...]; prints results on stdout and
 // exits 0 on success, 1 on a failed expectation, 2 on bad usage.
+//
+// Its text is the program's: code page 932, whatever the session's ANSI code
+// page is. The arguments are read as UTF-16 (wmain) and every call that takes
+// or gives text is the wide one, converting with code page 932 itself.
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
@@ -19,8 +23,36 @@
 
 #include "ShortcutWriter.h"
 #include "platform/Win32ShortcutReader.h"
+#include "platform/Win32Text.h"
 
 namespace {
+
+using platform::Wide;
+
+// UTF-16 text in code page 932, as the "A" calls gave it under that code page.
+std::string Narrow(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int bytes = WideCharToMultiByte(932, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(932, 0, text.data(), size, out.data(), bytes, nullptr, nullptr);
+  return out;
+}
+
+// A NUL-terminated wide buffer in code page 932.
+std::string Narrow(const wchar_t* buffer) { return Narrow(std::wstring_view(buffer)); }
+
+std::wstring ClassOf(HWND w) {
+  wchar_t name[256] = {};
+  GetClassNameW(w, name, 255);
+  return name;
+}
+
+std::string TextOf(HWND w) {
+  wchar_t text[1024] = {};
+  GetWindowTextW(w, text, 1024);
+  return Narrow(text);
+}
 
 int Usage() {
   std::fprintf(stderr,
@@ -74,38 +106,37 @@ int Usage() {
 }
 
 struct Count {
-  const char* cls;
+  std::wstring cls;
   int n;
   HWND first;
 };
 
 BOOL CALLBACK CountClass(HWND w, LPARAM p) {
   auto* c = reinterpret_cast<Count*>(p);
-  char name[256] = {};
-  GetClassNameA(w, name, 255);
-  if (std::string(name) == c->cls) {
+  if (ClassOf(w) == c->cls) {
     if (!c->first) c->first = w;
     ++c->n;
   }
   return TRUE;
 }
 
-Count Windows(const char* cls) {
-  Count c{cls, 0, nullptr};
+Count Windows(const std::string& cls) {
+  Count c{Wide(cls), 0, nullptr};
   EnumWindows(&CountClass, reinterpret_cast<LPARAM>(&c));
   return c;
 }
 
 // Keys are under HKEY_CURRENT_USER unless the path starts with "HKCR\\".
-HKEY OpenKey(const char* path, REGSAM access, bool create) {
+HKEY OpenKey(const std::string& path, REGSAM access, bool create) {
   HKEY root = HKEY_CURRENT_USER;
-  if (std::strncmp(path, "HKCR\\", 5) == 0) {
+  std::wstring sub = Wide(path);
+  if (path.rfind("HKCR\\", 0) == 0) {
     root = HKEY_CLASSES_ROOT;
-    path += 5;
+    sub = Wide(path.substr(5));
   }
   HKEY key = nullptr;
-  LONG rc = create ? RegCreateKeyExA(root, path, 0, nullptr, 0, access, nullptr, &key, nullptr)
-                   : RegOpenKeyExA(root, path, 0, access, &key);
+  LONG rc = create ? RegCreateKeyExW(root, sub.c_str(), 0, nullptr, 0, access, nullptr, &key, nullptr)
+                   : RegOpenKeyExW(root, sub.c_str(), 0, access, &key);
   return rc == ERROR_SUCCESS ? key : nullptr;
 }
 
@@ -124,7 +155,7 @@ bool ParseDate(const std::string& text, SYSTEMTIME& st) {
 
 // The first visible standard dialog (a message box) of the process that
 // owns the first window of `cls`.
-HWND MessageBoxOf(const char* cls) {
+HWND MessageBoxOf(const std::string& cls) {
   HWND owner = Windows(cls).first;
   if (!owner) return nullptr;
   struct Search {
@@ -135,11 +166,9 @@ HWND MessageBoxOf(const char* cls) {
   EnumWindows(
       [](HWND w, LPARAM p) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(p);
-        char name[64] = {};
-        GetClassNameA(w, name, 63);
         DWORD pid = 0;
         GetWindowThreadProcessId(w, &pid);
-        if (std::strcmp(name, "#32770") == 0 && pid == s->pid && IsWindowVisible(w)) {
+        if (ClassOf(w) == L"#32770" && pid == s->pid && IsWindowVisible(w)) {
           s->found = w;
           return FALSE;
         }
@@ -149,83 +178,99 @@ HWND MessageBoxOf(const char* cls) {
   return search.found;
 }
 
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::string& path) { return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// A registry value's data as the "A" calls gave it under code page 932: text
+// types converted (their NULs included), other types as they are.
+std::vector<BYTE> AnsiData(DWORD type, const std::vector<BYTE>& data, DWORD size) {
+  if (type != REG_SZ && type != REG_EXPAND_SZ && type != REG_MULTI_SZ)
+    return std::vector<BYTE>(data.begin(), data.begin() + size);
+  const std::string text = Narrow(std::wstring_view(reinterpret_cast<const wchar_t*>(data.data()), size / 2));
+  return std::vector<BYTE>(text.begin(), text.end());
+}
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int wmain(int argc, wchar_t** argv) {
   CoInitialize(nullptr);
   if (argc < 2) return Usage();
-  std::string cmd = argv[1];
-  std::vector<std::string> a(argv + 2, argv + argc);
+  std::string cmd = Narrow(argv[1]);
+  std::vector<std::string> a;
+  for (int i = 2; i < argc; ++i) a.push_back(Narrow(argv[i]));
 
   if (cmd == "reg-get" && a.size() == 2) {
-    HKEY key = OpenKey(a[0].c_str(), KEY_READ, false);
+    HKEY key = OpenKey(a[0], KEY_READ, false);
     if (!key) return 1;
-    char buffer[65536] = {};
-    DWORD size = sizeof buffer - 1, type = 0;
-    LONG rc = RegQueryValueExA(key, a[1].c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+    std::vector<BYTE> buffer(131072);
+    DWORD size = static_cast<DWORD>(buffer.size() - 2), type = 0;
+    LONG rc = RegQueryValueExW(key, Wide(a[1]).c_str(), nullptr, &type, buffer.data(), &size);
     RegCloseKey(key);
     if (rc != ERROR_SUCCESS) return 1;
     if (type == REG_DWORD) {
-      std::printf("%lu\n", *reinterpret_cast<DWORD*>(buffer));
+      std::printf("%lu\n", *reinterpret_cast<DWORD*>(buffer.data()));
     } else {
-      std::printf("%s\n", buffer);
+      std::vector<BYTE> text = AnsiData(type, buffer, size);
+      text.push_back(0);
+      std::printf("%s\n", reinterpret_cast<const char*>(text.data()));
     }
     return 0;
   }
   if (cmd == "reg-set" && a.size() == 3) {
-    HKEY key = OpenKey(a[0].c_str(), KEY_WRITE, true);
+    HKEY key = OpenKey(a[0], KEY_WRITE, true);
     if (!key) return 1;
-    LONG rc = RegSetValueExA(key, a[1].c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(a[2].c_str()),
-                             static_cast<DWORD>(a[2].size() + 1));
+    const std::wstring value = Wide(a[2]);
+    LONG rc = RegSetValueExW(key, Wide(a[1]).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                             static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
     return rc == ERROR_SUCCESS ? 0 : 1;
   }
   if (cmd == "reg-set-dword" && a.size() == 3) {
-    HKEY key = OpenKey(a[0].c_str(), KEY_WRITE, true);
+    HKEY key = OpenKey(a[0], KEY_WRITE, true);
     if (!key) return 1;
     DWORD value = static_cast<DWORD>(std::strtoul(a[2].c_str(), nullptr, 0));
-    LONG rc = RegSetValueExA(key, a[1].c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    LONG rc = RegSetValueExW(key, Wide(a[1]).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
     RegCloseKey(key);
     return rc == ERROR_SUCCESS ? 0 : 1;
   }
   if (cmd == "reg-set-binary" && a.size() == 3) {
-    HKEY key = OpenKey(a[0].c_str(), KEY_WRITE, true);
+    HKEY key = OpenKey(a[0], KEY_WRITE, true);
     if (!key) return 1;
     std::vector<BYTE> bytes;
     for (std::size_t i = 0; i + 1 < a[2].size(); i += 2) {
       bytes.push_back(static_cast<BYTE>(std::strtoul(a[2].substr(i, 2).c_str(), nullptr, 16)));
     }
-    LONG rc = RegSetValueExA(key, a[1].c_str(), 0, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
+    LONG rc = RegSetValueExW(key, Wide(a[1]).c_str(), 0, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
     RegCloseKey(key);
     return rc == ERROR_SUCCESS ? 0 : 1;
   }
   if (cmd == "reg-set-long" && a.size() == 4) {
-    HKEY key = OpenKey(a[0].c_str(), KEY_WRITE, true);
+    HKEY key = OpenKey(a[0], KEY_WRITE, true);
     if (!key || a[2].empty()) return 1;
-    const std::string text(static_cast<std::size_t>(std::atol(a[3].c_str())), a[2][0]);
-    LONG rc = RegSetValueExA(key, a[1].c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                             static_cast<DWORD>(text.size() + 1));
+    const std::wstring text(static_cast<std::size_t>(std::atol(a[3].c_str())), Wide(a[2])[0]);
+    LONG rc = RegSetValueExW(key, Wide(a[1]).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                             static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
     return rc == ERROR_SUCCESS ? 0 : 1;
   }
   if (cmd == "reg-dump" && a.size() == 1) {
-    HKEY key = OpenKey(a[0].c_str(), KEY_READ, false);
+    HKEY key = OpenKey(a[0], KEY_READ, false);
     if (!key) return 1;
     std::vector<std::string> lines;
     for (DWORD i = 0;; ++i) {
-      char name[16384];
-      DWORD nameSize = sizeof name, type = 0, size = 0;
-      if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
-      std::vector<BYTE> data(size + 1);
-      nameSize = sizeof name;
+      wchar_t name[16384];
+      DWORD nameSize = 16384, type = 0, size = 0;
+      if (RegEnumValueW(key, i, name, &nameSize, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
+      std::vector<BYTE> data(size + 2);
+      nameSize = 16384;
       DWORD got = size;
-      RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data.data(), &got);
+      RegEnumValueW(key, i, name, &nameSize, nullptr, &type, data.data(), &got);
+      // Sizes and hashes of the data in code page 932, as before the wide calls.
+      const std::vector<BYTE> bytes = AnsiData(type, data, got);
       unsigned long long hash = 1469598103934665603ull;
-      for (DWORD b = 0; b < got; ++b) hash = (hash ^ data[b]) * 1099511628211ull;
-      char line[16500];
-      std::snprintf(line, sizeof line, "%s type=%lu size=%lu hash=%016llx", name, type, got, hash);
+      for (BYTE b : bytes) hash = (hash ^ b) * 1099511628211ull;
+      char line[40000];
+      std::snprintf(line, sizeof line, "%s type=%lu size=%lu hash=%016llx", Narrow(name).c_str(), type,
+                    static_cast<unsigned long>(bytes.size()), hash);
       lines.push_back(line);
     }
     RegCloseKey(key);
@@ -234,15 +279,16 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (cmd == "reg-delete-key" && a.size() == 1) {
-    LONG rc = RegDeleteTreeA(HKEY_CURRENT_USER, a[0].c_str());
-    if (rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND) RegDeleteKeyA(HKEY_CURRENT_USER, a[0].c_str());
+    const std::wstring path = Wide(a[0]);
+    LONG rc = RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str());
+    if (rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND) RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
     return 0;
   }
   if (cmd == "reg-count" && a.size() == 1) {
-    HKEY key = OpenKey(a[0].c_str(), KEY_READ, false);
+    HKEY key = OpenKey(a[0], KEY_READ, false);
     DWORD values = 0;
     if (key) {
-      RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr,
+      RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr,
                        nullptr);
       RegCloseKey(key);
     }
@@ -250,59 +296,57 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (cmd == "count-windows" && a.size() == 1) {
-    std::printf("%d\n", Windows(a[0].c_str()).n);
+    std::printf("%d\n", Windows(a[0]).n);
     return 0;
   }
   if ((cmd == "wait-window" || cmd == "wait-no-window") && a.size() == 2) {
     DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(a[1].c_str()) * 1000);
     bool wantWindow = cmd == "wait-window";
     while (true) {
-      bool present = Windows(a[0].c_str()).n > 0;
+      bool present = Windows(a[0]).n > 0;
       if (present == wantWindow) return 0;
       if (static_cast<LONG>(GetTickCount() - deadline) > 0) return 1;
       Sleep(100);
     }
   }
   if (cmd == "end-session" && a.size() == 1) {
-    HWND w = Windows(a[0].c_str()).first;
+    HWND w = Windows(a[0]).first;
     if (!w) return 1;
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(w, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &result);
-    SendMessageTimeoutA(w, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &result);
+    SendMessageTimeoutW(w, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &result);
+    SendMessageTimeoutW(w, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &result);
     return 0;
   }
   if (cmd == "post" && a.size() == 4) {
-    HWND w = Windows(a[0].c_str()).first;
+    HWND w = Windows(a[0]).first;
     if (!w) return 1;
-    return PostMessageA(w, static_cast<UINT>(std::strtoul(a[1].c_str(), nullptr, 0)),
+    return PostMessageW(w, static_cast<UINT>(std::strtoul(a[1].c_str(), nullptr, 0)),
                         static_cast<WPARAM>(std::strtoull(a[2].c_str(), nullptr, 0)),
                         static_cast<LPARAM>(std::strtoll(a[3].c_str(), nullptr, 0)))
                ? 0
                : 1;
   }
   if (cmd == "window-rect" && a.size() == 1) {
-    HWND w = Windows(a[0].c_str()).first;
+    HWND w = Windows(a[0]).first;
     RECT r{};
     if (!w || !GetWindowRect(w, &r)) return 1;
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
     return 0;
   }
   if (cmd == "window-text" && a.size() == 1) {
-    HWND w = Windows(a[0].c_str()).first;
+    HWND w = Windows(a[0]).first;
     if (!w) return 1;
-    char text[512] = {};
-    GetWindowTextA(w, text, sizeof text);
-    std::printf("%s\n", text);
+    std::printf("%s\n", TextOf(w).c_str());
     return 0;
   }
   if (cmd == "window-enabled" && a.size() == 1) {
-    HWND w = Windows(a[0].c_str()).first;
+    HWND w = Windows(a[0]).first;
     if (!w) return 1;
     std::printf("%d\n", IsWindowEnabled(w) ? 1 : 0);
     return 0;
   }
   if (cmd == "control-rect" && a.size() == 2) {
-    HWND w = Windows(a[0].c_str()).first;
+    HWND w = Windows(a[0]).first;
     HWND c = w ? GetDlgItem(w, std::atoi(a[1].c_str())) : nullptr;
     RECT r{};
     if (!c || !GetWindowRect(c, &r)) return 1;
@@ -317,8 +361,8 @@ int main(int argc, char** argv) {
     if (!ParseDate(a[2], st)) return 2;
     const std::string staging = a[0] + ".part";
     if (!testsupport::WriteShortcut(staging, a[1]) || !testsupport::SetLastWriteTime(staging, st) ||
-        !MoveFileExA(staging.c_str(), a[0].c_str(), MOVEFILE_REPLACE_EXISTING)) {
-      DeleteFileA(staging.c_str());
+        !MoveFileExW(Wide(staging).c_str(), Wide(a[0]).c_str(), MOVEFILE_REPLACE_EXISTING)) {
+      DeleteFileW(Wide(staging).c_str());
       return 1;
     }
     return 0;
@@ -329,7 +373,7 @@ int main(int argc, char** argv) {
   }
   if (cmd == "file-date" && a.size() == 1) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(a[0].c_str(), GetFileExInfoStandard, &data)) return 1;
+    if (!GetFileAttributesExW(Wide(a[0]).c_str(), GetFileExInfoStandard, &data)) return 1;
     FILETIME local;
     SYSTEMTIME st;
     FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
@@ -346,19 +390,17 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (cmd == "touch" && a.size() == 1) {
-    HANDLE h = CreateFileA(a[0].c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(Wide(a[0]).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return 1;
     CloseHandle(h);
     return 0;
   }
   if (cmd == "visible-windows" && a.size() == 1) {
-    Count c{a[0].c_str(), 0, nullptr};
+    Count c{Wide(a[0]), 0, nullptr};
     EnumWindows(
         [](HWND w, LPARAM p) CALLBACK -> BOOL {
           auto* c = reinterpret_cast<Count*>(p);
-          char name[256] = {};
-          GetClassNameA(w, name, 255);
-          if (std::string(name) == c->cls && IsWindowVisible(w)) ++c->n;
+          if (ClassOf(w) == c->cls && IsWindowVisible(w)) ++c->n;
           return TRUE;
         },
         reinterpret_cast<LPARAM>(&c));
@@ -370,12 +412,12 @@ int main(int argc, char** argv) {
     // (no flags) is accepted for it.
     DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(a[1].c_str()) * 1000);
     while (true) {
-      if (HWND w = Windows(a[0].c_str()).first) {
-        NOTIFYICONDATAA data{};
+      if (HWND w = Windows(a[0]).first) {
+        NOTIFYICONDATAW data{};
         data.cbSize = sizeof data;
         data.hWnd = w;
         data.uID = 0;
-        if (Shell_NotifyIconA(NIM_MODIFY, &data)) return 0;
+        if (Shell_NotifyIconW(NIM_MODIFY, &data)) return 0;
       }
       if (static_cast<LONG>(GetTickCount() - deadline) > 0) return 1;
       Sleep(100);
@@ -390,13 +432,11 @@ int main(int argc, char** argv) {
   if ((cmd == "menu-rect" || cmd == "no-menu") && a.size() == 1) {
     DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(a[0].c_str()) * 1000);
     while (true) {
-      Count menus{"#32768", 0, nullptr};
+      Count menus{L"#32768", 0, nullptr};
       EnumWindows(
           [](HWND w, LPARAM p) CALLBACK -> BOOL {
             auto* c = reinterpret_cast<Count*>(p);
-            char name[64] = {};
-            GetClassNameA(w, name, 63);
-            if (std::strcmp(name, c->cls) == 0 && IsWindowVisible(w)) {
+            if (ClassOf(w) == c->cls && IsWindowVisible(w)) {
               if (!c->first) c->first = w;
               ++c->n;
             }
@@ -415,24 +455,24 @@ int main(int argc, char** argv) {
     }
   }
   if (cmd == "control-text" && (a.size() == 2 || a.size() == 3)) {
-    HWND w = Windows(a[0].c_str()).first;
+    HWND w = Windows(a[0]).first;
     HWND c = w ? GetDlgItem(w, std::atoi(a[1].c_str())) : nullptr;
     if (!c) return 1;
-    if (a.size() == 3) return SendMessageA(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[2].c_str())) ? 0 : 1;
-    char text[1024] = {};
-    SendMessageA(c, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    std::printf("%s\n", text);
+    if (a.size() == 3) return SendMessageW(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(a[2]).c_str())) ? 0 : 1;
+    wchar_t text[1024] = {};
+    SendMessageW(c, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    std::printf("%s\n", Narrow(text).c_str());
     return 0;
   }
   if ((cmd == "control-send" || cmd == "control-post") && a.size() == 5) {
-    HWND w = Windows(a[0].c_str()).first;
+    HWND w = Windows(a[0]).first;
     HWND c = w ? GetDlgItem(w, std::atoi(a[1].c_str())) : nullptr;
     if (!c) return 1;
     const UINT msg = static_cast<UINT>(std::strtoul(a[2].c_str(), nullptr, 0));
     const WPARAM wp = static_cast<WPARAM>(std::strtoull(a[3].c_str(), nullptr, 0));
     const LPARAM lp = static_cast<LPARAM>(std::strtoll(a[4].c_str(), nullptr, 0));
-    if (cmd == "control-post") return PostMessageA(c, msg, wp, lp) ? 0 : 1;
-    std::printf("%lld\n", static_cast<long long>(SendMessageA(c, msg, wp, lp)));
+    if (cmd == "control-post") return PostMessageW(c, msg, wp, lp) ? 0 : 1;
+    std::printf("%lld\n", static_cast<long long>(SendMessageW(c, msg, wp, lp)));
     return 0;
   }
   if (cmd == "message-box" && a.size() == 2) {
@@ -442,30 +482,25 @@ int main(int argc, char** argv) {
       if (static_cast<LONG>(GetTickCount() - deadline) > 0) return 1;
       Sleep(100);
     }
-    char text[1024] = {};
-    GetWindowTextA(box, text, sizeof text);
-    std::printf("%s\n", text);
+    std::printf("%s\n", TextOf(box).c_str());
     for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-      char name[64] = {};
-      GetClassNameA(c, name, 63);
-      if (_stricmp(name, "Static") != 0) continue;
-      text[0] = '\0';
-      GetWindowTextA(c, text, sizeof text);
-      if (text[0]) std::printf("%s\n", text);
+      if (_wcsicmp(ClassOf(c).c_str(), L"Static") != 0) continue;
+      const std::string text = TextOf(c);
+      if (!text.empty()) std::printf("%s\n", text.c_str());
     }
     return 0;
   }
   if (cmd == "answer-box" && a.size() == 2) {
     HWND box = MessageBoxOf(a[0].c_str());
     if (!box) return 1;
-    return PostMessageA(box, WM_COMMAND, MAKEWPARAM(std::atoi(a[1].c_str()), BN_CLICKED), 0) ? 0 : 1;
+    return PostMessageW(box, WM_COMMAND, MAKEWPARAM(std::atoi(a[1].c_str()), BN_CLICKED), 0) ? 0 : 1;
   }
   if (cmd == "menu-cycle" && a.size() == 2) {
-    HWND w = Windows(a[0].c_str()).first;
+    HWND w = Windows(a[0]).first;
     if (!w) return 1;
     const int count = std::atoi(a[1].c_str());
     const UINT trayMessage = WM_APP + 1;
-    auto popup = [] { return FindWindowA("#32768", nullptr); };
+    auto popup = [] { return FindWindowW(L"#32768", nullptr); };
     auto waitFor = [&](bool shown) {
       for (int i = 0; i < 500; ++i) {
         HWND m = popup();
@@ -477,18 +512,18 @@ int main(int argc, char** argv) {
     int opened = 0;
     for (int i = 0; i < count; ++i) {
       const bool right = i % 2 == 1;
-      PostMessageA(w, trayMessage, 0, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN);
-      PostMessageA(w, trayMessage, 0, right ? WM_RBUTTONUP : WM_LBUTTONUP);
+      PostMessageW(w, trayMessage, 0, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN);
+      PostMessageW(w, trayMessage, 0, right ? WM_RBUTTONUP : WM_LBUTTONUP);
       if (!waitFor(true)) continue;
       ++opened;
-      PostMessageA(popup(), WM_KEYDOWN, VK_ESCAPE, 0);
+      PostMessageW(popup(), WM_KEYDOWN, VK_ESCAPE, 0);
       if (!waitFor(false)) break;
     }
     std::printf("%d\n", opened);
     return opened == count ? 0 : 1;
   }
   if (cmd == "mem" && a.size() == 1) {
-    HWND w = Windows(a[0].c_str()).first;
+    HWND w = Windows(a[0]).first;
     if (!w) return 1;
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
@@ -508,31 +543,31 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (cmd == "tray-delete" && a.size() == 1) {
-    HWND w = Windows(a[0].c_str()).first;
+    HWND w = Windows(a[0]).first;
     if (!w) return 1;
-    NOTIFYICONDATAA data{};
+    NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = w;
     data.uID = 0;
-    return Shell_NotifyIconA(NIM_DELETE, &data) ? 0 : 1;
+    return Shell_NotifyIconW(NIM_DELETE, &data) ? 0 : 1;
   }
   if (cmd == "taskbar-created" && a.empty()) {
-    const UINT msg = RegisterWindowMessageA("TaskbarCreated");
+    const UINT msg = RegisterWindowMessageW(L"TaskbarCreated");
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(HWND_BROADCAST, msg, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) ? 0 : 1;
+    return SendMessageTimeoutW(HWND_BROADCAST, msg, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) ? 0 : 1;
   }
   if (cmd == "key-time" && a.size() == 1) {
-    HKEY key = OpenKey(a[0].c_str(), KEY_READ, false);
+    HKEY key = OpenKey(a[0], KEY_READ, false);
     if (!key) return 1;
     FILETIME written{};
-    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                      &written);
     RegCloseKey(key);
     std::printf("%llu\n", (static_cast<unsigned long long>(written.dwHighDateTime) << 32) | written.dwLowDateTime);
     return 0;
   }
   if (cmd == "hold-file" && a.size() == 2) {
-    HANDLE h = CreateFileA(a[0].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE h = CreateFileW(Wide(a[0]).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return 1;
     std::printf("held\n");
     std::fflush(stdout);
@@ -542,26 +577,23 @@ int main(int argc, char** argv) {
   }
   if (cmd == "foreground" && a.empty()) {
     HWND w = GetForegroundWindow();
-    char name[256] = "(none)";
-    if (w) GetClassNameA(w, name, 255);
+    const std::string name = w ? Narrow(ClassOf(w)) : "(none)";
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    char focus[256] = "(none)";
-    if (GetGUIThreadInfo(0, &info) && info.hwndFocus) GetClassNameA(info.hwndFocus, focus, 255);
-    std::printf("%s %s %s\n", name, w && IsWindowVisible(w) ? "visible" : "hidden", focus);
+    std::string focus = "(none)";
+    if (GetGUIThreadInfo(0, &info) && info.hwndFocus) focus = Narrow(ClassOf(info.hwndFocus));
+    std::printf("%s %s %s\n", name.c_str(), w && IsWindowVisible(w) ? "visible" : "hidden", focus.c_str());
     return 0;
   }
   if (cmd == "drop-files" && a.size() >= 2) {
     // The drop's block (a DROPFILES header, then each path as wide text
     // ended by a NUL, and one more NUL) is written into the window's own
     // process, where the window reads it through the handle it is given.
-    HWND w = Windows(a[0].c_str()).first;
+    HWND w = Windows(a[0]).first;
     if (!w) return 1;
     std::wstring paths;
     for (std::size_t i = 1; i < a.size(); ++i) {
-      wchar_t wide[MAX_PATH * 2] = {};
-      MultiByteToWideChar(CP_ACP, 0, a[i].c_str(), -1, wide, MAX_PATH * 2);
-      paths += wide;
+      paths += Wide(a[i]);
       paths += L'\0';
     }
     paths += L'\0';
@@ -578,27 +610,27 @@ int main(int argc, char** argv) {
     int rc = 1;
     if (remote && WriteProcessMemory(process, remote, block.data(), block.size(), nullptr)) {
       DWORD_PTR result = 0;
-      rc = SendMessageTimeoutA(w, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0, SMTO_NORMAL, 10000, &result) ? 0 : 1;
+      rc = SendMessageTimeoutW(w, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0, SMTO_NORMAL, 10000, &result) ? 0 : 1;
     }
     if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
     return rc;
   }
   if (cmd == "user-name" && a.empty()) {
-    char name[256] = {};
+    wchar_t name[256] = {};
     DWORD size = 255;
-    if (!GetUserNameA(name, &size)) return 1;
-    std::printf("%s\n", name);
+    if (!GetUserNameW(name, &size)) return 1;
+    std::printf("%s\n", Narrow(name).c_str());
     return 0;
   }
   if (cmd == "list" && a.size() == 1) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((a[0] + "\\*.*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(Wide(a[0] + "\\*.*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
       do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(data.cFileName);
-      } while (FindNextFileA(find, &data));
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(Narrow(data.cFileName));
+      } while (FindNextFileW(find, &data));
       FindClose(find);
     }
     std::sort(names.begin(), names.end());

@@ -6,12 +6,14 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include "platform/Win32Text.h"
+
 namespace testsupport {
 
 namespace {
 
 constexpr CLSID kClsidShellLink = {0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-constexpr IID kIidShellLinkA = {0x000214EE, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kIidShellLinkW = {0x000214F9, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr IID kIidPersistFile = {0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 // Releases the interface it holds.
@@ -27,31 +29,29 @@ struct Releasing {
 // A new link object, filled by fill(link), saved to lnkPath.
 template <class Fill>
 bool SaveLink(const std::string& lnkPath, Fill fill) {
-  Releasing<IShellLinkA> link;
-  if (FAILED(CoCreateInstance(kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER, kIidShellLinkA, link.out())))
+  Releasing<IShellLinkW> link;
+  if (FAILED(CoCreateInstance(kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER, kIidShellLinkW, link.out())))
     return false;
   if (!fill(link.p)) return false;
   Releasing<IPersistFile> file;
   if (FAILED(link.p->QueryInterface(kIidPersistFile, file.out()))) return false;
-  WCHAR wide[MAX_PATH] = {};
-  if (MultiByteToWideChar(CP_ACP, 0, lnkPath.c_str(), -1, wide, MAX_PATH) == 0) return false;
-  return SUCCEEDED(file.p->Save(wide, TRUE));
+  return SUCCEEDED(file.p->Save(platform::Wide(lnkPath).c_str(), TRUE));
 }
 
 }  // namespace
 
 bool WriteShortcut(const std::string& lnkPath, const std::string& targetPath, const std::string& args,
                    const std::string& workingDir) {
-  return SaveLink(lnkPath, [&](IShellLinkA* link) {
-    if (FAILED(link->SetPath(targetPath.c_str()))) return false;
-    if (!args.empty() && FAILED(link->SetArguments(args.c_str()))) return false;
-    if (!workingDir.empty() && FAILED(link->SetWorkingDirectory(workingDir.c_str()))) return false;
+  return SaveLink(lnkPath, [&](IShellLinkW* link) {
+    if (FAILED(link->SetPath(platform::Wide(targetPath).c_str()))) return false;
+    if (!args.empty() && FAILED(link->SetArguments(platform::Wide(args).c_str()))) return false;
+    if (!workingDir.empty() && FAILED(link->SetWorkingDirectory(platform::Wide(workingDir).c_str()))) return false;
     return true;
   });
 }
 
 bool WriteShellItemShortcut(const std::string& lnkPath, int csidl) {
-  return SaveLink(lnkPath, [&](IShellLinkA* link) {
+  return SaveLink(lnkPath, [&](IShellLinkW* link) {
     LPITEMIDLIST item = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &item)) || !item) return false;
     bool ok = SUCCEEDED(link->SetIDList(item));
@@ -63,7 +63,7 @@ bool WriteShellItemShortcut(const std::string& lnkPath, int csidl) {
 bool SetLastWriteTime(const std::string& path, const SYSTEMTIME& local) {
   FILETIME localTime, utc;
   if (!SystemTimeToFileTime(&local, &localTime) || !LocalFileTimeToFileTime(&localTime, &utc)) return false;
-  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+  HANDLE file = CreateFileW(platform::Wide(path).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   bool ok = SetFileTime(file, nullptr, nullptr, &utc) != FALSE;
@@ -72,14 +72,14 @@ bool SetLastWriteTime(const std::string& path, const SYSTEMTIME& local) {
 }
 
 void RemoveTree(const std::string& folder) {
-  std::string from = folder;
-  if (!from.empty() && from.back() == '\\') from.pop_back();
-  from.push_back('\0');  // the list of paths ends with a second NUL
-  SHFILEOPSTRUCTA op{};
+  std::wstring from = platform::Wide(folder);
+  if (!from.empty() && from.back() == L'\\') from.pop_back();
+  from.push_back(L'\0');  // the list of paths ends with a second NUL
+  SHFILEOPSTRUCTW op{};
   op.wFunc = FO_DELETE;
   op.pFrom = from.c_str();
   op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-  SHFileOperationA(&op);
+  SHFileOperationW(&op);
 }
 
 }  // namespace testsupport

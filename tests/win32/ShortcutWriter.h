@@ -1,7 +1,8 @@
-// Writing shortcut files the way the shell does (IShellLinkA + IPersistFile),
+// Writing shortcut files the way the shell does (IShellLinkW + IPersistFile),
 // and setting file time stamps. Used by the Win32 tests and the end-to-end
-// driver; needs only the system headers and ole32/shell32. COM must be
-// initialised on the calling thread.
+// driver. COM must be initialised on the calling thread. All text is code
+// page 932, converted to UTF-16 with that code page whatever the system's
+// ANSI code page is.
 #pragma once
 
 #include <windows.h>
@@ -11,7 +12,7 @@
 namespace testsupport {
 
 // A shortcut at lnkPath to targetPath with the given arguments and working
-// folder. All text is ANSI (code page 932 under the tests).
+// folder.
 bool WriteShortcut(const std::string& lnkPath, const std::string& targetPath, const std::string& args = "",
                    const std::string& workingDir = "");
 
