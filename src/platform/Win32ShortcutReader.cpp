@@ -64,12 +64,13 @@ LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& pa
   if (FAILED(link->GetPath(buffer, MAX_PATH, &findData, kUncPriority))) return LinkResult::ObjectFailed;
   std::wstring target(WideUntilNul(buffer, MAX_PATH));
   if (target.empty()) return LinkResult::NoPath;
-  // Some shell link objects (Wine's) spell the characters of a path outside
-  // the system's ANSI code page as "?", which no file name holds; the item
+  // Some shell link objects (Wine's) keep a target's path in the ANSI code
+  // page of the program that wrote it and spell what the reader's code page
+  // lacks as "?" or U+FFFD, which no file name of the user's holds; the item
   // list names the file exactly. Then the item list's path, when it names a
   // file, is the target (on Windows the two agree). Other paths touch
   // nothing here: a target on a drive that is away must cost nothing.
-  if (target.find(L'?') != std::wstring::npos && target.rfind(L"\\\\?\\", 0) != 0) {
+  if (target.find_first_of(L"?\uFFFD") != std::wstring::npos && target.rfind(L"\\\\?\\", 0) != 0) {
     PIDLIST_ABSOLUTE item = nullptr;
     if (SUCCEEDED(link->GetIDList(&item)) && item) {
       wchar_t exact[MAX_PATH] = {};
