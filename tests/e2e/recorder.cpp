@@ -4,8 +4,12 @@
 //
 // It reads what it was given as UTF-16 (the wide command line, the C
 // runtime's wide arguments) and logs it in code page 932, whatever the
-// session's ANSI code page is, so a Japanese name reads the same in every one.
+// session's ANSI code page is, so a Japanese name reads the same in every one;
+// and the same line in UTF-8 (Utf8Text.h) to recorder.log.utf8, where a name
+// code page 932 cannot spell reads exactly.
 #include <windows.h>
+
+#include "Utf8Text.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -45,10 +49,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int show) {
   // The arguments as the C runtime splits them, each in brackets.
   std::wstring argv;
   for (int i = 1; i < __argc; ++i) argv += L"[" + std::wstring(__wargv[i]) + L"]";
-  if (FILE* f = _wfopen(log.c_str(), L"ab")) {
-    std::fprintf(f, "args=%s|cwd=%s|show=%d|argv=%s\n", Cp932(line.substr(start)).c_str(), Cp932(cwd).c_str(), show,
-                 Cp932(argv).c_str());
-    std::fclose(f);
-  }
+  auto write = [&](const std::wstring& name, auto convert) {
+    if (FILE* f = _wfopen(name.c_str(), L"ab")) {
+      std::fprintf(f, "args=%s|cwd=%s|show=%d|argv=%s\n", convert(line.substr(start)).c_str(), convert(cwd).c_str(),
+                   show, convert(argv).c_str());
+      std::fclose(f);
+    }
+  };
+  write(log + L".utf8", [](const std::wstring& text) { return e2e::Utf8(text); });
+  write(log, Cp932);
   return 0;
 }

@@ -16,6 +16,9 @@ namespace testsupport {
 bool WriteShortcut(const std::string& lnkPath, const std::string& targetPath, const std::string& args = "",
                    const std::string& workingDir = "");
 
+// The same with UTF-16 paths, for names code page 932 cannot spell.
+bool WriteShortcut(const std::wstring& lnkPath, const std::wstring& targetPath);
+
 // A shortcut at lnkPath to a shell item that has no file-system path: the
 // special folder csidl (CSIDL_DRIVES, CSIDL_CONTROLS, ...).
 bool WriteShellItemShortcut(const std::string& lnkPath, int csidl);
@@ -23,6 +26,7 @@ bool WriteShellItemShortcut(const std::string& lnkPath, int csidl);
 // Sets the file's last-write time to the given local time, converted as
 // FileTimeToLocalFileTime converts back (the current time-zone bias).
 bool SetLastWriteTime(const std::string& path, const SYSTEMTIME& local);
+bool SetLastWriteTime(const std::wstring& path, const SYSTEMTIME& local);
 
 // Deletes a folder with everything in it (a trailing "\\" is allowed); a
 // missing folder is no error.
