@@ -5,8 +5,9 @@
 // Properties: each walker agrees with a slow walk over the characters cut
 // one by one; the file name and the path part put together give the path
 // back; upper-casing changes no character boundary, equals upper-casing each
-// character on its own, and is idempotent; trimming leaves no blank or
-// control byte at either end.
+// character on its own (an escape as one), and is idempotent; trimming
+// leaves no blank or control byte at either end; the input read as UTF-16
+// code units and escaped comes back unit for unit, as one escape each.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -95,17 +96,58 @@ void CheckWalkers(std::string_view text) {
   FUZZ_CHECK(drive.empty() || drive.size() >= 2, fuzz::Shown(drive));
 }
 
+// The code unit of an escape of four double-byte characters FC 8h FC 9h FC Ah
+// FC Bh at i, or -1.
+long SlowEscapeAt(std::string_view text, std::size_t i) {
+  if (i + 8 > text.size()) return -1;
+  long unit = 0;
+  for (int k = 0; k < 4; ++k) {
+    const auto lead = static_cast<unsigned char>(text[i + 2 * k]), trail = static_cast<unsigned char>(text[i + 2 * k + 1]);
+    if (lead != 0xFC || trail / 16 != 8 + k) return -1;
+    unit = unit * 16 + trail % 16;
+  }
+  return unit;
+}
+
+// Upper-casing character by character, an escape as one character.
+std::string SlowUpper(std::string_view text) {
+  std::string slow;
+  const std::vector<std::string_view> chars = SlowChars(text);
+  for (std::size_t c = 0; c < chars.size(); ++c) {
+    const long unit = SlowEscapeAt(text, static_cast<std::size_t>(chars[c].data() - text.data()));
+    if (unit < 0) {
+      slow += SlowUpperChar(chars[c]);
+      continue;
+    }
+    cp932::AppendEscape(slow, cp932::UpperLatin(static_cast<char16_t>(unit)));
+    c += 3;
+  }
+  return slow;
+}
+
+void CheckEscapes(std::string_view bytes) {
+  std::string text;
+  std::vector<char16_t> units;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    units.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) << 8 | static_cast<unsigned char>(bytes[i + 1])));
+    cp932::AppendEscape(text, units.back());
+  }
+  FUZZ_CHECK(text.size() == units.size() * cp932::kEscapeLength, fuzz::Shown(bytes));
+  FUZZ_CHECK(cp932::FirstEscape(text) == (units.empty() ? std::string::npos : 0), fuzz::Shown(bytes));
+  for (std::size_t u = 0; u < units.size(); ++u) {
+    FUZZ_CHECK(cp932::EscapeAt(text, u * cp932::kEscapeLength) == units[u], fuzz::Shown(bytes));
+    FUZZ_CHECK(SlowEscapeAt(text, u * cp932::kEscapeLength) == units[u], fuzz::Shown(bytes));
+  }
+}
+
 void CheckUpper(std::string_view text) {
   const std::string upper = cp932::Upper(text);
   FUZZ_CHECK(upper.size() == text.size(), fuzz::Shown(text));
   // No character boundary moves: a changed character stays a character of
   // the same length, so walkers read the upper-cased text the same way.
   FUZZ_CHECK(Starts(upper) == Starts(text), fuzz::Shown(text) + " -> " + fuzz::Shown(upper));
-  std::string slow;
-  for (std::string_view ch : SlowChars(text)) {
-    slow += SlowUpperChar(ch);
-    FUZZ_CHECK(cp932::Upper(ch) == SlowUpperChar(ch), fuzz::Shown(ch));
-  }
+  for (std::string_view ch : SlowChars(text)) FUZZ_CHECK(cp932::Upper(ch) == SlowUpperChar(ch), fuzz::Shown(ch));
+  const std::string slow = SlowUpper(text);
   FUZZ_CHECK(upper == slow, fuzz::Shown(text) + " -> " + fuzz::Shown(upper) + " slow " + fuzz::Shown(slow));
   FUZZ_CHECK(cp932::Upper(upper) == upper, fuzz::Shown(text) + " -> " + fuzz::Shown(upper));
   // Upper-casing moves no delimiter: the file name of the upper-cased path
@@ -143,5 +185,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckWalkers(text);
   CheckUpper(text);
   CheckTrim(text);
+  CheckEscapes(text);
   return 0;
 }

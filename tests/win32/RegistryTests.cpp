@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
+#include <cwchar>
 #include <memory>
 
 #include "settings/SettingsStore.h"
 #include "platform/Win32Registry.h"
+#include "platform/Win32Text.h"
 
 namespace {
 
@@ -65,6 +68,33 @@ TEST_F(RegistryTest, TextOfTheAnsiCallsReadsTheSame) {
   EXPECT_EQ(RegQueryValueExA(raw, "New", nullptr, nullptr, reinterpret_cast<BYTE*>(back), &size), ERROR_SUCCESS);
   RegCloseKey(raw);
   EXPECT_EQ(std::string(back), text);
+}
+
+// Any bytes stored as text (an odd length, no terminator, lone surrogates,
+// characters code page 932 cannot spell) read as the UTF-16 up to the first
+// NUL, and what was read is written back and read again unchanged. Seeded.
+TEST_F(RegistryTest, AnyBytesStoredAsTextReadAndWriteBackExactly) {
+  auto key = registry.OpenKey(kTestKey);
+  std::uint32_t seed = 12345;
+  auto next = [&] { return seed = seed * 1664525u + 1013904223u, seed >> 8; };
+  for (int round = 0; round < 300; ++round) {
+    std::string bytes;
+    for (std::size_t n = next() % 40; n > 0; --n) bytes += static_cast<char>((next() % 7 == 0) ? 0xD8 : next() & 0xFF);
+    HKEY raw = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\QuenlarkTests\\Registry\\Fuzz", 0, nullptr, 0, KEY_WRITE,
+                              nullptr, &raw, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(raw, L"V", 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
+    RegCloseKey(raw);
+    std::wstring stored(bytes.size() / 2, L'\0');
+    std::memcpy(stored.data(), bytes.data(), stored.size() * 2);
+    stored.resize(std::wcslen(stored.c_str()));
+    const std::optional<std::string> read = key->ReadString("Fuzz", "V");
+    ASSERT_TRUE(read.has_value()) << round;
+    ASSERT_EQ(platform::Wide(*read), stored) << round;
+    key->WriteString("Fuzz", "W", *read);
+    ASSERT_EQ(key->ReadString("Fuzz", "W"), read) << round;
+  }
 }
 
 TEST_F(RegistryTest, LongTextRoundTrips) {
