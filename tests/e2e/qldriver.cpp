@@ -5,15 +5,14 @@
 // Usage: qldriver <command> [arguments...]; prints results on stdout and
 // exits 0 on success, 1 on a failed expectation, 2 on bad usage.
 //
-// Its text is the program's: code page 932, whatever the session's ANSI code
-// page is. The arguments are read as UTF-16 (wmain) and every call that takes
-// or gives text is the wide one, converting with code page 932 itself. With
-// -u before the command its text is UTF-8 instead (Utf8Text.h: a lone
-// surrogate is "{U+D800}"), for names that code page 932 cannot spell.
+// Its text is UTF-8, whatever the session's ANSI code page is, so that any
+// name reads exactly on the script's side. The arguments are read as UTF-16
+// (wmain), "{U+D800}" standing for that code unit (a lone surrogate, which no
+// command line carries), and every call that takes or gives text is the wide
+// one; the program's own functions get the program's text (ProgramText).
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
-#include <commctrl.h>
 #include <shlobj.h>
 #include <psapi.h>
 
@@ -25,28 +24,35 @@
 #include <vector>
 
 #include "ShortcutWriter.h"
-#include "Utf8Text.h"
 #include "platform/Win32ShortcutReader.h"
 #include "platform/Win32Text.h"
 
 namespace {
 
-bool utf8 = false;  // -u: the driver's text is UTF-8
-
-std::wstring Wide(std::string_view text) { return utf8 ? e2e::FromUtf8(text) : platform::Wide(text); }
-
-// UTF-16 text in code page 932, as the "A" calls gave it under that code page.
-std::string Narrow(std::wstring_view text) {
-  if (utf8) return e2e::Utf8(text);
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int bytes = WideCharToMultiByte(932, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(bytes), '\0');
-  WideCharToMultiByte(932, 0, text.data(), size, out.data(), bytes, nullptr, nullptr);
+// The driver's text as UTF-16.
+std::wstring Wide(std::string_view text) {
+  std::wstring out(text.size(), L'\0');
+  out.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                          out.data(), static_cast<int>(out.size()))));
+  for (std::size_t i; (i = out.find(L"{U+")) != std::wstring::npos && i + 8 <= out.size() && out[i + 7] == L'}';)
+    out.replace(i, 8, 1, static_cast<wchar_t>(std::wcstoul(out.substr(i + 3, 4).c_str(), nullptr, 16)));
   return out;
 }
 
-// A NUL-terminated wide buffer in code page 932.
+// The driver's text as the program's, for the program's functions.
+std::string Program(const std::string& text) { return platform::ProgramText(Wide(text)); }
+
+// UTF-16 text as the driver's.
+std::string Narrow(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), bytes, nullptr, nullptr);
+  return out;
+}
+
+// A NUL-terminated wide buffer as the driver's text.
 std::string Narrow(const wchar_t* buffer) { return Narrow(std::wstring_view(buffer)); }
 
 std::wstring ClassOf(HWND w) {
@@ -108,7 +114,6 @@ int Usage() {
                "  hold-file PATH SECONDS      keep the file open with no sharing for SECONDS\n"
                "  foreground                  print the class, visibility and focus class of the foreground window\n"
                "  drop-files CLASS PATH...    drop the paths on the window, as a drag from the shell does\n"
-               "  list-items CLASS ID         print each row of a list view control: 1 or 0 (checked), a tab, its text\n"
                "  tray-tip                    print the text the taskbar's tooltip last showed\n"
                "(a KEY starting with HKCR\\ is under HKEY_CLASSES_ROOT, else HKEY_CURRENT_USER)\n");
   return 2;
@@ -189,34 +194,8 @@ HWND MessageBoxOf(const std::string& cls) {
 
 bool FileExists(const std::string& path) { return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// A block of memory in the process of a window, for the messages whose
-// parameters point to memory (a list view's rows, a tooltip's tools).
-struct Remote {
-  HANDLE process = nullptr;
-  char* at = nullptr;
-  Remote(HWND w, std::size_t size) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (process) at = static_cast<char*>(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-  }
-  ~Remote() {
-    if (at) VirtualFreeEx(process, at, 0, MEM_RELEASE);
-    if (process) CloseHandle(process);
-  }
-  bool Write(const void* data, std::size_t size) { return WriteProcessMemory(process, at, data, size, nullptr); }
-  // The NUL-terminated wide text at the offset, at most `units` long.
-  std::wstring Text(std::size_t offset, std::size_t units) {
-    std::wstring text(units, L'\0');
-    if (!ReadProcessMemory(process, at + offset, text.data(), units * sizeof(wchar_t), nullptr)) return {};
-    return std::wstring(platform::WideUntilNul(text.data(), units));
-  }
-};
-
-constexpr std::size_t kRemoteText = 1024;
-
-// A registry value's data as the "A" calls gave it under code page 932: text
-// types converted (their NULs included), other types as they are.
+// A registry value's data as the driver's text: text types converted (their
+// NULs included), other types as they are.
 std::vector<BYTE> AnsiData(DWORD type, const std::vector<BYTE>& data, DWORD size) {
   if (type != REG_SZ && type != REG_EXPAND_SZ && type != REG_MULTI_SZ)
     return std::vector<BYTE>(data.begin(), data.begin() + size);
@@ -228,11 +207,6 @@ std::vector<BYTE> AnsiData(DWORD type, const std::vector<BYTE>& data, DWORD size
 
 int wmain(int argc, wchar_t** argv) {
   CoInitialize(nullptr);
-  if (argc >= 2 && std::wstring_view(argv[1]) == L"-u") {
-    utf8 = true;
-    --argc;
-    ++argv;
-  }
   if (argc < 2) return Usage();
   std::string cmd = Narrow(argv[1]);
   std::vector<std::string> a;
@@ -304,7 +278,7 @@ int wmain(int argc, wchar_t** argv) {
       nameSize = 16384;
       DWORD got = size;
       RegEnumValueW(key, i, name, &nameSize, nullptr, &type, data.data(), &got);
-      // Sizes and hashes of the data in code page 932, as before the wide calls.
+      // Sizes and hashes of the data as the driver's text.
       const std::vector<BYTE> bytes = AnsiData(type, data, got);
       unsigned long long hash = 1469598103934665603ull;
       for (BYTE b : bytes) hash = (hash ^ b) * 1099511628211ull;
@@ -394,13 +368,13 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (cmd == "shortcut" && (a.size() == 2 || a.size() == 3)) {
-    if (a.size() == 2) return testsupport::WriteShortcut(Wide(a[0]), Wide(a[1])) ? 0 : 1;
+    if (a.size() == 2) return testsupport::WriteShortcut(Program(a[0]), Program(a[1])) ? 0 : 1;
     // Written under another name and renamed once dated, so that a scan
     // never sees the shortcut with the time of its writing.
     SYSTEMTIME st;
     if (!ParseDate(a[2], st)) return 2;
     const std::string staging = a[0] + ".part";
-    if (!testsupport::WriteShortcut(Wide(staging), Wide(a[1])) || !testsupport::SetLastWriteTime(Wide(staging), st) ||
+    if (!testsupport::WriteShortcut(Program(staging), Program(a[1])) || !testsupport::SetLastWriteTime(Program(staging), st) ||
         !MoveFileExW(Wide(staging).c_str(), Wide(a[0]).c_str(), MOVEFILE_REPLACE_EXISTING)) {
       DeleteFileW(Wide(staging).c_str());
       return 1;
@@ -408,7 +382,7 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (cmd == "resolve" && a.size() == 1) {
-    std::printf("%s\n", platform::ResolveShortcut(a[0]).c_str());
+    std::printf("%s\n", Narrow(platform::Wide(platform::ResolveShortcut(Program(a[0])))).c_str());
     return 0;
   }
   if (cmd == "file-date" && a.size() == 1) {
@@ -656,36 +630,15 @@ int wmain(int argc, wchar_t** argv) {
     CloseHandle(process);
     return rc;
   }
-  if (cmd == "list-items" && a.size() == 2) {
-    HWND w = Windows(a[0]).first;
-    HWND c = w ? GetDlgItem(w, std::atoi(a[1].c_str())) : nullptr;
-    if (!c) return 1;
-    Remote remote(c, sizeof(LVITEMW) + kRemoteText * sizeof(wchar_t));
-    if (!remote.at) return 1;
-    const int rows = static_cast<int>(SendMessageW(c, LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < rows; ++i) {
-      LVITEMW item{};
-      item.pszText = reinterpret_cast<wchar_t*>(remote.at + sizeof item);
-      item.cchTextMax = static_cast<int>(kRemoteText);
-      if (!remote.Write(&item, sizeof item)) return 1;
-      SendMessageW(c, LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(remote.at));
-      const LRESULT state = SendMessageW(c, LVM_GETITEMSTATE, i, LVIS_STATEIMAGEMASK);
-      std::printf("%d\t%s\n", ((state & LVIS_STATEIMAGEMASK) >> 12) == 2 ? 1 : 0,
-                  Narrow(remote.Text(sizeof item, kRemoteText)).c_str());
-    }
-    return 0;
-  }
   if (cmd == "tray-tip" && a.empty()) {
-    // The taskbar's tooltip keeps the text it last showed (an icon's hint
-    // is shown while the pointer rests on the icon).
-    HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
+    // The tooltip keeps the text it last showed: an icon's hint, while the
+    // pointer rests on the icon. Its text is asked by message, not its title.
     DWORD trayPid = 0;
-    if (!tray) return 1;
-    GetWindowThreadProcessId(tray, &trayPid);
-    for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr));) {
+    GetWindowThreadProcessId(FindWindowW(L"Shell_TrayWnd", nullptr), &trayPid);
+    for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr));) {
       DWORD pid = 0;
+      wchar_t text[256] = {};
       GetWindowThreadProcessId(tip, &pid);
-      wchar_t text[256] = {};  // the tooltip's own text, not its caption: asked by message
       if (pid == trayPid && SendMessageW(tip, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text)))
         std::printf("%s\n", Narrow(text).c_str());
     }

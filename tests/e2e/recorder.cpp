@@ -3,13 +3,9 @@
 // ends. The end-to-end scenarios register it for a test extension.
 //
 // It reads what it was given as UTF-16 (the wide command line, the C
-// runtime's wide arguments) and logs it in code page 932, whatever the
-// session's ANSI code page is, so a Japanese name reads the same in every one;
-// and the same line in UTF-8 (Utf8Text.h) to recorder.log.utf8, where a name
-// code page 932 cannot spell reads exactly.
+// runtime's wide arguments) and logs it in UTF-8, whatever the session's ANSI
+// code page is, so that any name reads the same in every one.
 #include <windows.h>
-
-#include "Utf8Text.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,12 +13,12 @@
 
 namespace {
 
-std::string Cp932(const std::wstring& text) {
+std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());
-  const int bytes = WideCharToMultiByte(932, 0, text.c_str(), size, nullptr, 0, nullptr, nullptr);
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), size, nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<std::size_t>(bytes), '\0');
-  WideCharToMultiByte(932, 0, text.c_str(), size, out.data(), bytes, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), size, out.data(), bytes, nullptr, nullptr);
   return out;
 }
 
@@ -49,14 +45,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int show) {
   // The arguments as the C runtime splits them, each in brackets.
   std::wstring argv;
   for (int i = 1; i < __argc; ++i) argv += L"[" + std::wstring(__wargv[i]) + L"]";
-  auto write = [&](const std::wstring& name, auto convert) {
-    if (FILE* f = _wfopen(name.c_str(), L"ab")) {
-      std::fprintf(f, "args=%s|cwd=%s|show=%d|argv=%s\n", convert(line.substr(start)).c_str(), convert(cwd).c_str(),
-                   show, convert(argv).c_str());
-      std::fclose(f);
-    }
-  };
-  write(log + L".utf8", [](const std::wstring& text) { return e2e::Utf8(text); });
-  write(log, Cp932);
+  if (FILE* f = _wfopen(log.c_str(), L"ab")) {
+    std::fprintf(f, "args=%s|cwd=%s|show=%d|argv=%s\n", Utf8(line.substr(start)).c_str(), Utf8(cwd).c_str(), show,
+                 Utf8(argv).c_str());
+    std::fclose(f);
+  }
   return 0;
 }

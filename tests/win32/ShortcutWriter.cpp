@@ -42,16 +42,18 @@ bool SaveLink(const std::wstring& lnkPath, Fill fill) {
 
 bool WriteShortcut(const std::string& lnkPath, const std::string& targetPath, const std::string& args,
                    const std::string& workingDir) {
-  return SaveLink(platform::Wide(lnkPath), [&](IShellLinkW* link) {
-    if (FAILED(link->SetPath(platform::Wide(targetPath).c_str()))) return false;
-    if (!args.empty() && FAILED(link->SetArguments(platform::Wide(args).c_str()))) return false;
-    if (!workingDir.empty() && FAILED(link->SetWorkingDirectory(platform::Wide(workingDir).c_str()))) return false;
-    return true;
-  });
+  return WriteShortcut(platform::Wide(lnkPath), platform::Wide(targetPath), platform::Wide(args),
+                       platform::Wide(workingDir));
 }
 
-bool WriteShortcut(const std::wstring& lnkPath, const std::wstring& targetPath) {
-  return SaveLink(lnkPath, [&](IShellLinkW* link) { return SUCCEEDED(link->SetPath(targetPath.c_str())); });
+bool WriteShortcut(const std::wstring& lnkPath, const std::wstring& targetPath, const std::wstring& args,
+                   const std::wstring& workingDir) {
+  return SaveLink(lnkPath, [&](IShellLinkW* link) {
+    if (FAILED(link->SetPath(targetPath.c_str()))) return false;
+    if (!args.empty() && FAILED(link->SetArguments(args.c_str()))) return false;
+    if (!workingDir.empty() && FAILED(link->SetWorkingDirectory(workingDir.c_str()))) return false;
+    return true;
+  });
 }
 
 bool WriteShellItemShortcut(const std::string& lnkPath, int csidl) {
