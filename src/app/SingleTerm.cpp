@@ -56,7 +56,7 @@ bool TSingleTerm::Attach(HWND owner) {
     }
   }
   if (anotherInstance) {
-    if (HWND running = FindMarkedWindow(platform::Cp932Shown(mutexName), owner)) {
+    if (HWND running = FindMarkedWindow(platform::ProgramText(mutexName), owner)) {
       HWND runningOwner = reinterpret_cast<HWND>(GetWindowLongPtrW(running, GWLP_HWNDPARENT));
       if (runningOwner && IsWindowVisible(runningOwner)) SetForegroundWindow(runningOwner);
     }

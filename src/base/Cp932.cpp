@@ -4,6 +4,46 @@
 
 namespace cp932 {
 
+void AppendEscape(std::string& text, char16_t unit) {
+  for (int nibble = 0; nibble < 4; ++nibble) {
+    text += static_cast<char>(kEscapeLead);
+    text += static_cast<char>(0x80 + nibble * 0x10 + ((unit >> (12 - nibble * 4)) & 0x0F));
+  }
+}
+
+std::optional<char16_t> EscapeAt(std::string_view text, std::size_t i) {
+  if (i + kEscapeLength > text.size()) return std::nullopt;
+  unsigned unit = 0;
+  for (int nibble = 0; nibble < 4; ++nibble) {
+    const auto lead = static_cast<unsigned char>(text[i + nibble * 2]);
+    const auto trail = static_cast<unsigned char>(text[i + nibble * 2 + 1]);
+    if (lead != kEscapeLead || (trail & 0xF0) != 0x80 + nibble * 0x10) return std::nullopt;
+    unit = (unit << 4) | (trail & 0x0F);
+  }
+  return static_cast<char16_t>(unit);
+}
+
+std::size_t FirstEscape(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
+    if (static_cast<unsigned char>(text[i]) == kEscapeLead && EscapeAt(text, i)) return i;
+  }
+  return std::string_view::npos;
+}
+
+char16_t UpperLatin(char16_t unit) {
+  // Latin-1: U+00E0-U+00FE but the division sign, and y with diaeresis.
+  if (unit >= 0x00E0 && unit <= 0x00FE && unit != 0x00F7) return static_cast<char16_t>(unit - 0x20);
+  if (unit == 0x00FF) return 0x0178;
+  // Latin Extended-A pairs its capitals and smalls; the dotted and dotless i,
+  // kra, n preceded by apostrophe and long s have no capital of their own here.
+  const bool evenCapital = (unit >= 0x0100 && unit <= 0x012F) || (unit >= 0x0132 && unit <= 0x0137) ||
+                           (unit >= 0x014A && unit <= 0x0177);
+  const bool oddCapital = (unit >= 0x0139 && unit <= 0x0148) || (unit >= 0x0179 && unit <= 0x017E);
+  if (evenCapital && (unit & 1)) return static_cast<char16_t>(unit - 1);
+  if (oddCapital && !(unit & 1)) return static_cast<char16_t>(unit - 1);
+  return unit;
+}
+
 std::size_t CharLength(std::string_view text, std::size_t i) {
   if (i + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[i]))) return 2;
   return 1;
@@ -60,7 +100,12 @@ std::string Upper(std::string_view text) {
   std::string out(text);
   for (std::size_t i = 0; i < out.size();) {
     auto c = static_cast<unsigned char>(out[i]);
-    if (CharLength(out, i) == 2) {
+    if (const std::optional<char16_t> unit = c == kEscapeLead ? EscapeAt(out, i) : std::nullopt) {
+      std::string upper;
+      AppendEscape(upper, UpperLatin(*unit));
+      out.replace(i, kEscapeLength, upper);
+      i += kEscapeLength;
+    } else if (CharLength(out, i) == 2) {
       unsigned code = (c << 8) | static_cast<unsigned char>(out[i + 1]);
       unsigned upper = UpperDoubleByte(code);
       out[i] = static_cast<char>(upper >> 8);

@@ -59,7 +59,7 @@ std::string ModuleProductVersion(HMODULE module) {
   wchar_t* value = nullptr;
   UINT valueLength = 0;
   if (!VerQueryValueW(data.data(), query, reinterpret_cast<void**>(&value), &valueLength) || !value) return {};
-  return platform::Cp932Shown(platform::WideUntilNul(value, valueLength));
+  return platform::ProgramText(platform::WideUntilNul(value, valueLength));
 }
 
 void TAboutForm::FormCreate() {

@@ -48,10 +48,9 @@ std::optional<ShellItem> ParseFolder(IShellFolder* desktop, IMalloc* malloc, HWN
 }
 
 std::string PathOf(PCIDLIST_ABSOLUTE item) {
-  // A folder whose path code page 932 cannot spell has no path here.
   wchar_t path[MAX_PATH] = {};
   if (!item || !SHGetPathFromIDListW(item, path)) return {};
-  return platform::ExactCp932(platform::WideUntilNul(path, MAX_PATH)).value_or(std::string());
+  return platform::ProgramText(platform::WideUntilNul(path, MAX_PATH));
 }
 
 }  // namespace
@@ -116,7 +115,7 @@ bool TSHBrowseForFolderEx::Browse() {
   const bool result = chosen != nullptr;
   if (chosen) {
     ShellItem owned(malloc.get(), chosen);
-    displayName_ = platform::Cp932Shown(platform::WideUntilNul(buffer, kDisplayNameSize));
+    displayName_ = platform::ProgramText(platform::WideUntilNul(buffer, kDisplayNameSize));
     folderName_ = PathOf(chosen);
   }
   malloc->Free(buffer);

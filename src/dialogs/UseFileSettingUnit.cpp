@@ -153,7 +153,7 @@ void TUseFileSettingForm::FormCreate() {
   SHBrowseForFolderEx.ShowStyle = ssClient;
   SHBrowseForFolderEx.SelectFolder = sfDrives;
 
-  model_.LastFolder = platform::ExactCp932(CurrentFolder()).value_or(std::string());
+  model_.LastFolder = platform::ProgramText(CurrentFolder());
   Placement = KeptPlacement::PositionAndSize;
   FormResize();
 }
@@ -288,10 +288,9 @@ void TUseFileSettingForm::DropFiles(HDROP drop) {
   if (length == 0) return;
   std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
   wide.resize(DragQueryFileW(drop, 0, wide.data(), length + 1));
-  // A path the code page cannot spell would be stored as another path.
-  const std::optional<std::string> path = platform::ExactCp932(platform::WideUntilNul(wide.data(), wide.size()));
-  if (!path || path->empty() || !model_.CanAdd()) return;
-  Run([&] { return model_.Drop(*path, services_.paths.IsFolder(*path)); });
+  const std::string path = platform::ProgramText(platform::WideUntilNul(wide.data(), wide.size()));
+  if (path.empty() || !model_.CanAdd()) return;
+  Run([&] { return model_.Drop(path, services_.paths.IsFolder(path)); });
 }
 
 // ------------------------------------------------------------------ pickers
@@ -312,9 +311,7 @@ std::optional<std::string> TUseFileSettingForm::RunOpenDialog(const std::string&
   // A chosen shortcut is returned as itself, not as its target.
   open.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NODEREFERENCELINKS;
   if (!GetOpenFileNameW(&open)) return std::nullopt;
-  // A file whose path code page 932 cannot spell is not taken: any spelling
-  // of it would name another file.
-  return platform::ExactCp932(platform::WideUntilNul(path, MAX_PATH));
+  return platform::ProgramText(platform::WideUntilNul(path, MAX_PATH));
 }
 
 std::optional<std::string> TUseFileSettingForm::RunFolderPicker() {

@@ -25,12 +25,8 @@ std::vector<FileEntry> Win32FileSystem::ListFiles(const std::string& folder) {
       FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | 0x00000008 /* volume label */;
   do {
     if (data.dwFileAttributes & kSkipped) continue;
-    // A name code page 932 cannot spell is left out: any spelling of it
-    // would be a look-alike that names another file, or none.
-    std::optional<std::string> name = ExactCp932(WideUntilNul(data.cFileName, MAX_PATH));
-    if (!name) continue;
     FileEntry entry;
-    entry.name = std::move(*name);
+    entry.name = ProgramText(WideUntilNul(data.cFileName, MAX_PATH));
     entry.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     entry.lastWrite =
         (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
@@ -53,8 +49,8 @@ bool Win32FileSystem::CopyOver(const std::string& from, const std::string& to) {
 bool Win32FileSystem::Remove(const std::string& path) { return DeleteFileW(Wide(path).c_str()) != FALSE; }
 
 std::vector<std::string> Win32FileSystem::InexactNames(const std::string&) {
-  // The search above spells every name it gives exactly and leaves out the
-  // names it cannot spell, so no name it gives stands for another file.
+  // The search above gives every name exactly (ProgramText), so no name it
+  // gives stands for another file.
   return {};
 }
 
@@ -68,7 +64,7 @@ std::string Win32FileSystem::FullPath(const std::string& path) {
     if (n == 0) return path;
     if (n < buffer.size()) {
       buffer.resize(n);
-      return ExactCp932(buffer).value_or(path);
+      return ProgramText(buffer);
     }
     buffer.assign(n + 1, L'\0');
   }
@@ -79,7 +75,7 @@ std::string Win32FileSystem::CurrentFolder() {
   wchar_t buffer[MAX_PATH + 1] = {};
   DWORD n = GetCurrentDirectoryW(MAX_PATH, buffer);
   if (n == 0 || n >= MAX_PATH) return {};
-  return ExactCp932(std::wstring_view(buffer, n)).value_or(std::string());
+  return ProgramText(std::wstring_view(buffer, n));
 }
 
 void Win32FileSystem::SetCurrentFolder(const std::string& path) {

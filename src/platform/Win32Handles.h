@@ -166,12 +166,4 @@ class ComPtr {
   T* p_ = nullptr;
 };
 
-// The program's CP932 text as UTF-16 (see Win32Text.h).
-inline std::wstring WideFromAnsi(const std::string& text) { return Wide(text); }
-
-// UTF-16 text in CP932 when every character has its own spelling there;
-// nothing when one would become "?" or a look-alike, which would name
-// another file.
-inline std::optional<std::string> ExactAnsiFromWide(const std::wstring& text) { return ExactCp932(text); }
-
 }  // namespace platform

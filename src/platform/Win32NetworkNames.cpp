@@ -25,7 +25,7 @@ std::optional<std::string> Win32NetworkNames::UniversalName(const std::string& p
   }
   auto* info = reinterpret_cast<UNIVERSAL_NAME_INFOW*>(buffer);
   if (!info->lpUniversalName) return std::nullopt;
-  return ExactCp932(info->lpUniversalName);
+  return ProgramText(info->lpUniversalName);
 }
 
 std::optional<std::vector<ConnectedDisk>> Win32NetworkNames::ConnectedDisks() {
@@ -51,11 +51,7 @@ std::optional<std::vector<ConnectedDisk>> Win32NetworkNames::ConnectedDisks() {
     auto* resources = reinterpret_cast<NETRESOURCEW*>(buffer.data());
     for (DWORD i = 0; i < count; ++i) {
       if (!resources[i].lpLocalName || !resources[i].lpRemoteName) continue;
-      // A share whose name code page 932 cannot spell matches no path the
-      // program holds.
-      std::optional<std::string> local = ExactCp932(resources[i].lpLocalName);
-      std::optional<std::string> remote = ExactCp932(resources[i].lpRemoteName);
-      if (local && remote) disks.push_back({std::move(*local), std::move(*remote)});
+      disks.push_back({ProgramText(resources[i].lpLocalName), ProgramText(resources[i].lpRemoteName)});
     }
   }
   WNetCloseEnum(enumeration);

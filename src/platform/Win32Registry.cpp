@@ -68,7 +68,7 @@ class Win32RegistryKey : public IRegistryKey {
         // an odd last byte is no character.
         std::wstring text(size / sizeof(wchar_t), L'\0');
         memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
-        return Cp932Shown(WideUntilNul(text.data(), text.size()));
+        return ProgramText(WideUntilNul(text.data(), text.size()));
       }
       case REG_DWORD: {
         if (size < sizeof(DWORD)) return std::nullopt;

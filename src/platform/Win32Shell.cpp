@@ -46,13 +46,8 @@ std::optional<ShortcutLaunchParts> Win32Shell::ReadShortcut(const std::string& s
   if (FAILED(link->GetWorkingDirectory(directory, MAX_PATH))) return std::nullopt;
   if (FAILED(link->GetArguments(arguments, MAX_PATH))) return std::nullopt;
   if (FAILED(link->GetShowCmd(&show))) return std::nullopt;
-  // A part code page 932 cannot spell would start another file or pass
-  // another argument: such a shortcut is not opened by its parts.
-  std::optional<std::string> targetText = ExactCp932(WideUntilNul(target, MAX_PATH));
-  std::optional<std::string> argumentText = ExactCp932(WideUntilNul(arguments, MAX_PATH));
-  std::optional<std::string> directoryText = ExactCp932(WideUntilNul(directory, MAX_PATH));
-  if (!targetText || !argumentText || !directoryText) return std::nullopt;
-  return ShortcutLaunchParts{*targetText, *argumentText, *directoryText, show};
+  return ShortcutLaunchParts{ProgramText(WideUntilNul(target, MAX_PATH)), ProgramText(WideUntilNul(arguments, MAX_PATH)),
+                             ProgramText(WideUntilNul(directory, MAX_PATH)), show};
 }
 
 SHFILEOPSTRUCTW RecycleOperation(HWND owner, const std::wstring& source) {

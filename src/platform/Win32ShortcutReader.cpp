@@ -35,7 +35,7 @@ enum class LinkResult {
   NoPath,      // loaded, but it points to no file-system path
   NotLoaded,   // the object could not load the file
   ObjectFailed, // the object itself failed (COM not initialised, class missing, ...)
-  Unspellable   // loaded, with a path code page 932 cannot spell
+  MadeUp        // loaded, with a path spelled with "?" that names no file
 };
 
 LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& path) {
@@ -65,26 +65,35 @@ LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& pa
   std::wstring target(WideUntilNul(buffer, MAX_PATH));
   if (target.empty()) return LinkResult::NoPath;
   // Some shell link objects (Wine's) keep a target's path in the ANSI code
-  // page of the program that wrote it and spell what the reader's code page
-  // lacks as "?" or U+FFFD, which no file name of the user's holds; the item
-  // list names the file exactly. Then the item list's path, when it names a
-  // file, is the target (on Windows the two agree). Other paths touch
-  // nothing here: a target on a drive that is away must cost nothing.
-  if (target.find_first_of(L"?\uFFFD") != std::wstring::npos && target.rfind(L"\\\\?\\", 0) != 0) {
-    PIDLIST_ABSOLUTE item = nullptr;
-    if (SUCCEEDED(link->GetIDList(&item)) && item) {
-      wchar_t exact[MAX_PATH] = {};
-      if (SHGetPathFromIDListW(item, exact) && GetFileAttributesW(exact) != INVALID_FILE_ATTRIBUTES) {
-        target = WideUntilNul(exact, MAX_PATH);
+  // page and give what that code page lacks best-fitted ("Sus?.txt" for a
+  // target "S", U+00FC, U+00DF, U+301C ".txt"), or as "?" or U+FFFD; the
+  // item list may name the file exactly. When the two differ character for
+  // character (not merely in case, and not a UNC path against a drive letter,
+  // which differ in length) and the item list's path names a file, that path
+  // is the target, even when the best-fitted one names a file too: that
+  // would be another file. On Windows the two agree and nothing touches the
+  // disk here, so a target on a drive that is away costs nothing.
+  PIDLIST_ABSOLUTE item = nullptr;
+  if (SUCCEEDED(link->GetIDList(&item)) && item) {
+    wchar_t exact[MAX_PATH] = {};
+    if (SHGetPathFromIDListW(item, exact)) {
+      const std::wstring_view listed = WideUntilNul(exact, MAX_PATH);
+      if (listed.size() == target.size() &&
+          CompareStringOrdinal(listed.data(), static_cast<int>(listed.size()), target.data(),
+                               static_cast<int>(target.size()), TRUE) != CSTR_EQUAL &&
+          GetFileAttributesW(exact) != INVALID_FILE_ATTRIBUTES) {
+        target = listed;
       }
-      CoTaskMemFree(item);
     }
+    CoTaskMemFree(item);
   }
-  // A target code page 932 cannot spell is a real path the program cannot
-  // name: nothing is decided about the shortcut, which stays where it is.
-  std::optional<std::string> spelled = ExactCp932(target);
-  if (!spelled) return LinkResult::Unspellable;
-  path = std::move(*spelled);
+  // A "?" or U+FFFD in a path that names no file is a spelling the object
+  // made up: nothing is decided about the shortcut, which stays where it is.
+  if (target.find_first_of(L"?\uFFFD", target.rfind(L"\\\\?\\", 0) == 0 ? 4 : 0) != std::wstring::npos &&
+      GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    return LinkResult::MadeUp;
+  }
+  path = ProgramText(target);
   return LinkResult::Path;
 }
 
@@ -127,7 +136,7 @@ ShortcutTarget Win32ShortcutReader::Resolve(const std::string& shortcutPath) {
     case LinkResult::NoPath:
       target.status = ShortcutStatus::Unreadable;
       return target;
-    case LinkResult::Unspellable:
+    case LinkResult::MadeUp:
       target.path.clear();
       target.status = ShortcutStatus::Unavailable;
       return target;

@@ -29,22 +29,21 @@ std::string LoginUserName() {
   wchar_t buffer[257] = {};
   DWORD size = 256;
   if (!GetUserNameW(buffer, &size)) return {};
-  return ExactCp932(WideUntilNul(buffer, 256)).value_or(std::string());
+  return ProgramText(WideUntilNul(buffer, 256));
 }
 
 std::string WindowsFolderPath() {
   wchar_t buffer[MAX_PATH + 1] = {};
   UINT n = GetWindowsDirectoryW(buffer, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return "\\";
-  std::optional<std::string> folder = ExactCp932(std::wstring_view(buffer, n));
-  return folder ? *folder + "\\" : "\\";
+  return ProgramText(std::wstring_view(buffer, n)) + "\\";
 }
 
 std::string ProgramPath() {
   wchar_t buffer[MAX_PATH + 1] = {};
   DWORD n = GetModuleFileNameW(nullptr, buffer, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return {};
-  return ExactCp932(std::wstring_view(buffer, n)).value_or(std::string());
+  return ProgramText(std::wstring_view(buffer, n));
 }
 
 std::string ProgramFolderPath() {

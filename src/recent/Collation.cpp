@@ -69,7 +69,9 @@ int CompareSequences(const std::vector<T>& a, const std::vector<T>& b) {
 
 }  // namespace
 
-int WordSortCollation::Compare(std::string_view a, std::string_view b) {
+namespace {
+
+int ComparePlain(std::string_view a, std::string_view b) {
   Weights wa = WeightsOf(a), wb = WeightsOf(b);
   if (int c = CompareSequences(wa.primary, wb.primary)) return c;
   // Equal but for "-" and "'": the text without them first, then the one
@@ -80,6 +82,12 @@ int WordSortCollation::Compare(std::string_view a, std::string_view b) {
   }
   if (wa.ignored.size() != wb.ignored.size()) return wa.ignored.size() < wb.ignored.size() ? -1 : 1;
   return 0;
+}
+
+}  // namespace
+
+int WordSortCollation::Compare(std::string_view a, std::string_view b) {
+  return platform::CompareUpToEscape(a, b, ComparePlain);
 }
 
 }  // namespace quenlark

@@ -148,7 +148,7 @@ std::string MenuItemText(HMENU menu, UINT position) {
   info.dwTypeData = text.data();
   info.cch = static_cast<UINT>(text.size());
   if (!GetMenuItemInfoW(menu, position, TRUE, &info)) return {};
-  return platform::Cp932Shown(platform::WideUntilNul(text.data(), text.size()));
+  return platform::ProgramText(platform::WideUntilNul(text.data(), text.size()));
 }
 
 // A character typed into a menu (UTF-16) as the CP932 code the accelerators

@@ -158,7 +158,7 @@ std::string ListBoxRowText(HWND list, int row) {
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   const LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
   text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-  return platform::Cp932Shown(text);
+  return platform::ProgramText(text);
 }
 
 std::vector<std::string> ListRowTexts(HWND list) {
@@ -170,7 +170,7 @@ std::vector<std::string> ListRowTexts(HWND list) {
     item.pszText = text;
     item.cchTextMax = 1024;
     SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-    rows.push_back(platform::Cp932Shown(platform::WideUntilNul(text, 1024)));
+    rows.push_back(platform::ProgramText(platform::WideUntilNul(text, 1024)));
   }
   return rows;
 }
@@ -471,7 +471,7 @@ std::string TForm::Hint(int id) const {
   ti.uId = reinterpret_cast<UINT_PTR>(control);
   ti.lpszText = wide.data();
   SendMessageW(tooltip_, TTM_GETTEXTW, wide.size(), reinterpret_cast<LPARAM>(&ti));
-  return platform::Cp932Shown(platform::WideUntilNul(wide.data(), wide.size()));
+  return platform::ProgramText(platform::WideUntilNul(wide.data(), wide.size()));
 }
 
 void TForm::EnableControl(int id, bool enabled) {

@@ -55,3 +55,30 @@ TEST(Cp932Test, UpperAsciiAndTrim) {
   EXPECT_EQ(Trim("   "), "");
   EXPECT_EQ(Trim("　x　"), "　x　");  // the full-width blank is a character, not a blank
 }
+
+// An escape carries any code unit, counts as one character of the path
+// functions (it holds no separator or dot), and only Latin letters of it
+// take a capital.
+TEST(Cp932Test, EscapesCarryAnyCodeUnitThroughThePathRules) {
+  const struct {
+    char16_t unit, upper;
+  } cases[] = {{0x0000, 0x0000}, {0x00E9, 0x00C9}, {0x00FF, 0x0178}, {0x00DF, 0x00DF}, {0x00F7, 0x00F7},
+               {0x0101, 0x0100}, {0x013A, 0x0139}, {0x0131, 0x0131}, {0x017E, 0x017D}, {0x301C, 0x301C},
+               {0xAC00, 0xAC00}, {0xD800, 0xD800}, {0xDFFF, 0xDFFF}, {0xFFFF, 0xFFFF}};
+  for (const auto& c : cases) {
+    std::string one;
+    AppendEscape(one, c.unit);
+    ASSERT_EQ(one.size(), kEscapeLength);
+    EXPECT_EQ(EscapeAt(one, 0), c.unit);
+    const std::string path = "c:\\d" + one + "\\n" + one + ".t" + one;
+    EXPECT_EQ(ExtractFileName(path), "n" + one + ".t" + one);
+    EXPECT_EQ(ExtractFileExt(path), ".t" + one);
+    EXPECT_EQ(FirstEscape(path), 4u);
+    std::string upper;
+    AppendEscape(upper, c.upper);
+    EXPECT_EQ(Upper("n" + one + "\x95\x5C" + "a"), "N" + upper + "\x95\x5C" + "A") << std::hex << static_cast<unsigned>(c.unit);
+  }
+  // A trail byte 0xFC never starts an escape, nor does a cut-off one.
+  EXPECT_EQ(FirstEscape("\x81\xFC\x80\xFC\x90\xFC\xA0\xFC\xB0"), std::string::npos);
+  EXPECT_EQ(FirstEscape("a\xFC\x80\xFC\x90\xFC\xA0"), std::string::npos);
+}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeSystem.h"
+#include "base/Cp932.h"
 #include "base/Util.h"
 #include "recent/Collation.h"
 
@@ -165,4 +166,26 @@ TEST(CollationTest, OrdersAsTheUserLocaleDoes) {
     EXPECT_GT(c.Compare(p[1], p[0]), 0) << p[1] << " / " << p[0];
   }
   EXPECT_EQ(c.Compare("readme.TXT", "README.txt"), 0);
+}
+
+// A name with characters code page 932 cannot spell sorts by its text up to
+// the first of them, then by the rest where such a character comes after
+// every other and such characters go by code unit; the order stays total.
+TEST(CollationTest, NamesOutsideTheCodePageHaveOnePlaceEverywhere) {
+  auto esc = [](char16_t unit) {
+    std::string text;
+    cp932::AppendEscape(text, unit);
+    return text;
+  };
+  const std::string e = esc(u'\u00E9'), u = esc(u'\u00FC'), lone = esc(u'\xD800');
+  const std::vector<std::string> ordered = {"CAF",           "caf" + e,      "CAF" + e + ".PDF", "caf" + e + "z",
+                                            "caf" + u,       "caf" + lone,   "CAFA",             "cafe.pdf",
+                                            "CAFE.PDF" + e,  "表" + e};
+  WordSortCollation c;
+  for (std::size_t i = 0; i < ordered.size(); ++i) {
+    for (std::size_t j = 0; j < ordered.size(); ++j) {
+      const int r = c.Compare(ordered[i], ordered[j]);
+      EXPECT_EQ((r > 0) - (r < 0), (i > j) - (i < j)) << i << " / " << j;
+    }
+  }
 }

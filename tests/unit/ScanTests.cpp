@@ -6,6 +6,7 @@
 
 #include "FakeRegistry.h"
 #include "FakeSystem.h"
+#include "base/Cp932.h"
 #include "recent/Collation.h"
 
 using namespace quenlark;
@@ -418,4 +419,37 @@ TEST(ClearedShortcutsTest, AStoredValueThatIsNotTheProgramsOwnLoadsAsNothingReme
   ClearedShortcuts many;
   for (int i = 0; i < 500; ++i) many.Remember("C:\\r\\" + std::to_string(i) + ".lnk", 1);
   EXPECT_EQ(ClearedShortcuts::FromText(many.Text()).Size(), ClearedShortcuts::kMost);
+}
+
+// Names code page 932 cannot spell, from the resolved target on, as the
+// system's seam hands them over (escapes in the program's text): filtered,
+// captured under the upper-cased name (accented Latin letters too, so two
+// spellings of one document are one entry), trimmed and cleared like any
+// other; a lone surrogate and U+FFFD are two names, neither taken for the other.
+TEST_F(ScanTest, NamesOutsideTheCodePageAreRememberedLikeAnyOther) {
+  auto esc = [](std::u16string_view units) {
+    std::string text;
+    for (char16_t unit : units) cp932::AppendEscape(text, unit);
+    return text;
+  };
+  const std::string e = esc(u"\u00E9"), E = esc(u"\u00C9"), lone = esc(u"\xD800"), fffd = esc(u"\uFFFD");
+  settings.AutoClear = true;
+  settings.ExtCheck = 2;
+  settings.ExtName = "pdf,txt";
+  settings.RecentMax = 10;
+  Use("caf" + e + ".pdf.lnk", "c:\\docs\\caf" + e + ".pdf", 10);
+  Use("CAF" + E + ".PDF.lnk", "c:\\docs\\CAF" + E + ".PDF", 11);
+  Use("wave.doc.lnk", "c:\\a" + esc(u"\u301C") + "b.doc", 12);  // not a listed extension
+  Use("x1.lnk", "c:\\x" + lone + ".txt", 13);
+  Use("x2.lnk", "c:\\x" + fffd + ".txt", 14);
+  Scan();
+  EXPECT_EQ(History(), (std::vector<std::string>{"CAF" + E + ".PDF.lnk", "X" + lone + ".TXT.lnk", "X" + fffd + ".TXT.lnk"}));
+  EXPECT_EQ(fs.files.at(kHistory + "\\CAF" + E + ".PDF.lnk").content, "c:\\docs\\CAF" + E + ".PDF");
+  EXPECT_EQ(fs.files.at(kHistory + "\\X" + lone + ".TXT.lnk").content, "c:\\x" + lone + ".txt");
+  EXPECT_TRUE(fs.In(kShell).empty());
+  for (int i = 0; i < 8; ++i) Use("n" + std::to_string(i) + ".txt.lnk", "c:\\n" + std::to_string(i) + ".txt", 20 + i);
+  Scan();
+  EXPECT_EQ(History().size(), 10u);
+  EXPECT_FALSE(fs.Has(kHistory + "\\CAF" + E + ".PDF.lnk"));  // the oldest
+  EXPECT_TRUE(fs.Has(kHistory + "\\X" + lone + ".TXT.lnk"));
 }

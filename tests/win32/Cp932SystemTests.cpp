@@ -104,29 +104,56 @@ TEST(Cp932SystemTest, EveryCharacterRoundTripsThroughUtf16) {
   EXPECT_GT(checked, 7000 + 190);
 }
 
-// Characters code page 932 cannot spell are refused, never best-fitted into a
-// look-alike that could name another file; shown, they become "?".
-TEST(Cp932SystemTest, CharactersOutsideTheCodePageAreRefused) {
+// Characters code page 932 cannot spell are never best-fitted into a
+// look-alike that could name another file: each travels as an escape and
+// comes back exactly; the characters around it keep their CP932 bytes.
+TEST(Cp932SystemTest, CharactersOutsideTheCodePageTravelAsEscapes) {
   const struct {
     std::wstring text;
-    const char* shown;
+    std::size_t escapes;
   } cases[] = {
-      {L"a\u301Cb", "a?b"},                 // WAVE DASH (only FULLWIDTH TILDE is in the code page)
-      {L"a\u2212b", "a?b"},                 // MINUS SIGN
-      {L"S\u00FC\u00DF.txt", "S??.txt"},    // "ü", "ß"
-      {L"\u00A2\u00A3\u00AC\u2014\u2016", "?????"},
-      {L"\uD55C\uAE00.doc", "??.doc"},     // Korean
-      {L"\u6D4B\u8BD5 1.txt", "?? 1.txt"},  // simplified Chinese
-      {L"x\U0001F600y", nullptr},            // an emoji: one or two "?"
-      {std::wstring{L'x', wchar_t(0xD800), L'y'}, nullptr},  // an unpaired surrogate
+      {L"a\u301Cb", 1},                // WAVE DASH (only FULLWIDTH TILDE is in the code page)
+      {L"a\u2212b", 1},                // MINUS SIGN
+      {L"S\u00FC\u00DF.txt", 2},       // "\u00FC", "\u00DF"
+      {L"\u00A2\u00A3\u00AC\u2014\u2016", 5},
+      {L"\uD55C\uAE00.doc", 2},        // Korean
+      {L"\u6D4B\u8BD5 1.txt", 2},      // simplified Chinese
+      {L"x\U0001F600y", 2},             // an emoji: both surrogates
+      {std::wstring{L'x', wchar_t(0xD800), L'y'}, 1},  // an unpaired surrogate
   };
   for (const auto& c : cases) {
     EXPECT_FALSE(platform::ExactCp932(c.text).has_value());
-    const std::string shown = platform::Cp932Shown(c.text);
-    if (c.shown) {
-      EXPECT_EQ(shown, c.shown);
-    }
-    for (char ch : shown) EXPECT_TRUE(ch == '?' || static_cast<unsigned char>(ch) < 0x80) << shown;
+    const std::string text = platform::ProgramText(c.text);
+    EXPECT_EQ(platform::Wide(text), c.text);
+    std::size_t escapes = 0;
+    for (std::size_t i = 0; i < text.size(); i += cp932::CharLength(text, i)) escapes += cp932::EscapeAt(text, i) ? 1 : 0;
+    EXPECT_EQ(escapes, c.escapes) << text;
   }
-  EXPECT_EQ(platform::ExactCp932(L"\uFF5E\u8868\u793A"), "\x81\x60\x95\x5C\x8E\xA6");  // "～表示"
+  EXPECT_EQ(platform::ProgramText(L"\uFF5E\u8868\u793A"), "\x81\x60\x95\x5C\x8E\xA6");  // full-width tilde, two kanji
+  EXPECT_EQ(platform::ProgramText(L"\u8868\u301C.txt").substr(0, 2), "\x95\x5C");
+}
+
+// Any UTF-16 a folder search, a shell link or a window may give comes back
+// exactly, and any bytes converts without harm; plain CP932 text converts as
+// it did. Seeded, so a failure repeats.
+TEST(Cp932SystemTest, AnyTextCrossesTheSeamExactly) {
+  std::uint32_t seed = 0x9E3779B9u;
+  auto next = [&] { return seed = seed * 1664525u + 1013904223u, seed >> 8; };
+  const wchar_t pool[] = {L'a', L'\\', L'.', L'?', 0x3042, 0x8868, 0xFF5E, 0x301C, 0x2212, 0x00FC, 0xAC00,
+                          0x6D4B, 0xD83D, 0xDE00, 0xD800, 0xDFFF, 0xFFFD, 0xFFFF, 0xE000, 0x0080};
+  for (int round = 0; round < 20000; ++round) {
+    std::wstring text;
+    for (std::size_t n = next() % 12; n > 0; --n) {
+      text += (next() & 1) ? pool[next() % (sizeof pool / sizeof pool[0])] : static_cast<wchar_t>(1 + next() % 0xFFFF);
+    }
+    const std::string program = platform::ProgramText(text);
+    ASSERT_EQ(platform::Wide(program), text) << round;
+    if (const std::optional<std::string> plain = platform::ExactCp932(text)) {
+      ASSERT_EQ(*plain, program) << round;
+    }
+    std::string bytes;
+    for (std::size_t n = next() % 16; n > 0; --n) bytes += static_cast<char>(next() & 0xFF);
+    const std::wstring wide = platform::Wide(bytes);
+    ASSERT_EQ(platform::Wide(platform::ProgramText(wide)), wide) << round;
+  }
 }

@@ -299,7 +299,7 @@ HRESULT WINAPI FakeSpecial(HWND w, int csidl, PIDLIST_ABSOLUTE* out) {
 PIDLIST_ABSOLUTE WINAPI FakeBrowse(LPBROWSEINFOW info) {
   ++g_browses;
   g_seen = *info;
-  g_seenTitle = info->lpszTitle ? platform::Cp932Shown(info->lpszTitle) : "";
+  g_seenTitle = info->lpszTitle ? platform::ProgramText(info->lpszTitle) : "";
   g_mainEnabledDuring = IsWindowEnabled(g_main) != FALSE;
   lstrcpynW(info->pszDisplayName, platform::Wide("選んだ").c_str(), MAX_PATH);
   return std::exchange(g_choice, nullptr);

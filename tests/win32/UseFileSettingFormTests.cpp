@@ -7,6 +7,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@
 #include "TimedSteps.h"
 #include "dialogs/UseFileSettingUnit.h"
 #include "platform/Win32Desktop.h"
+#include "platform/Win32Text.h"
 
 namespace {
 
@@ -222,9 +224,9 @@ TEST(UseFileSettingFormTest, EachEditReachesTheControllerAtOnceAndTheFoldersAreP
                      reinterpret_cast<WPARAM>(MakeDrop({std::wstring(dropFolder.begin(), dropFolder.end()), L"C:\\b.txt"})), 0);
         EXPECT_EQ(f.Names(), (V{"ql_dropped", ">", "Charlie", "<"}));
         EXPECT_EQ(f.host.favourites.Slots[0].File, dropFolder);
-        // A path the code page cannot spell is not stored under a look-alike.
+        // A path the code page cannot spell is stored as itself.
         SendMessageA(f.form.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({L"C:\\x\u00E4.txt"})), 0);
-        EXPECT_EQ(f.Names().size(), 4u);
+        EXPECT_EQ(f.Names().size(), 5u);
         SendMessageA(f.form.Handle(), WM_HELP, 0, 0);
         EXPECT_EQ(f.host.calls.back(), "help 20");
         f.host.calls.clear();
@@ -233,6 +235,8 @@ TEST(UseFileSettingFormTest, EachEditReachesTheControllerAtOnceAndTheFoldersAreP
   });
   f.form.ShowModal();
   EXPECT_EQ(f.host.calls, (V{"favourites"})) << "closing hands the favourites over once more";
+  EXPECT_TRUE(std::any_of(std::begin(f.host.favourites.Slots), std::end(f.host.favourites.Slots),
+                          [](const auto& slot) { return slot.File == platform::ProgramText(L"C:\\x\u00E4.txt"); }));
   EXPECT_EQ(f.messages.shown.size(), 2u);
   EXPECT_EQ(f.messages.shown[0], "削除確認|292|2個の設定を削除しますか？");
   RemoveDirectoryA(dropFolder.c_str());
