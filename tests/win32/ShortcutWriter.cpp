@@ -28,30 +28,36 @@ struct Releasing {
 
 // A new link object, filled by fill(link), saved to lnkPath.
 template <class Fill>
-bool SaveLink(const std::string& lnkPath, Fill fill) {
+bool SaveLink(const std::wstring& lnkPath, Fill fill) {
   Releasing<IShellLinkW> link;
   if (FAILED(CoCreateInstance(kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER, kIidShellLinkW, link.out())))
     return false;
   if (!fill(link.p)) return false;
   Releasing<IPersistFile> file;
   if (FAILED(link.p->QueryInterface(kIidPersistFile, file.out()))) return false;
-  return SUCCEEDED(file.p->Save(platform::Wide(lnkPath).c_str(), TRUE));
+  return SUCCEEDED(file.p->Save(lnkPath.c_str(), TRUE));
 }
 
 }  // namespace
 
 bool WriteShortcut(const std::string& lnkPath, const std::string& targetPath, const std::string& args,
                    const std::string& workingDir) {
+  return WriteShortcut(platform::Wide(lnkPath), platform::Wide(targetPath), platform::Wide(args),
+                       platform::Wide(workingDir));
+}
+
+bool WriteShortcut(const std::wstring& lnkPath, const std::wstring& targetPath, const std::wstring& args,
+                   const std::wstring& workingDir) {
   return SaveLink(lnkPath, [&](IShellLinkW* link) {
-    if (FAILED(link->SetPath(platform::Wide(targetPath).c_str()))) return false;
-    if (!args.empty() && FAILED(link->SetArguments(platform::Wide(args).c_str()))) return false;
-    if (!workingDir.empty() && FAILED(link->SetWorkingDirectory(platform::Wide(workingDir).c_str()))) return false;
+    if (FAILED(link->SetPath(targetPath.c_str()))) return false;
+    if (!args.empty() && FAILED(link->SetArguments(args.c_str()))) return false;
+    if (!workingDir.empty() && FAILED(link->SetWorkingDirectory(workingDir.c_str()))) return false;
     return true;
   });
 }
 
 bool WriteShellItemShortcut(const std::string& lnkPath, int csidl) {
-  return SaveLink(lnkPath, [&](IShellLinkW* link) {
+  return SaveLink(platform::Wide(lnkPath), [&](IShellLinkW* link) {
     LPITEMIDLIST item = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &item)) || !item) return false;
     bool ok = SUCCEEDED(link->SetIDList(item));
@@ -61,9 +67,13 @@ bool WriteShellItemShortcut(const std::string& lnkPath, int csidl) {
 }
 
 bool SetLastWriteTime(const std::string& path, const SYSTEMTIME& local) {
+  return SetLastWriteTime(platform::Wide(path), local);
+}
+
+bool SetLastWriteTime(const std::wstring& path, const SYSTEMTIME& local) {
   FILETIME localTime, utc;
   if (!SystemTimeToFileTime(&local, &localTime) || !LocalFileTimeToFileTime(&localTime, &utc)) return false;
-  HANDLE file = CreateFileW(platform::Wide(path).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+  HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   bool ok = SetFileTime(file, nullptr, nullptr, &utc) != FALSE;
