@@ -1,5 +1,10 @@
 #include "platform/Win32Text.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
 #include "base/Cp932.h"
 
 namespace platform {
@@ -16,23 +21,6 @@ std::wstring WideCp932(std::string_view text) {
   return wide;
 }
 
-// WC_NO_BEST_FIT_CHARS with "?" as the default character; `usedDefault`
-// tells whether any character had no spelling of its own.
-std::string Narrow(std::wstring_view text, BOOL* usedDefault) {
-  if (text.empty()) return {};
-  const int length = static_cast<int>(text.size());
-  const int n =
-      WideCharToMultiByte(kProgramCodePage, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, "?", usedDefault);
-  if (n <= 0) {
-    if (usedDefault) *usedDefault = TRUE;
-    return {};
-  }
-  std::string narrow(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(kProgramCodePage, WC_NO_BEST_FIT_CHARS, text.data(), length, narrow.data(), n, "?",
-                      usedDefault);
-  return narrow;
-}
-
 bool IsAscii(std::wstring_view text) {
   for (wchar_t c : text) {
     if (c >= 0x80) return false;
@@ -40,14 +28,60 @@ bool IsAscii(std::wstring_view text) {
   return true;
 }
 
-// One character's own CP932 spelling, or nothing when it has none (a
-// best-fit look-alike, "?", or bytes that read back as another character).
-std::optional<std::string> SpelledAlone(wchar_t c) {
-  if (c >= 0xD800 && c <= 0xDFFF) return std::nullopt;  // no surrogate has one
-  BOOL usedDefault = FALSE;
-  std::string narrow = Narrow(std::wstring_view(&c, 1), &usedDefault);
-  if (usedDefault || narrow.empty() || WideCp932(narrow) != std::wstring_view(&c, 1)) return std::nullopt;
-  return narrow;
+// Every UTF-16 code unit that has a CP932 spelling of its own, with that
+// spelling (one byte, or lead << 8 | trail): what WideCharToMultiByte gives
+// without best fit for a character that MultiByteToWideChar reads back as
+// itself. Built once from the code page's ~8,000 codes (32 KB), so a name
+// with characters outside it costs a lookup per character, not two calls.
+class Cp932Spellings {
+ public:
+  Cp932Spellings() {
+    std::vector<std::pair<wchar_t, std::uint16_t>> found;
+    auto add = [&](const char* bytes, int length) {
+      wchar_t c = 0;
+      if (MultiByteToWideChar(kProgramCodePage, 0, bytes, length, &c, 1) != 1) return;
+      char back[2] = {};
+      BOOL usedDefault = FALSE;
+      const int n = WideCharToMultiByte(kProgramCodePage, WC_NO_BEST_FIT_CHARS, &c, 1, back, 2, "?", &usedDefault);
+      if (usedDefault || n < 1 || WideCp932(std::string_view(back, static_cast<std::size_t>(n))) != std::wstring(1, c))
+        return;
+      const auto code = static_cast<std::uint16_t>(n == 1 ? static_cast<unsigned char>(back[0])
+                                                          : (static_cast<unsigned char>(back[0]) << 8) |
+                                                                static_cast<unsigned char>(back[1]));
+      found.emplace_back(c, code);
+    };
+    for (unsigned b = 0x80; b <= 0xFF; ++b) {
+      const char one = static_cast<char>(b);
+      if (!cp932::IsLeadByte(static_cast<unsigned char>(b))) {
+        add(&one, 1);
+        continue;
+      }
+      for (unsigned t = 0x40; t <= 0xFC; ++t) {
+        const char two[2] = {static_cast<char>(b), static_cast<char>(t)};
+        add(two, 2);
+      }
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    table_ = std::move(found);
+  }
+
+  // Appends the spelling of a non-ASCII code unit; false when it has none.
+  bool Append(std::string& text, wchar_t c) const {
+    auto it = std::lower_bound(table_.begin(), table_.end(), std::make_pair(c, std::uint16_t{0}));
+    if (it == table_.end() || it->first != c) return false;
+    if (it->second > 0xFF) text += static_cast<char>(it->second >> 8);
+    text += static_cast<char>(it->second & 0xFF);
+    return true;
+  }
+
+ private:
+  std::vector<std::pair<wchar_t, std::uint16_t>> table_;
+};
+
+const Cp932Spellings& Spellings() {
+  static const Cp932Spellings spellings;
+  return spellings;
 }
 
 }  // namespace
@@ -72,21 +106,17 @@ std::wstring Wide(std::string_view text) {
 std::string ProgramText(std::wstring_view text) {
   // Most names are ASCII, and every scan lists hundreds of them.
   if (IsAscii(text)) return std::string(text.begin(), text.end());
-  BOOL usedDefault = FALSE;
-  std::string narrow = Narrow(text, &usedDefault);
-  // The round trip catches what the flags alone let through on some systems
-  // (a best-fit mapping, a lone surrogate turned into "?").
-  if (!usedDefault && WideCp932(narrow) == text) return narrow;
-  std::string mixed;
-  mixed.reserve(text.size() * 2);
+  const Cp932Spellings& spellings = Spellings();
+  std::string program;
+  program.reserve(text.size() * 2);
   for (wchar_t c : text) {
-    if (std::optional<std::string> spelled = SpelledAlone(c)) {
-      mixed += *spelled;
-    } else {
-      cp932::AppendEscape(mixed, static_cast<char16_t>(c));
+    if (c < 0x80) {
+      program += static_cast<char>(c);
+    } else if (!spellings.Append(program, c)) {
+      cp932::AppendEscape(program, static_cast<char16_t>(c));
     }
   }
-  return mixed;
+  return program;
 }
 
 std::optional<std::string> ExactCp932(std::wstring_view text) {
