@@ -56,8 +56,7 @@ expect_soon() {  # expect_soon EXPECTED WHAT COMMAND...
   expect_eq "$got" "$expected" "$what"
 }
 
-# The driver program, run inside the prefix; output (UTF-8) without carriage
-# returns. "{U+D800}" in an argument is a lone surrogate.
+# The driver program, run inside the prefix; output (UTF-8) without carriage returns.
 drv() {
   wine "$QUENLARK_BUILD/qldriver.exe" "$@" | tr -d '\r'
   return "${PIPESTATUS[0]}"
@@ -305,9 +304,6 @@ TRAY_Y=${TRAY_Y:-757}
 
 # Waits until Quenlark's icon is in the notification area.
 wait_tray() { drv wait-tray TQuenlarkForm "$(patience "${1:-0}")" || fail "no tray icon appeared"; }
-
-# The icon's hint as the taskbar shows it, the pointer come to rest on the icon.
-tray_hint() { xdotool mousemove 500 400 sleep 0.3 mousemove "$TRAY_X" "$TRAY_Y" sleep 1.5 && drv tray-tip; }
 
 # Clicks the tray icon: tray_click left|right|middle [shift|ctrl].
 tray_click() {

@@ -5,11 +5,9 @@
 // Usage: qldriver <command> [arguments...]; prints results on stdout and
 // exits 0 on success, 1 on a failed expectation, 2 on bad usage.
 //
-// Its text is UTF-8, whatever the session's ANSI code page is, so that any
-// name reads exactly on the script's side. The arguments are read as UTF-16
-// (wmain), "{U+D800}" standing for that code unit (a lone surrogate, which no
-// command line carries), and every call that takes or gives text is the wide
-// one; the program's own functions get the program's text (ProgramText).
+// Its text is UTF-8 whatever the session's ANSI code page is, so any name
+// reads exactly; the arguments are read as UTF-16 (wmain) and every call that
+// takes or gives text is the wide one; the program's functions get its text.
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
@@ -29,17 +27,15 @@
 
 namespace {
 
-// The driver's text as UTF-16.
+// The driver's text as UTF-16; "{U+D800}" is that code unit (a lone surrogate).
 std::wstring Wide(std::string_view text) {
-  std::wstring out(text.size(), L'\0');
-  out.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                          out.data(), static_cast<int>(out.size()))));
-  for (std::size_t i; (i = out.find(L"{U+")) != std::wstring::npos && i + 8 <= out.size() && out[i + 7] == L'}';)
-    out.replace(i, 8, 1, static_cast<wchar_t>(std::wcstoul(out.substr(i + 3, 4).c_str(), nullptr, 16)));
-  return out;
+  std::wstring w(text.size(), L'\0');
+  w.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), w.data(), static_cast<int>(w.size()))));
+  for (std::size_t i; (i = w.find(L"{U+")) != w.npos && w.size() - i >= 8 && w[i + 7] == L'}';)
+    w.replace(i, 8, 1, static_cast<wchar_t>(std::wcstoul(w.substr(i + 3, 4).c_str(), nullptr, 16)));
+  return w;
 }
-
-// The driver's text as the program's, for the program's functions.
 std::string Program(const std::string& text) { return platform::ProgramText(Wide(text)); }
 
 // UTF-16 text as the driver's.
@@ -114,7 +110,6 @@ int Usage() {
                "  hold-file PATH SECONDS      keep the file open with no sharing for SECONDS\n"
                "  foreground                  print the class, visibility and focus class of the foreground window\n"
                "  drop-files CLASS PATH...    drop the paths on the window, as a drag from the shell does\n"
-               "  tray-tip                    print the text the taskbar's tooltip last showed\n"
                "(a KEY starting with HKCR\\ is under HKEY_CLASSES_ROOT, else HKEY_CURRENT_USER)\n");
   return 2;
 }
@@ -194,8 +189,7 @@ HWND MessageBoxOf(const std::string& cls) {
 
 bool FileExists(const std::string& path) { return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// A registry value's data as the driver's text: text types converted (their
-// NULs included), other types as they are.
+// A registry value's data: text types (NULs included) as the driver's text.
 std::vector<BYTE> AnsiData(DWORD type, const std::vector<BYTE>& data, DWORD size) {
   if (type != REG_SZ && type != REG_EXPAND_SZ && type != REG_MULTI_SZ)
     return std::vector<BYTE>(data.begin(), data.begin() + size);
@@ -374,7 +368,8 @@ int wmain(int argc, wchar_t** argv) {
     SYSTEMTIME st;
     if (!ParseDate(a[2], st)) return 2;
     const std::string staging = a[0] + ".part";
-    if (!testsupport::WriteShortcut(Program(staging), Program(a[1])) || !testsupport::SetLastWriteTime(Program(staging), st) ||
+    const std::string program = Program(staging);
+    if (!testsupport::WriteShortcut(program, Program(a[1])) || !testsupport::SetLastWriteTime(program, st) ||
         !MoveFileExW(Wide(staging).c_str(), Wide(a[0]).c_str(), MOVEFILE_REPLACE_EXISTING)) {
       DeleteFileW(Wide(staging).c_str());
       return 1;
@@ -629,20 +624,6 @@ int wmain(int argc, wchar_t** argv) {
     if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
     return rc;
-  }
-  if (cmd == "tray-tip" && a.empty()) {
-    // The tooltip keeps the text it last showed: an icon's hint, while the
-    // pointer rests on the icon. Its text is asked by message, not its title.
-    DWORD trayPid = 0;
-    GetWindowThreadProcessId(FindWindowW(L"Shell_TrayWnd", nullptr), &trayPid);
-    for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr));) {
-      DWORD pid = 0;
-      wchar_t text[256] = {};
-      GetWindowThreadProcessId(tip, &pid);
-      if (pid == trayPid && SendMessageW(tip, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text)))
-        std::printf("%s\n", Narrow(text).c_str());
-    }
-    return 0;
   }
   if (cmd == "user-name" && a.empty()) {
     wchar_t name[256] = {};
