@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include "platform/Win32Handles.h"
+#include "platform/Win32ShortcutReader.h"
 #include "platform/Win32Text.h"
 
 namespace platform {
@@ -46,7 +47,8 @@ std::optional<ShortcutLaunchParts> Win32Shell::ReadShortcut(const std::string& s
   if (FAILED(link->GetWorkingDirectory(directory, MAX_PATH))) return std::nullopt;
   if (FAILED(link->GetArguments(arguments, MAX_PATH))) return std::nullopt;
   if (FAILED(link->GetShowCmd(&show))) return std::nullopt;
-  return ShortcutLaunchParts{ProgramText(WideUntilNul(target, MAX_PATH)), ProgramText(WideUntilNul(arguments, MAX_PATH)),
+  const std::wstring exact = ExactTarget(*link.get(), std::wstring(WideUntilNul(target, MAX_PATH)));
+  return ShortcutLaunchParts{ProgramText(exact), ProgramText(WideUntilNul(arguments, MAX_PATH)),
                              ProgramText(WideUntilNul(directory, MAX_PATH)), show};
 }
 

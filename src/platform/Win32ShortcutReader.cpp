@@ -38,6 +38,10 @@ enum class LinkResult {
   MadeUp        // loaded, with a path spelled with "?" that names no file
 };
 
+bool MadeUpSpelling(const std::wstring& target) {
+  return target.find_first_of(L"?\uFFFD", target.rfind(L"\\\\?\\", 0) == 0 ? 4 : 0) != std::wstring::npos;
+}
+
 LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& path) {
   path.clear();
   ComPtr<IUnknown> object;
@@ -64,33 +68,10 @@ LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& pa
   if (FAILED(link->GetPath(buffer, MAX_PATH, &findData, kUncPriority))) return LinkResult::ObjectFailed;
   std::wstring target(WideUntilNul(buffer, MAX_PATH));
   if (target.empty()) return LinkResult::NoPath;
-  // Some shell link objects (Wine's) keep a target's path in the ANSI code
-  // page and give what that code page lacks best-fitted ("Sus?.txt" for a
-  // target "S", U+00FC, U+00DF, U+301C ".txt"), or as "?" or U+FFFD; the
-  // item list may name the file exactly. When the two differ character for
-  // character (not merely in case, and not a UNC path against a drive letter,
-  // which differ in length) and the item list's path names a file, that path
-  // is the target, even when the best-fitted one names a file too: that
-  // would be another file. On Windows the two agree and nothing touches the
-  // disk here, so a target on a drive that is away costs nothing.
-  PIDLIST_ABSOLUTE item = nullptr;
-  if (SUCCEEDED(link->GetIDList(&item)) && item) {
-    wchar_t exact[MAX_PATH] = {};
-    if (SHGetPathFromIDListW(item, exact)) {
-      const std::wstring_view listed = WideUntilNul(exact, MAX_PATH);
-      if (listed.size() == target.size() &&
-          CompareStringOrdinal(listed.data(), static_cast<int>(listed.size()), target.data(),
-                               static_cast<int>(target.size()), TRUE) != CSTR_EQUAL &&
-          GetFileAttributesW(exact) != INVALID_FILE_ATTRIBUTES) {
-        target = listed;
-      }
-    }
-    CoTaskMemFree(item);
-  }
+  target = ExactTarget(*link.get(), std::move(target));
   // A "?" or U+FFFD in a path that names no file is a spelling the object
   // made up: nothing is decided about the shortcut, which stays where it is.
-  if (target.find_first_of(L"?\uFFFD", target.rfind(L"\\\\?\\", 0) == 0 ? 4 : 0) != std::wstring::npos &&
-      GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
+  if (MadeUpSpelling(target) && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
     return LinkResult::MadeUp;
   }
   path = ProgramText(target);
@@ -120,6 +101,23 @@ Header ReadHeader(const std::string& shortcutPath) {
 }
 
 }  // namespace
+
+std::wstring ExactTarget(IShellLinkW& link, std::wstring target) {
+  PIDLIST_ABSOLUTE item = nullptr;
+  if (FAILED(link.GetIDList(&item)) || !item) return target;
+  wchar_t exact[MAX_PATH] = {};
+  if (SHGetPathFromIDListW(item, exact)) {
+    const std::wstring_view listed = WideUntilNul(exact, MAX_PATH);
+    const bool bestFitted = listed.size() == target.size() &&
+                            CompareStringOrdinal(listed.data(), static_cast<int>(listed.size()), target.data(),
+                                                 static_cast<int>(target.size()), TRUE) != CSTR_EQUAL;
+    if ((bestFitted || MadeUpSpelling(target)) && GetFileAttributesW(exact) != INVALID_FILE_ATTRIBUTES) {
+      target = listed;
+    }
+  }
+  CoTaskMemFree(item);
+  return target;
+}
 
 std::string ResolveShortcut(const std::string& shortcutPath) {
   std::string path;

@@ -1,11 +1,26 @@
-// The shortcut reader over the shell link object (IShellLinkA + IPersistFile).
+// The shortcut reader over the shell link object (IShellLinkW + IPersistFile).
 #pragma once
+
+#include <windows.h>
+#include <shobjidl.h>
 
 #include <string>
 
 #include "platform/ShortcutReader.h"
 
 namespace platform {
+
+// The target of a loaded shell link, given the path its GetPath gave. Some
+// shell link objects (Wine's) keep a target's path in the ANSI code page and
+// give what that code page lacks best-fitted ("Sus?.txt" for a target "S",
+// U+00FC, U+00DF, U+301C ".txt"), or as "?" or U+FFFD; the item list may name
+// the file exactly. When GetPath's path has a "?" or U+FFFD, or differs from
+// the item list's character for character (the same length, not merely in
+// case: not a UNC path against a drive letter), and the item list's path
+// names a file, that path is the target, even when the best-fitted one names
+// a file too (that would be another file). On Windows the two agree and the
+// disk is not touched, so a target on a drive that is away costs nothing.
+std::wstring ExactTarget(IShellLinkW& link, std::wstring target);
 
 // The target path of a shortcut file through the shell link object, the empty
 // text when it cannot be read or points to no file-system path. Needs COM

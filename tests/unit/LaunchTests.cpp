@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
+
+#include "base/Cp932.h"
 
 using namespace quenlark;
 
@@ -141,4 +144,31 @@ TEST(FavouriteLaunchTest, WebAddressesAndEmptyNamesGoToTheShellAsTheyAre) {
                 "http:");
   ExpectRequest(Decide(disk, "*", "", false), "C:\\WINDOWS\\Explorer.exe", "/E,", "");
   ExpectRequest(Decide(disk, "", "", false), "", "", "");
+}
+
+// A shortcut opens as the shell file it is, with its stored arguments,
+// folder and window state; one whose target code page 932 cannot spell opens
+// that target itself, which a shell reading the shortcut in its ANSI code
+// page would miss.
+TEST(OpenShortcutTest, ATargetOutsideTheCodePageIsOpenedItself) {
+  struct Shell : platform::IShell {
+    std::optional<platform::ShortcutLaunchParts> parts;
+    std::vector<ShellExecuteRequest> executed;
+    void Execute(const ShellExecuteRequest& r) override { executed.push_back(r); }
+    std::optional<platform::ShortcutLaunchParts> ReadShortcut(const std::string&) override { return parts; }
+    bool RecycleFiles(const std::string&) override { return false; }
+  } shell;
+  std::string foreign = "C:\\d\\S";
+  cp932::AppendEscape(foreign, u'\u00FC');
+  for (const std::string& target : {std::string("C:\\d\\表.txt"), foreign}) {
+    shell.executed.clear();
+    shell.parts = platform::ShortcutLaunchParts{target, "/x", "C:\\d", 3};
+    ASSERT_TRUE(OpenShortcut(shell, "C:\\R\\A.lnk"));
+    ASSERT_EQ(shell.executed.size(), 1u);
+    EXPECT_EQ(shell.executed[0].file, target == foreign ? foreign : "C:\\R\\A.lnk");
+    EXPECT_EQ(shell.executed[0].parameters + shell.executed[0].directory, "/xC:\\d");
+    EXPECT_EQ(shell.executed[0].showCommand, 3);
+  }
+  shell.parts.reset();
+  EXPECT_FALSE(OpenShortcut(shell, "C:\\R\\A.lnk"));
 }
