@@ -6,8 +6,7 @@
 // one by one; the file name and the path part put together give the path
 // back; upper-casing changes no character boundary, equals upper-casing each
 // character on its own (an escape as one), and is idempotent; trimming
-// leaves no blank or control byte at either end; the input read as UTF-16
-// code units and escaped comes back unit for unit, as one escape each.
+// leaves no blank or control byte at either end.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -125,21 +124,6 @@ std::string SlowUpper(std::string_view text) {
   return slow;
 }
 
-void CheckEscapes(std::string_view bytes) {
-  std::string text;
-  std::vector<char16_t> units;
-  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    units.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) << 8 | static_cast<unsigned char>(bytes[i + 1])));
-    cp932::AppendEscape(text, units.back());
-  }
-  FUZZ_CHECK(text.size() == units.size() * cp932::kEscapeLength, fuzz::Shown(bytes));
-  FUZZ_CHECK(cp932::FirstEscape(text) == (units.empty() ? std::string::npos : 0), fuzz::Shown(bytes));
-  for (std::size_t u = 0; u < units.size(); ++u) {
-    FUZZ_CHECK(cp932::EscapeAt(text, u * cp932::kEscapeLength) == units[u], fuzz::Shown(bytes));
-    FUZZ_CHECK(SlowEscapeAt(text, u * cp932::kEscapeLength) == units[u], fuzz::Shown(bytes));
-  }
-}
-
 void CheckUpper(std::string_view text) {
   const std::string upper = cp932::Upper(text);
   FUZZ_CHECK(upper.size() == text.size(), fuzz::Shown(text));
@@ -185,6 +169,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckWalkers(text);
   CheckUpper(text);
   CheckTrim(text);
-  CheckEscapes(text);
   return 0;
 }
