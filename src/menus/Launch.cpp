@@ -100,11 +100,10 @@ bool OpenShortcut(platform::IShell& shell, const std::string& shortcutPath) {
   const auto parts = shell.ReadShortcut(shortcutPath);
   if (!parts) return false;
   // A shell may read a shortcut's target in its ANSI code page (Wine's does)
-  // and miss a document whose name code page 932 cannot spell: such a target
-  // is opened itself, with what the shortcut stores.
-  const bool foreignTarget = cp932::FirstEscape(parts->target) != std::string::npos;
-  shell.Execute(ShortcutLaunch(foreignTarget ? parts->target : shortcutPath, parts->arguments, parts->workingDirectory,
-                               parts->showCommand));
+  // and miss a document whose name that code page cannot spell: such a
+  // target is opened itself, with what the shortcut stores.
+  shell.Execute(ShortcutLaunch(parts->targetOutsideAnsi ? parts->target : shortcutPath, parts->arguments,
+                               parts->workingDirectory, parts->showCommand));
   return true;
 }
 

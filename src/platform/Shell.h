@@ -22,6 +22,9 @@ struct ShortcutLaunchParts {
   std::string arguments;
   std::string workingDirectory;
   int showCommand = 1;  // SW_SHOWNORMAL
+  // The system's ANSI code page cannot spell the target exactly: a shell
+  // that reads shortcuts in it (Wine's does) would miss the document.
+  bool targetOutsideAnsi = false;
 };
 
 class IShell {

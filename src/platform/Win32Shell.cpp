@@ -26,6 +26,27 @@ void Win32Shell::Execute(const ShellExecuteRequest& r) {
                 r.showCommand);
 }
 
+namespace {
+
+// Whether a shell reading shortcuts in the ANSI code page could miss this
+// path. Under the UTF-8 code page Wine's shell misreads every path that is
+// not ASCII; opening the target itself is the same on Windows.
+bool OutsideAnsi(std::wstring_view path) {
+  if (path.empty()) return false;
+  const int length = static_cast<int>(path.size());
+  if (GetACP() == CP_UTF8) {
+    for (wchar_t c : path) {
+      if (c >= 0x80) return true;
+    }
+    return false;
+  }
+  BOOL usedDefault = FALSE;
+  const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), length, nullptr, 0, nullptr, &usedDefault);
+  return n <= 0 || usedDefault;
+}
+
+}  // namespace
+
 std::optional<ShortcutLaunchParts> Win32Shell::ReadShortcut(const std::string& shortcutPath) {
   // Any failure of the shell link object means "cannot open it now": the
   // caller opens nothing, and nothing is decided about the file.
@@ -49,7 +70,7 @@ std::optional<ShortcutLaunchParts> Win32Shell::ReadShortcut(const std::string& s
   if (FAILED(link->GetShowCmd(&show))) return std::nullopt;
   const std::wstring exact = ExactTarget(*link.get(), std::wstring(WideUntilNul(target, MAX_PATH)));
   return ShortcutLaunchParts{ProgramText(exact), ProgramText(WideUntilNul(arguments, MAX_PATH)),
-                             ProgramText(WideUntilNul(directory, MAX_PATH)), show};
+                             ProgramText(WideUntilNul(directory, MAX_PATH)), show, OutsideAnsi(exact)};
 }
 
 SHFILEOPSTRUCTW RecycleOperation(HWND owner, const std::wstring& source) {

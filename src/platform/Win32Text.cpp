@@ -79,9 +79,10 @@ class Cp932Spellings {
   std::vector<std::pair<wchar_t, std::uint16_t>> table_;
 };
 
+// Never destroyed: text may still be converted while the process ends.
 const Cp932Spellings& Spellings() {
-  static const Cp932Spellings spellings;
-  return spellings;
+  static const Cp932Spellings* const spellings = new Cp932Spellings;
+  return *spellings;
 }
 
 }  // namespace

@@ -147,9 +147,9 @@ TEST(FavouriteLaunchTest, WebAddressesAndEmptyNamesGoToTheShellAsTheyAre) {
 }
 
 // A shortcut opens as the shell file it is, with its stored arguments,
-// folder and window state; one whose target code page 932 cannot spell opens
-// that target itself, which a shell reading the shortcut in its ANSI code
-// page would miss.
+// folder and window state; one whose target the ANSI code page cannot spell
+// opens that target itself, which a shell reading the shortcut in its ANSI
+// code page would miss.
 TEST(OpenShortcutTest, ATargetOutsideTheCodePageIsOpenedItself) {
   struct Shell : platform::IShell {
     std::optional<platform::ShortcutLaunchParts> parts;
@@ -161,7 +161,7 @@ TEST(OpenShortcutTest, ATargetOutsideTheCodePageIsOpenedItself) {
   std::string foreign = "C:\\d\\S";
   cp932::AppendEscape(foreign, u'\u00FC');
   for (const std::string& target : {std::string("C:\\d\\表.txt"), foreign}) {
-    shell.parts = platform::ShortcutLaunchParts{target, "/x", "C:\\d", 3};
+    shell.parts = platform::ShortcutLaunchParts{target, "/x", "C:\\d", 3, target == foreign};
     ASSERT_TRUE(OpenShortcut(shell, "C:\\R\\A.lnk"));
     const ShellExecuteRequest& r = shell.executed.back();
     EXPECT_EQ(r.file + "|" + r.parameters + "|" + r.directory + "|" + std::to_string(r.showCommand),
