@@ -59,7 +59,8 @@ std::optional<ShortcutLaunchParts> Win32Shell::ReadShortcut(const std::string& s
   ComPtr<IPersistFile> file;
   if (FAILED(link->QueryInterface(kPersistFile, file.put_void())) || !file) return std::nullopt;
   const std::wstring wide = Wide(shortcutPath);
-  if (wide.size() >= MAX_PATH || FAILED(file->Load(wide.c_str(), STGM_READ))) return std::nullopt;
+  if (wide.size() >= MAX_PATH || !SafeToLoad(shortcutPath) || FAILED(file->Load(wide.c_str(), STGM_READ)))
+    return std::nullopt;
 
   wchar_t target[MAX_PATH] = {}, directory[MAX_PATH] = {}, arguments[MAX_PATH] = {};
   WIN32_FIND_DATAW find{};

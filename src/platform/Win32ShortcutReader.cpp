@@ -6,6 +6,7 @@
 #include <shobjidl.h>
 
 #include <cstring>
+#include <vector>
 
 #include "platform/Win32Handles.h"
 
@@ -58,7 +59,7 @@ LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& pa
   // The path in UTF-16, terminator included, within MAX_PATH wide characters;
   // a longer path does not fit and cannot be loaded.
   const std::wstring wide = Wide(shortcutPath);
-  if (wide.empty() || wide.size() >= MAX_PATH) return LinkResult::NotLoaded;
+  if (wide.empty() || wide.size() >= MAX_PATH || !SafeToLoad(shortcutPath)) return LinkResult::NotLoaded;
   if (FAILED(file->Load(wide.c_str(), kReadMode))) return LinkResult::NotLoaded;
 
   // GetPath gives S_FALSE for a link without a file-system path and leaves the
@@ -78,26 +79,60 @@ LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& pa
   return LinkResult::Path;
 }
 
-enum class Header { ShellLink, NotShellLink, CannotRead };
+enum class Header { ShellLink, NotShellLink, CutItemList, CannotRead };
 
-// Reads the file's first bytes. A file that opens and reads but is shorter
-// than the header or starts otherwise is no shell link; any failure to open
-// or read it (locked, denied, a network error, gone) says nothing.
+constexpr DWORD kHasItemList = 0x1;  // the header's first link flag
+
+// Reads up to `size` bytes at the file's current position; false when the
+// read fails. Fewer bytes than asked mean the file ends there.
+bool ReadUpTo(HANDLE file, unsigned char* bytes, DWORD size, DWORD& total) {
+  total = 0;
+  while (total < size) {
+    DWORD read = 0;
+    if (!ReadFile(file, bytes + total, size - total, &read, nullptr)) return false;
+    if (read == 0) break;  // the end of the file
+    total += read;
+  }
+  return true;
+}
+
+// Whether an item list of `size` bytes chains its items within those bytes
+// to its two-byte terminator: each item starts with its own size, which
+// counts those two bytes.
+bool ItemListWhole(const unsigned char* list, std::size_t size) {
+  if (size == 0) return true;  // no list at all
+  std::size_t offset = 0;
+  while (offset + 2 <= size) {
+    const std::size_t item = list[offset] | (list[offset + 1] << 8);
+    if (item == 0) return true;
+    if (item < 2) return false;
+    offset += item;
+  }
+  return false;
+}
+
+// Reads the file's first bytes: the header and, when the header says there
+// is one, the item list. A file that opens and reads but is shorter than the
+// header or starts otherwise is no shell link; one whose item list is cut
+// short or runs past its own size is not given to the shell link object
+// (Wine's object walks such a list through memory it never read into and can
+// bring the process down). Any failure to open or read the file (locked,
+// denied, a network error, gone) says nothing.
 Header ReadHeader(const std::string& shortcutPath) {
   HANDLE raw = CreateFileW(Wide(shortcutPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (raw == INVALID_HANDLE_VALUE) return Header::CannotRead;
   UniqueHandle handle(raw);
-  unsigned char bytes[kHeaderSize] = {};
+  unsigned char bytes[kHeaderSize + 2] = {};
   DWORD total = 0;
-  while (total < kHeaderSize) {
-    DWORD read = 0;
-    if (!ReadFile(handle.get(), bytes + total, kHeaderSize - total, &read, nullptr)) return Header::CannotRead;
-    if (read == 0) break;  // the end of the file
-    total += read;
-  }
+  if (!ReadUpTo(handle.get(), bytes, sizeof bytes, total)) return Header::CannotRead;
   if (total < kHeaderSize || std::memcmp(bytes, kHeaderStart, sizeof kHeaderStart) != 0) return Header::NotShellLink;
-  return Header::ShellLink;
+  if ((bytes[0x14] & kHasItemList) == 0) return Header::ShellLink;
+  if (total < sizeof bytes) return Header::CutItemList;
+  const DWORD size = bytes[kHeaderSize] | (bytes[kHeaderSize + 1] << 8);
+  std::vector<unsigned char> list(size);
+  if (!ReadUpTo(handle.get(), list.data(), size, total)) return Header::CannotRead;
+  return total == size && ItemListWhole(list.data(), size) ? Header::ShellLink : Header::CutItemList;
 }
 
 }  // namespace
@@ -118,6 +153,8 @@ std::wstring ExactTarget(IShellLinkW& link, std::wstring target) {
   CoTaskMemFree(item);
   return target;
 }
+
+bool SafeToLoad(const std::string& shortcutPath) { return ReadHeader(shortcutPath) != Header::CutItemList; }
 
 std::string ResolveShortcut(const std::string& shortcutPath) {
   std::string path;
@@ -144,8 +181,8 @@ ShortcutTarget Win32ShortcutReader::Resolve(const std::string& shortcutPath) {
   }
   // No answer from the object. Only the file's own header can prove that it
   // is no shortcut; a header that claims a shell link the object did not load
-  // (a file being written, a failing object) leaves the shortcut unknown, and
-  // an unknown shortcut is kept.
+  // (a file being written, an item list cut short, a failing object) leaves
+  // the shortcut unknown, and an unknown shortcut is kept.
   target.path.clear();
   target.status =
       ReadHeader(shortcutPath) == Header::NotShellLink ? ShortcutStatus::Unreadable : ShortcutStatus::Unavailable;

@@ -22,6 +22,12 @@ namespace platform {
 // disk is not touched, so a target on a drive that is away costs nothing.
 std::wstring ExactTarget(IShellLinkW& link, std::wstring target);
 
+// False for a file that claims an item list and holds it cut short, or whose
+// items run past the list's own size: such a file is not given to the shell
+// link object, which (Wine's) walks the list through memory it never read
+// into. Any other file, and one that cannot be read now, may be loaded.
+bool SafeToLoad(const std::string& shortcutPath);
+
 // The target path of a shortcut file through the shell link object, the empty
 // text when it cannot be read or points to no file-system path. Needs COM
 // initialised on the calling thread (single-threaded apartment).

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "ShortcutWriter.h"
 #include "base/Cp932.h"
 #include "platform/Win32FileSystem.h"
+#include "platform/Win32Shell.h"
 #include "platform/Win32ShortcutReader.h"
 #include "platform/Win32Text.h"
 
@@ -134,6 +137,34 @@ TEST_F(ShortcutTest, ReadableFilesThatAreNotShortcutsAreUnreadable) {
     EXPECT_EQ(target.status, ShortcutStatus::Unreadable);
     EXPECT_EQ(target.path, "");
   }
+}
+
+// A file whose item list is cut short or runs past its own size is never
+// given to the shell link object (Wine's walks such a list through memory it
+// never read into): it stays unknown, kept, however whole the rest is.
+TEST_F(ShortcutTest, BrokenItemListsLeaveShortcutsUnknown) {
+  ASSERT_TRUE(WriteBytes(Path("target.txt"), "text"));
+  ASSERT_TRUE(testsupport::WriteShortcut(Path("good.lnk"), Path("target.txt")));
+  std::ifstream in(Path("good.lnk"), std::ios::binary);
+  const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_TRUE(whole.size() > 0x4E && (whole[0x14] & 1)) << "the shell link object wrote no item list";
+  const std::size_t end = 0x4E + (static_cast<unsigned char>(whole[0x4C]) | static_cast<unsigned char>(whole[0x4D]) << 8);
+  auto patched = [&](std::size_t at, const char (&bytes)[3]) { return std::string(whole).replace(at, 2, bytes, 2); };
+  const std::pair<const char*, std::string> rows[] = {
+      {"cut_in_list.lnk", whole.substr(0, (0x4E + end) / 2)},
+      {"cut_in_size.lnk", whole.substr(0, 0x4D)},
+      {"no_terminator.lnk", patched(end - 2, "\xFF\x00")},
+      {"one_byte_item.lnk", patched(0x4E, "\x01\x00")},
+  };
+  for (const auto& [name, bytes] : rows) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(WriteBytes(Path(name), bytes));
+    EXPECT_FALSE(platform::SafeToLoad(Path(name)));
+    EXPECT_EQ(Resolve(Path(name)).status, ShortcutStatus::Unavailable);
+    EXPECT_FALSE(platform::Win32Shell().ReadShortcut(Path(name)).has_value());
+  }
+  EXPECT_TRUE(platform::SafeToLoad(Path("good.lnk")));
+  EXPECT_EQ(Resolve(Path("good.lnk")).path, Path("target.txt"));
 }
 
 TEST_F(ShortcutTest, FilesThatCannotBeOpenedAreUnavailable) {

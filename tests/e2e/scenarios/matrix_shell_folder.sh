@@ -61,7 +61,8 @@ drv end-session TQuenlarkForm
 ql_wait_exit 10
 
 # Kept under AutoClear: the shortcuts that cannot be read now but are not
-# known to be junk (truncated ones whose header is whole), a name too long
+# known to be junk (truncated ones whose header is whole, among them every
+# one cut inside its item list), a name too long
 # for MAX_PATH, and every read-only copy (its delete fails). Of the
 # writable malformed files, those read with no path or without a shell link
 # header (ez_corrupt_cpl_imdisk, not_a_link_recycle_bin_I_record,
@@ -82,6 +83,7 @@ cut_win10_cyrillic_ansi_cp1251.lnk
 cut_win10_emoji_filename.lnk
 cut_win10_installer_vscode.lnk
 cut_win10_mapped_drive_Z.lnk
+cut_win10_uwp_calculator.lnk
 cut_win10iot_no_linkinfo.lnk
 cut_win7_games_explorer_minesweeper.lnk
 cut_win7_recent_arabic_name.lnk
