@@ -116,8 +116,7 @@ std::vector<int> SelectClearModel::BrokenRows(platform::IFileSystem& fs, platfor
 }
 
 std::vector<std::string> SelectClearModel::FilesToClear(const std::vector<int>& checked,
-                                                        const std::vector<platform::FileEntry>& present,
-                                                        const std::vector<std::string>& inexact) const {
+                                                        const std::vector<platform::FileEntry>& present) const {
   std::vector<std::string> files;
   const std::string prefix = folder_ + "\\";
   for (int row : checked) {
@@ -130,7 +129,6 @@ std::vector<std::string> SelectClearModel::FilesToClear(const std::vector<int>& 
     if (cp932::LastDelimiter("\\:", name) != std::string::npos) continue;
     if (name.size() < 4 || cp932::UpperAscii(name.substr(name.size() - 4)) != ".LNK") continue;
     if (!NameableByAnsiCalls(name)) continue;
-    if (std::find(inexact.begin(), inexact.end(), name) != inexact.end()) continue;
     // Gone meanwhile (a scan may have removed it): nothing to do. A name the
     // search gives twice stands for two files: it names neither for sure.
     const auto seen = std::count_if(present.begin(), present.end(),

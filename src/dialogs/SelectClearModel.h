@@ -83,12 +83,10 @@ class SelectClearModel : public IListModel {
   // The shortcut files the checked rows may act on, in row order: only lines
   // whose shortcut is a "*.lnk" file directly in the listed folder, present
   // once in `present` (the folder's files as it is listed now), and whose
-  // name the ANSI calls spell exactly: no "?" or "*", and not among
-  // `inexact` (the names the folder search gave for files it cannot spell).
-  // Anything else is skipped silently.
+  // name holds no "?" or "*" (which would act as wildcards). Anything else
+  // is skipped silently.
   std::vector<std::string> FilesToClear(const std::vector<int>& checked,
-                                        const std::vector<platform::FileEntry>& present,
-                                        const std::vector<std::string>& inexact) const;
+                                        const std::vector<platform::FileEntry>& present) const;
 
   // What the controls show and give back: the checked rows, the focus row,
   // the recycle box and the group caption the counter is appended to.

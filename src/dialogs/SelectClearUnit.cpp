@@ -163,8 +163,7 @@ void TSelectClearForm::OkButtonClick() {
                                              platform::kMbYesNo | platform::kMbDefButton2 | platform::kMbIconQuestion);
   if (answer != platform::kIdYes) return;
   // The folder is listed again now: a file a scan removed meanwhile is skipped.
-  const std::vector<std::string> files = model_.FilesToClear(
-      model_.Checks, services_.fs.ListFiles(model_.Folder()), services_.fs.InexactNames(model_.Folder()));
+  const std::vector<std::string> files = model_.FilesToClear(model_.Checks, services_.fs.ListFiles(model_.Folder()));
   if (model_.Recycle) {
     if (!files.empty()) RecycleShortcuts(RecycleList(files));
   } else {

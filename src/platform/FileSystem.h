@@ -36,11 +36,6 @@ class IFileSystem {
   // Copies a file, replacing the destination; the copy keeps the time stamp.
   virtual bool CopyOver(const std::string& from, const std::string& to) = 0;
   virtual bool Remove(const std::string& path) = 0;
-  // The names, spelled as the folder search above gives them, of the files
-  // whose real names the ANSI calls cannot spell: a character outside the
-  // code page comes back replaced ("?" or a look-alike), so such a name may
-  // stand for another file of the folder, or for none.
-  virtual std::vector<std::string> InexactNames(const std::string& folder) = 0;
   // The path made absolute against the current folder, with "." and ".."
   // resolved, spelled as given otherwise (case, a trailing "\" and short
   // names stay); the path itself when the system cannot make it absolute.

@@ -48,12 +48,6 @@ bool Win32FileSystem::CopyOver(const std::string& from, const std::string& to) {
 
 bool Win32FileSystem::Remove(const std::string& path) { return DeleteFileW(Wide(path).c_str()) != FALSE; }
 
-std::vector<std::string> Win32FileSystem::InexactNames(const std::string&) {
-  // The search above gives every name exactly (ProgramText), so no name it
-  // gives stands for another file.
-  return {};
-}
-
 std::string Win32FileSystem::FullPath(const std::string& path) {
   if (path.empty()) return path;
   const std::wstring wide = Wide(path);

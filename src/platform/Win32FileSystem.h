@@ -12,7 +12,6 @@ class Win32FileSystem : public IFileSystem {
   std::vector<FileEntry> ListFiles(const std::string& folder) override;
   bool CopyOver(const std::string& from, const std::string& to) override;
   bool Remove(const std::string& path) override;
-  std::vector<std::string> InexactNames(const std::string& folder) override;
   std::string FullPath(const std::string& path) override;
   std::string CurrentFolder() override;
   void SetCurrentFolder(const std::string& path) override;

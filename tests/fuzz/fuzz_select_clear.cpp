@@ -8,8 +8,8 @@
 // rows map to lines only inside the listing; the counter and inversion
 // agree with the marks; and the files to clear are exactly the checked
 // lines' shortcuts that a slow filter accepts: directly in the listed
-// folder, named *.lnk, spelled exactly by the ANSI calls (no "?" or "*"
-// character, not an inexact name), present once, each once.
+// folder, named *.lnk, with no "?" or "*" character, present once, each
+// once.
 #include <algorithm>
 #include <set>
 #include <string>
@@ -28,8 +28,7 @@ bool Bit(std::uint32_t mask, std::size_t i) { return (mask >> (i % 32)) & 1u; }
 
 std::vector<std::string> SlowFilesToClear(const SelectClearModel& model, const std::vector<ListingLine>& lines,
                                           const std::vector<int>& checked,
-                                          const std::vector<platform::FileEntry>& present,
-                                          const std::vector<std::string>& inexact) {
+                                          const std::vector<platform::FileEntry>& present) {
   std::vector<std::string> files;
   const std::string& folder = model.Folder();
   for (int row : checked) {
@@ -46,7 +45,6 @@ std::vector<std::string> SlowFilesToClear(const SelectClearModel& model, const s
     std::string tail = name.size() >= 4 ? name.substr(name.size() - 4) : "";
     for (char& c : tail) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
     if (!plain || tail != ".LNK") continue;
-    if (std::find(inexact.begin(), inexact.end(), name) != inexact.end()) continue;
     int seen = 0;
     for (const platform::FileEntry& f : present) seen += f.name == name;
     if (seen != 1) continue;
@@ -61,11 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Input in(data, size);
   const bool newestFirst = in.Flag(), fullPath = in.Flag(), extDisp = in.Flag();
   // Per line: whether its shortcut lies in the folder, is present now (and
-  // twice), is an inexact name, and is checked.
+  // twice), and is checked.
   const std::uint32_t inFolder = ~static_cast<std::uint32_t>(in.Int32());
   const std::uint32_t present = ~static_cast<std::uint32_t>(in.Int32());
   const std::uint32_t twice = static_cast<std::uint32_t>(in.Int32()) & static_cast<std::uint32_t>(in.Int32());
-  const std::uint32_t inexactMask = static_cast<std::uint32_t>(in.Int32()) & static_cast<std::uint32_t>(in.Int32());
   const std::uint32_t checkedMask = ~static_cast<std::uint32_t>(in.Int32());
   const std::vector<std::string> texts = in.Texts(1);
   const std::string folder = texts[0];
@@ -73,7 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Lines: shortcut name and target.
   std::vector<ListingLine> lines;
   std::vector<platform::FileEntry> files;
-  std::vector<std::string> inexact;
   for (std::size_t t = 1, i = 0; t < texts.size() && lines.size() < kClearTableHighestIndex + 1; t += 2, ++i) {
     const std::string& name = texts[t];
     ListingLine line;
@@ -82,7 +78,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lines.push_back(line);
     if (Bit(present, i)) files.push_back({name});
     if (Bit(twice, i)) files.push_back({name});
-    if (Bit(inexactMask, i)) inexact.push_back(name);
   }
 
   SelectClearModel model;
@@ -133,8 +128,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   marks.push_back(-1);
   marks.push_back(static_cast<int>(rows.size()));
   if (!checked.empty()) marks.push_back(checked.front());
-  const std::vector<std::string> toClear = model.FilesToClear(marks, files, inexact);
-  const std::vector<std::string> slow = SlowFilesToClear(model, lines, marks, files, inexact);
+  const std::vector<std::string> toClear = model.FilesToClear(marks, files);
+  const std::vector<std::string> slow = SlowFilesToClear(model, lines, marks, files);
   FUZZ_CHECK(toClear == slow, std::to_string(toClear.size()) + " files, slow " + std::to_string(slow.size()));
   FUZZ_CHECK(std::set<std::string>(toClear.begin(), toClear.end()).size() == toClear.size(), "a file twice");
   return 0;

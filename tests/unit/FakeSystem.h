@@ -94,8 +94,6 @@ class FakeFileSystem : public platform::IFileSystem {
     return true;
   }
   // Names that stand for files whose real names the ANSI calls cannot spell.
-  std::vector<std::string> inexact;
-  std::vector<std::string> InexactNames(const std::string&) override { return inexact; }
   bool Remove(const std::string& path) override {
     log.push_back("delete " + path);
     const bool removed = files.erase(path) > 0;

@@ -77,14 +77,14 @@ TEST(SelectClearModelTest, RowsStandForTheirOwnLinesWhenSomeLinesGetNoRow) {
 
   // Deleting the second row deletes the line it stands for, not the root's.
   for (const ListingLine& line : lines) fs.Add(line.shortcut, line.target, 0);
-  EXPECT_EQ(model.FilesToClear({1}, fs.ListFiles("C:\\S"), {}), (std::vector<std::string>{"C:\\S\\c.lnk"}));
+  EXPECT_EQ(model.FilesToClear({1}, fs.ListFiles("C:\\S")), (std::vector<std::string>{"C:\\S\\c.lnk"}));
 
   // Newest first reads the ascending listing from its end; full paths keep
   // the folders (and a root), only ".lnk" goes.
   model.Fill(lines, "C:\\S", true, true, true);
   EXPECT_EQ(model.RowTexts(), (std::vector<std::string>{"C:\\Docs\\README", "C:\\Docs\\inner", "Z:\\gone\\plan.txt",
                                                         "D:\\", "C:\\Docs\\report.doc"}));
-  EXPECT_EQ(model.FilesToClear({0}, fs.ListFiles("C:\\S"), {}), (std::vector<std::string>{"C:\\S\\e.lnk"}));
+  EXPECT_EQ(model.FilesToClear({0}, fs.ListFiles("C:\\S")), (std::vector<std::string>{"C:\\S\\e.lnk"}));
 
   // Nothing to show: one unchecked row that stands for nothing.
   model.Fill({Line("C:\\S\\b.lnk", "D:\\")}, "C:\\S", false, false, true);
@@ -92,7 +92,7 @@ TEST(SelectClearModelTest, RowsStandForTheirOwnLinesWhenSomeLinesGetNoRow) {
   EXPECT_EQ(model.ListedCount(), 0);
   EXPECT_TRUE(model.InitialChecks().empty());
   EXPECT_EQ(model.Counter("G", {}), "G(0/0)");
-  EXPECT_TRUE(model.FilesToClear({0}, fs.ListFiles("C:\\S"), {}).empty());
+  EXPECT_TRUE(model.FilesToClear({0}, fs.ListFiles("C:\\S")).empty());
 }
 
 TEST(SelectClearModelTest, OnlyTheCheckedShortcutsInTheListedFolderAreEverDeletedOrRecycled) {
@@ -106,31 +106,27 @@ TEST(SelectClearModelTest, OnlyTheCheckedShortcutsInTheListedFolderAreEverDelete
   const std::string document = folder + "\\doc.txt";
   const std::string gone = folder + "\\gone.lnk";
   const std::string unchecked = folder + "\\keep.lnk";
-  // "ya.lnk" is how the search spells "y" + a-umlaut + ".lnk" (a look-alike
-  // for a character outside the code page); "twice.lnk" is how it spells two
-  // such files at once.
-  const std::string lookalike = folder + "\\ya.lnk";
+  // "twice.lnk" stands for two files the search gives the same name.
   const std::string twice = folder + "\\twice.lnk";
-  for (const std::string& p : {comma, trail, unnameable, outside, below, document, unchecked, lookalike, twice}) {
+  for (const std::string& p : {comma, trail, unnameable, outside, below, document, unchecked, twice}) {
     fs.Add(p, "T", 0);
   }
-  fs.inexact = {"ya.lnk"};
   // A file whose name holds "?" in the listing stands for a name the ANSI
   // calls cannot give; "x_y.lnk" is what a wildcard "x?y.lnk" would also hit.
   fs.Add(folder + "\\x_y.lnk", "T", 0);
 
   std::vector<ListingLine> lines;
-  for (const std::string& p : {comma, trail, unnameable, outside, below, document, gone, lookalike, twice, unchecked}) {
+  for (const std::string& p : {comma, trail, unnameable, outside, below, document, gone, twice, unchecked}) {
     lines.push_back(Line(p, "C:\\t\\" + p.substr(p.size() - 7)));
   }
   SelectClearModel model;
   model.Fill(lines, folder, false, true, true);
-  ASSERT_EQ(model.ListedCount(), 10);
+  ASSERT_EQ(model.ListedCount(), 9);
   EXPECT_EQ(model.RowTexts()[2], "C:\\t\\x?y");  // shown, never acted on
-  const std::vector<int> checked{0, 1, 2, 3, 4, 5, 6, 7, 8};
+  const std::vector<int> checked{0, 1, 2, 3, 4, 5, 6, 7};
   std::vector<platform::FileEntry> present = fs.ListFiles(folder);
   present.push_back({"twice.lnk"});
-  const std::vector<std::string> files = model.FilesToClear(checked, present, fs.InexactNames(folder));
+  const std::vector<std::string> files = model.FilesToClear(checked, present);
   EXPECT_EQ(files, (std::vector<std::string>{comma, trail}));
 
   FakeShell shell;
@@ -142,15 +138,15 @@ TEST(SelectClearModelTest, OnlyTheCheckedShortcutsInTheListedFolderAreEverDelete
   quenlark::ClearShortcuts(files, false, fs, shell);
   EXPECT_EQ(fs.log, (std::vector<std::string>{"delete " + comma, "delete " + trail}));
   for (const std::string& p :
-       {unnameable, outside, below, document, unchecked, lookalike, twice, folder + "\\x_y.lnk"}) {
+       {unnameable, outside, below, document, unchecked, twice, folder + "\\x_y.lnk"}) {
     EXPECT_TRUE(fs.Has(p)) << p;
   }
   EXPECT_EQ(shell.recycled.size(), 1u);
 
   // Nothing checked, or a folder that can no longer be listed when the user
   // answers Yes (gone, or the search fails): nothing happens at all.
-  quenlark::ClearShortcuts(model.FilesToClear({}, fs.ListFiles(folder), {}), true, fs, shell);
-  EXPECT_TRUE(model.FilesToClear(checked, {}, {}).empty());
+  quenlark::ClearShortcuts(model.FilesToClear({}, fs.ListFiles(folder)), true, fs, shell);
+  EXPECT_TRUE(model.FilesToClear(checked, {}).empty());
   EXPECT_EQ(shell.recycled.size(), 1u);
 }
 

@@ -232,12 +232,6 @@ TEST(SelectClearFormTest, ListsTheHistoryMarksInvertsAsksAndDeletesOnlyTheChecke
   testsupport::RemoveTree(docs);
 }
 
-// A shortcut whose name holds a character outside code page 932 ("x" +
-// a-umlaut) reaches the ANSI calls under a look-alike name: Wine's folder
-// search spells it "xa.lnk", the very name of its neighbour, so both rows
-// stand for "xa.lnk" (and show the neighbour's target). The search's
-// spelling is known to be inexact; a clear with one of the two rows checked
-// touches neither file and makes no shell call.
 // A name code page 932 cannot spell ("xä.lnk") is listed as itself beside
 // its look-alike neighbour "xa.lnk", each with its own target, and clearing
 // recycles exactly those two files.
