@@ -400,7 +400,10 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (cmd == "touch" && a.size() == 1) {
     HANDLE h = CreateFileW(Wide(a[0]).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return 1;
+    if (h == INVALID_HANDLE_VALUE) {
+      std::fprintf(stderr, "touch: error %lu\n", GetLastError());
+      return 1;
+    }
     CloseHandle(h);
     return 0;
   }
