@@ -36,7 +36,8 @@ enum class LinkResult {
   NoPath,      // loaded, but it points to no file-system path
   NotLoaded,   // the object could not load the file
   ObjectFailed, // the object itself failed (COM not initialised, class missing, ...)
-  MadeUp        // loaded, with a path spelled with "?" that names no file
+  MadeUp,       // loaded, with a path spelled with "?" that names no file
+  NotLoadable   // a shell link whose item list is cut short: never loaded
 };
 
 bool MadeUpSpelling(const std::wstring& target) {
@@ -59,7 +60,8 @@ LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& pa
   // The path in UTF-16, terminator included, within MAX_PATH wide characters;
   // a longer path does not fit and cannot be loaded.
   const std::wstring wide = Wide(shortcutPath);
-  if (wide.empty() || wide.size() >= MAX_PATH || !SafeToLoad(shortcutPath)) return LinkResult::NotLoaded;
+  if (wide.empty() || wide.size() >= MAX_PATH) return LinkResult::NotLoaded;
+  if (!SafeToLoad(shortcutPath)) return LinkResult::NotLoadable;
   if (FAILED(file->Load(wide.c_str(), kReadMode))) return LinkResult::NotLoaded;
 
   // GetPath gives S_FALSE for a link without a file-system path and leaves the
@@ -172,6 +174,7 @@ ShortcutTarget Win32ShortcutReader::Resolve(const std::string& shortcutPath) {
       target.status = ShortcutStatus::Unreadable;
       return target;
     case LinkResult::MadeUp:
+    case LinkResult::NotLoadable:
       target.path.clear();
       target.status = ShortcutStatus::Unavailable;
       return target;
