@@ -19,7 +19,7 @@ wait_names "$ShellRecent" '' 5
 
 # Held open with no sharing: unreadable for now, so never deleted, neither
 # by the scans nor by the listing of a menu opening.
-drv hold-file "$HistoryW\\ONE.TXT.lnk" 6 >"$WORK/hold.log" &
+drv_live hold-file "$HistoryW\\ONE.TXT.lnk" 6 >"$WORK/hold.log" &
 hold=$!
 until grep -q held "$WORK/hold.log" 2>/dev/null; do kill -0 $hold 2>/dev/null || fail "cannot hold the shortcut"; sleep 0.2; done
 use_document 'two.txt.lnk' "$DocsW\\two.txt" -30
