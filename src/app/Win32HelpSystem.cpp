@@ -31,6 +31,10 @@ bool Win32HelpSystem::CallHtmlHelp(const std::string& target, HtmlHelpCommand co
   if (!htmlHelp_) return false;
   HWND window = htmlHelp_(owner_, platform::Wide(target).c_str(), static_cast<UINT>(command), 0);
   if (!window) return false;
+  // Wine's viewer decodes the compiled help's title with the process's ANSI
+  // code page, which garbles it on every system but a Japanese one; the
+  // program's own text reads the same everywhere.
+  SetWindowTextW(window, platform::Wide(kHtmlHelpTitle).c_str());
   // A modal dialog disables the program's windows while it is up, the help
   // window too when it was open before; the page asked for from that dialog
   // must be readable (scrolled, clicked) beside it.
