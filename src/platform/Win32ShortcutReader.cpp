@@ -137,6 +137,21 @@ Header ReadHeader(const std::string& shortcutPath) {
   return total == size && ItemListWhole(list.data(), size) ? Header::ShellLink : Header::CutItemList;
 }
 
+// `path` as a program with this ANSI code page gets it back through that
+// code page: characters it lacks best-fitted or as "?".
+std::wstring ThroughAnsiCodePage(std::wstring_view path) {
+  const int size = static_cast<int>(path.size());
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, path.data(), size, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 0) return {};
+  std::string ansi(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, path.data(), size, ansi.data(), bytes, nullptr, nullptr);
+  const int units = MultiByteToWideChar(CP_ACP, 0, ansi.data(), bytes, nullptr, 0);
+  if (units <= 0) return {};
+  std::wstring back(static_cast<std::size_t>(units), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.data(), bytes, back.data(), units);
+  return back;
+}
+
 }  // namespace
 
 std::wstring ExactTarget(IShellLinkW& link, std::wstring target) {
@@ -148,8 +163,12 @@ std::wstring ExactTarget(IShellLinkW& link, std::wstring target) {
     const bool bestFitted = listed.size() == target.size() &&
                             CompareStringOrdinal(listed.data(), static_cast<int>(listed.size()), target.data(),
                                                  static_cast<int>(target.size()), TRUE) != CSTR_EQUAL;
-    if ((bestFitted || MadeUpSpelling(target)) && GetFileAttributesW(exact) != INVALID_FILE_ATTRIBUTES) {
-      target = listed;
+    if (bestFitted || MadeUpSpelling(target)) {
+      auto names = [](const wchar_t* path) { return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES; };
+      // The best fit of a file that is gone stands for that file, never for
+      // the look-alike that may be there.
+      const bool gone = !names(exact);
+      if (!gone || (bestFitted && target == ThroughAnsiCodePage(listed) && names(target.c_str()))) target = listed;
     }
   }
   CoTaskMemFree(item);

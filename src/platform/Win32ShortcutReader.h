@@ -18,8 +18,11 @@ namespace platform {
 // the item list's character for character (the same length, not merely in
 // case: not a UNC path against a drive letter), and the item list's path
 // names a file, that path is the target, even when the best-fitted one names
-// a file too (that would be another file). On Windows the two agree and the
-// disk is not touched, so a target on a drive that is away costs nothing.
+// a file too (that would be another file); when the item list's file is
+// gone and GetPath gives the look-alike the ANSI code page spells it as,
+// the item list's path is the target too (a missing document, not another).
+// On Windows the two agree and the disk is not touched, so a target on a
+// drive that is away costs nothing.
 std::wstring ExactTarget(IShellLinkW& link, std::wstring target);
 
 // False for a file that claims an item list and holds it cut short, or whose

@@ -315,6 +315,11 @@ TEST_F(ShortcutTest, NamesOutsideTheCodePageResolveExactly) {
     EXPECT_EQ(target.status, ShortcutStatus::Resolved);
     EXPECT_EQ(target.path, document);
   }
+  // Its document gone, the shortcut still names it, not the look-alike.
+  const std::string gone = Path(platform::ProgramText(L"S\u00FC\u00DF.txt"));
+  ASSERT_TRUE(testsupport::WriteShortcut(Path("gone.lnk"), gone));
+  ASSERT_TRUE(DeleteFileW(platform::Wide(gone).c_str()));
+  EXPECT_EQ(Resolve(Path("gone.lnk")).path, gone);
 }
 
 TEST_F(ShortcutTest, CopyKeepsTheLastWriteTime) {
