@@ -93,7 +93,7 @@ int Usage() {
                "  cursor                      print the mouse position\n"
                "  visible-windows CLASS       print how many visible top-level windows have the class\n"
                "  wait-tray CLASS SECONDS     wait until the window of the class has its tray icon\n"
-               "  menu-rect SECONDS           wait for a popup menu window and print its rectangle\n"
+               "  menu-rect SECONDS           wait for a popup menu window that takes the keys; print its rectangle\n"
                "  no-menu SECONDS             wait until no popup menu window is shown\n"
                "  control-text CLASS ID [TEXT]  print (or set) the text of a control of the window\n"
                "  control-send CLASS ID MSG WPARAM LPARAM  send a message to a control, print the result\n"
@@ -455,7 +455,13 @@ int wmain(int argc, wchar_t** argv) {
             return TRUE;
           },
           reinterpret_cast<LPARAM>(&menus));
-      if (cmd == "menu-rect" && menus.first) {
+      // A menu shown but not yet tracking would leave the keys sent next to
+      // the window below it: its thread must be in menu mode.
+      GUITHREADINFO thread{};
+      thread.cbSize = sizeof thread;
+      if (cmd == "menu-rect" && menus.first &&
+          GetGUIThreadInfo(GetWindowThreadProcessId(menus.first, nullptr), &thread) &&
+          (thread.flags & GUI_INMENUMODE)) {
         RECT r{};
         GetWindowRect(menus.first, &r);
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
