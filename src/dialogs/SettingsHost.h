@@ -45,7 +45,7 @@ class ISettingsHost {
   virtual void ScanNow() = 0;
   // The user cleared these history files (full paths): their entries are not
   // captured again from the shell until the shell writes them anew.
-  virtual void HistoryEntriesCleared(const std::vector<std::string>& /*historyShortcuts*/) {}
+  virtual void HistoryEntriesCleared(const std::vector<std::string>& historyShortcuts) = 0;
   // The login user name the program started with (empty when the system gave none).
   virtual const std::string& LoginUserName() const = 0;
   // Opens the program's help at a topic (10 the settings dialog, 20 the

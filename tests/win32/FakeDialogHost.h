@@ -35,6 +35,9 @@ class FakeDialogHost : public quenlark::ISettingsHost {
   const std::string& HistoryFolderPath() const override { return history; }
   const std::string& ShellRecentFolderPath() const override { return shell; }
   void ScanNow() override { calls.push_back("scan"); }
+  void HistoryEntriesCleared(const std::vector<std::string>& files) override {
+    calls.push_back("cleared " + std::to_string(files.size()));
+  }
   const std::string& LoginUserName() const override { return login; }
   void ShowHelpTopic(unsigned topic) override { calls.push_back("help " + std::to_string(topic)); }
 };
