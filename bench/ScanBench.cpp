@@ -33,6 +33,7 @@
 #include "platform/Win32NetworkNames.h"
 #include "platform/Win32ShortcutReader.h"
 #include "platform/Win32Text.h"
+#include "menus/TrayHint.h"
 #include "recent/Scan.h"
 
 namespace {
@@ -215,7 +216,7 @@ int main(int argc, char** argv) {
               " %zu, history %zu\n",
               listed, listedAnsi, shellLines, historyLines);
   std::printf("shell shortcuts %d, history entries %d, hint after the idle scan \"%s\"\n", shellCount, historyAfter,
-              idleResult.hint.c_str());
+              quenlark::TrayHint(idleResult.historyCount, idleResult.recentMax).c_str());
   std::printf("floor (FindFirstFileW walk of both folders)  %8.3f ms\n", floor);
   std::printf("idle timer scan, with caches                 %8.3f ms  ratio %.2f  (fastest: floor %.3f ms, scan %.3f ms,"
               " ratio %.2f)\n",

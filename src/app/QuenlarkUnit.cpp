@@ -9,9 +9,17 @@
 #include "menus/Launch.h"
 #include "menus/ProgramMenu.h"
 #include "menus/RecentMenu.h"
+#include "menus/TrayHint.h"
 #include "platform/Win32System.h"
 
 namespace quenlark {
+
+namespace {
+
+// The tray's hint for what a scan left in the history.
+std::string HintOf(const ScanResult& scan) { return TrayHint(scan.historyCount, scan.recentMax); }
+
+}  // namespace
 
 TQuenlarkForm::TQuenlarkForm(TApplication& app, Services services)
     : TForm(app, services.history.registry, "TQuenlarkForm", "Quenlark", 0, 0, WS_POPUP, WS_EX_TOOLWINDOW),
@@ -86,7 +94,7 @@ void TQuenlarkForm::StartTimerTimer() {
   KillTimer(Handle(), startTimer_);
   app_.Minimize();
   frontDoor_.UseAllowed = UseAllowedAtStart(settings_.StartMode, settings_.LastMode);
-  trayIcon_->SetHint(history_.Hint());
+  trayIcon_->SetHint(HintOf(history_.LastScan()));
   trayIcon_->SetActive(true);
   UpdateTrayIcon();
   RegisterHotKeys();
@@ -110,7 +118,7 @@ void TQuenlarkForm::StartSettleTimer(unsigned milliseconds) {
 
 void TQuenlarkForm::ScanRecent(bool firstScan) {
   history_.ScanRecent(settings_, firstScan);
-  if (trayIcon_) trayIcon_->SetHint(history_.Hint());
+  if (trayIcon_) trayIcon_->SetHint(HintOf(history_.LastScan()));
 }
 
 void TQuenlarkForm::HistoryEntriesCleared(const std::vector<std::string>& historyShortcuts) {

@@ -4,6 +4,10 @@
 
 namespace quenlark {
 
+std::string TrayHint(int historyCount, int recentMax) {
+  return "Quenlark - " + std::to_string(historyCount) + "/" + std::to_string(recentMax) + "Files";
+}
+
 std::string TrayTipText(const std::string& hint) {
   constexpr std::size_t kMaxTip = 63;
   std::size_t end = 0;

@@ -1,9 +1,14 @@
-// The text the notification area shows for the tray icon's hint.
+// The tray icon's hint: what the controller sets after every scan, and the
+// text the notification area shows of it.
 #pragma once
 
 #include <string>
 
 namespace quenlark {
+
+// "Quenlark - <count>/<RecentMax>Files": the entries the history holds after
+// the latest scan and the RecentMax that scan trimmed it to.
+std::string TrayHint(int historyCount, int recentMax);
 
 // The part of the hint before the first "|", at most 63 bytes, never ending
 // in half a double-byte character. Both are walked as CP932 characters.

@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "base/Cp932.h"
-#include "recent/Scan.h"
+#include "recent/HistoryFolder.h"
 #include "settings/SettingsStore.h"
 
 namespace quenlark {

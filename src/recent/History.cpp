@@ -21,12 +21,11 @@ void THistory::SetFolders(const TSettings& settings, const std::string& programF
 
 void THistory::ScanRecent(const TSettings& settings, bool firstScan) {
   const std::size_t clearedBefore = cleared_.Size();
-  const ScanResult result = quenlark::ScanRecent(
+  lastScan_ = quenlark::ScanRecent(
       {services_.fs, resolution_, services_.collation, services_.network, &orderCache_, &copies_, &cleared_},
       {historyListing_, shellListing_, filters_}, settings, historyFolder_, shellRecentFolder_, firstScan);
   // The scan only ever forgets cleared shortcuts.
   if (cleared_.Size() != clearedBefore) SaveClearedShortcuts(services_.registry, cleared_);
-  hint_ = result.hint;
   if (trigger_) trigger_->ScanRan();
 }
 

@@ -47,8 +47,8 @@ class THistory {
 
   // One scan; the first of a run resolves the history's shortcuts.
   void ScanRecent(const TSettings& settings, bool firstScan);
-  // The tray icon's hint, as the latest scan left it.
-  const std::string& Hint() const { return hint_; }
+  // What the latest scan left: the history's count and the RecentMax it held.
+  const ScanResult& LastScan() const { return lastScan_; }
 
   // The history listed for the recent-files menu; the menu's items stand
   // for these lines.
@@ -74,7 +74,7 @@ class THistory {
   Services services_;
   std::string historyFolder_;
   std::string shellRecentFolder_;
-  std::string hint_ = "Quenlark";
+  ScanResult lastScan_;
   ShortcutResolution resolution_;
   SortOrderCache orderCache_;
   CopyLedger copies_;

@@ -40,6 +40,10 @@ std::string FolderKey(platform::IFileSystem& fs, const std::string& path) {
 
 }  // namespace
 
+std::string HistoryShortcutFor(const std::string& historyFolder, const std::string& upperTarget) {
+  return historyFolder + "\\" + cp932::ExtractFileName(upperTarget) + ".lnk";
+}
+
 bool IsSameFolder(platform::IFileSystem& fs, const std::string& a, const std::string& b) {
   if (a.empty() || b.empty()) return false;
   return FolderKey(fs, a) == FolderKey(fs, b);

@@ -24,6 +24,10 @@ std::string LocateHistoryFolder(platform::IFileSystem& fs, const std::string& pr
 // missing too. Failures are not reported; the next call tries again.
 void RemakeHistoryFolder(platform::IFileSystem& fs, const std::string& historyFolder, bool multiUser);
 
+// The history file that a shell entry with this (upper-cased) target is
+// copied to: the target's file name plus ".lnk".
+std::string HistoryShortcutFor(const std::string& historyFolder, const std::string& upperTarget);
+
 // Whether two paths name the same folder: their full paths, without trailing
 // "\", compare equal after the code page's upper-casing. An empty path is no
 // folder.

@@ -8,10 +8,6 @@
 
 namespace quenlark {
 
-std::string TrayHint(int historyCount, int recentMax) {
-  return "Quenlark - " + std::to_string(historyCount) + "/" + std::to_string(recentMax) + "Files";
-}
-
 int HeldRecentMax(int recentMax) { return std::clamp(recentMax, kRecentMaxLowest, kRecentMaxHighest); }
 
 bool CopyLedger::Holds(const std::string& destination, const ListingLine& source,
@@ -69,7 +65,7 @@ class ScanRun {
     const bool trimmed = TrimHistory();
     ClearShellFolder();
     if (trimmed) historyCount_ = ListHistory();
-    return ScanResult{historyCount_, TrayHint(historyCount_, keep_)};
+    return ScanResult{historyCount_, keep_};
   }
 
  private:
@@ -234,10 +230,6 @@ class ScanRun {
 };
 
 }  // namespace
-
-std::string HistoryShortcutFor(const std::string& historyFolder, const std::string& upperTarget) {
-  return historyFolder + "\\" + cp932::ExtractFileName(upperTarget) + ".lnk";
-}
 
 ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings& settings,
                       const std::string& historyFolder, const std::string& shellRecentFolder, bool firstScan) {

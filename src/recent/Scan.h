@@ -1,7 +1,7 @@
 // The scan: copies every new shortcut of the shell's Recent folder that the
 // filters accept into the history folder, trims the history to RecentMax,
 // optionally clears the shell's folder of what it captured or left out on
-// purpose, and reports the count for the tray.
+// purpose, and reports the count the tray's hint shows.
 #pragma once
 
 #include <string>
@@ -60,23 +60,19 @@ struct ScanTables {
   FilterLists& filterLists;
 };
 
+// What the tray's hint reports of a scan: the entries the history holds after
+// it and the RecentMax it was trimmed to.
 struct ScanResult {
   int historyCount = 0;
-  std::string hint;
+  int recentMax = 0;
 };
 
-// "Quenlark - <count>/<RecentMax>Files".
-std::string TrayHint(int historyCount, int recentMax);
-
 // The settings dialog's range of RecentMax. A value outside it (only a
-// hand-edited registry holds one) is held to it for trimming and the hint,
+// hand-edited registry holds one) is held to it for trimming and the count,
 // so that no setting can empty the history; the stored value stays.
 inline constexpr int kRecentMaxLowest = 10;
 inline constexpr int kRecentMaxHighest = 100;
 int HeldRecentMax(int recentMax);
-
-// The history file a shell entry with this (upper-cased) target is copied to.
-std::string HistoryShortcutFor(const std::string& historyFolder, const std::string& upperTarget);
 
 ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings& settings,
                       const std::string& historyFolder, const std::string& shellRecentFolder, bool firstScan);

@@ -7,6 +7,7 @@
 #include "FakeRegistry.h"
 #include "FakeSystem.h"
 #include "base/Cp932.h"
+#include "menus/TrayHint.h"
 #include "recent/Collation.h"
 
 using namespace quenlark;
@@ -47,7 +48,7 @@ TEST_F(ScanTest, EmptyHistoryTakesEveryEntryUnderTheTargetsUpperCasedName) {
   ScanResult r = Scan(true);
   EXPECT_EQ(History(), (std::vector<std::string>{"REPORT.DOC.lnk", "表.TXT.lnk"}));
   EXPECT_EQ(r.historyCount, 2);
-  EXPECT_EQ(r.hint, "Quenlark - 2/30Files");
+  EXPECT_EQ(r.recentMax, 30);
   // The copy is the shell's shortcut, time stamp included.
   EXPECT_EQ(fs.files.at(kHistory + "\\REPORT.DOC.lnk").lastWrite, fs.files.at(kShell + "\\report.doc.lnk").lastWrite);
 }
@@ -104,7 +105,8 @@ TEST_F(ScanTest, TrimsToRecentMaxOldestFirst) {
   settings.RecentMax = 30;
   for (int i = 0; i < 35; ++i) Use("f" + std::to_string(100 + i) + ".lnk", "c:\\f" + std::to_string(100 + i), i);
   ScanResult r = Scan(true);
-  EXPECT_EQ(r.hint, "Quenlark - 30/30Files");
+  EXPECT_EQ(r.historyCount, 30);
+  EXPECT_EQ(r.recentMax, 30);
   auto names = History();
   ASSERT_EQ(names.size(), 30u);
   EXPECT_EQ(names.front(), "F105.lnk");  // F100-F104, the five oldest, are gone
@@ -122,7 +124,8 @@ TEST_F(ScanTest, RecentMaxOutsideTheDialogsRangeIsHeldToIt) {
     const int held = max < 10 ? 10 : 100;
     ASSERT_EQ(History().size(), static_cast<std::size_t>(held)) << max;
     EXPECT_EQ(History().front(), "F" + std::to_string(220 - held) + ".lnk") << max;  // the newest stay
-    EXPECT_EQ(r.hint, "Quenlark - " + std::to_string(held) + "/" + std::to_string(held) + "Files");
+    EXPECT_EQ(r.historyCount, held);
+    EXPECT_EQ(r.recentMax, held);
     EXPECT_EQ(settings.RecentMax, max);  // the setting itself is left as it is
     EXPECT_TRUE(fs.Has("C:\\APP\\Other\\KEEP.lnk"));
   }
@@ -240,7 +243,8 @@ TEST_F(ScanTest, MissingShellFolderStillTrimsAndReports) {
   settings.RecentMax = 10;
   ScanResult r = ScanRecent({fs, resolution, collation, network}, {history, shell, lists}, settings, kHistory, "",
                             false);
-  EXPECT_EQ(r.hint, "Quenlark - 10/10Files");
+  EXPECT_EQ(r.historyCount, 10);
+  EXPECT_EQ(r.recentMax, 10);
   EXPECT_FALSE(fs.Has(kHistory + "\\F10.lnk"));
 }
 
@@ -296,10 +300,10 @@ TEST(ScanCacheTest, CachedAndUncachedScansDoTheSame) {
     CopyLedger copies;
     Outcome out;
     auto scan = [&](bool first) {
-      out.hints.push_back(ScanRecent({fs, resolution, collation, network, cached ? &order : nullptr,
-                                      cached ? &copies : nullptr},
-                                     {history, shell, lists}, settings, kHistory, kShell, first)
-                              .hint);
+      const ScanResult r = ScanRecent({fs, resolution, collation, network, cached ? &order : nullptr,
+                                       cached ? &copies : nullptr},
+                                      {history, shell, lists}, settings, kHistory, kShell, first);
+      out.hints.push_back(TrayHint(r.historyCount, r.recentMax));
       std::string state;
       for (const auto& [path, file] : fs.files) state += path + "=" + file.content + "@" + std::to_string(file.lastWrite) + ";";
       out.states.push_back(state);

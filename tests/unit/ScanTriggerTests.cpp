@@ -8,6 +8,7 @@
 #include <set>
 
 #include "FakeSystem.h"
+#include "menus/TrayHint.h"
 #include "recent/Collation.h"
 #include "recent/Scan.h"
 
@@ -212,7 +213,7 @@ TEST(ScanTriggerEquivalenceTest, NotifiedAndTimerOnlyScansLeaveTheSameAtEveryTic
       ScanResult r = ScanRecent({fs, resolution, collation, network, &order, &copies}, {history, shell, lists},
                                 settings, historyFolder, shellFolder, first);
       trigger.ScanRan();
-      return r.hint;
+      return TrayHint(r.historyCount, r.recentMax);
     };
     host.scan = [&] { scan(false); };
     std::uint64_t nextTick = kTick;

@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+using quenlark::TrayHint;
 using quenlark::TrayTipText;
+
+TEST(TrayHintTest, CountsTheHistoryAgainstRecentMax) {
+  EXPECT_EQ(TrayHint(2, 30), "Quenlark - 2/30Files");
+  EXPECT_EQ(TrayHint(0, 10), "Quenlark - 0/10Files");
+  EXPECT_EQ(TrayHint(100, 100), "Quenlark - 100/100Files");
+}
 
 TEST(TrayHintTest, ShowsThePartBeforeABarCutTo63Bytes) {
   EXPECT_EQ(TrayTipText("Quenlark - 12/30Files"), "Quenlark - 12/30Files");
