@@ -1,5 +1,5 @@
 // How soon a document reaches the history: writes shortcuts into the shell's
-// Recent folder at random moments, the way the shell does (IShellLinkA saved
+// Recent folder at random moments, the way the shell does (IShellLinkW saved
 // under its final name), while the real program runs, and waits for each
 // one's copy in the history folder, polling it every millisecond. Reports
 // the delay from the start of each write to the copy being there.

@@ -1,4 +1,4 @@
-// The notification-area icon (Shell_NotifyIconA): its image and hint, and the
+// The notification-area icon (Shell_NotifyIconW): its image and hint, and the
 // clicks on it. A press on the icon followed by the release of that button
 // is a click; a left double click is reported after the click of its first
 // release. The icon comes back by itself when the taskbar is created again

@@ -32,7 +32,7 @@ class IPathQuery {
   virtual std::string ProgramPath() = 0;
 };
 
-// Message box flags and answers, as MessageBoxA takes and gives them.
+// Message box flags and answers, as MessageBoxW takes and gives them.
 inline constexpr unsigned kMbOk = 0x0;
 inline constexpr unsigned kMbOkCancel = 0x1;
 inline constexpr unsigned kMbYesNo = 0x4;

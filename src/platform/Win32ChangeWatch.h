@@ -1,4 +1,4 @@
-// Change notifications through FindFirstChangeNotificationA, without threads
+// Change notifications through FindFirstChangeNotificationW, without threads
 // of their own: the program's message loop waits on the notification handles
 // beside its messages (IWaitSource) and hands a signalled one back here; the
 // change is then posted to the controller's window as a message. A thread

@@ -1,4 +1,5 @@
-// The user locale's case-insensitive ordering (CompareStringA).
+// The user locale's case-insensitive ordering (CompareStringW on the text
+// converted from code page 932).
 #pragma once
 
 #include "platform/Collation.h"

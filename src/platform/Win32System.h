@@ -5,7 +5,7 @@
 
 namespace platform {
 
-// What GetVersionExA reports; `queried` is false when the call failed.
+// What GetVersionExW reports; `queried` is false when the call failed.
 struct OsVersion {
   bool queried = false;
   unsigned platformId = 0;
@@ -22,7 +22,7 @@ struct ScreenExtent {
 ScreenExtent VirtualScreenExtent();
 ScreenExtent PrimaryScreenExtent();
 
-// The login user name (GetUserNameA, 255 characters), empty on failure.
+// The login user name (GetUserNameW, 255 characters), empty on failure.
 std::string LoginUserName();
 // The Windows folder followed by "\".
 std::string WindowsFolderPath();

@@ -1,5 +1,5 @@
 // A portable stand-in for the user locale's case-insensitive ordering
-// (CompareStringA with NORM_IGNORECASE), used where the system's is not
+// (CompareStringW with NORM_IGNORECASE), used where the system's is not
 // available. It agrees with the system on what listing lines hold: ASCII
 // names and paths (punctuation before digits before letters, "-" and "'"
 // ignored unless they decide a tie), and date texts. Other characters sort

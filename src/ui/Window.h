@@ -37,7 +37,7 @@ class TWindow {
   // Destroys the window (when there is one) and forgets it.
   void DestroyHandle();
 
-  // Every message of the window. The default passes it to DefWindowProcA.
+  // Every message of the window. The default passes it to DefWindowProcW.
   virtual LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(handle_, msg, wp, lp); }
 

@@ -142,7 +142,7 @@ TEST_F(ListFolderTest, CommaInANameStaysItself) {
 
 TEST(CollationTest, OrdersAsTheUserLocaleDoes) {
   WordSortCollation c;
-  // Each pair: the first sorts before the second (as CompareStringA does).
+  // Each pair: the first sorts before the second (as CompareStringW does).
   const char* pairs[][2] = {
       {"C:\\A\\B", "C:\\AB"},  // punctuation before letters
       {"AB", "A-B"},           // "-" counts only on a tie

@@ -1,5 +1,5 @@
 // The portable ordering used by the native build against the system's
-// CompareStringA (NORM_IGNORECASE) on what listing lines hold.
+// CompareStringW (NORM_IGNORECASE) on what listing lines hold.
 #include <windows.h>
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The shortcut reader against Wine's shell link object: shortcuts written by
-// IShellLinkA, files that are not shortcuts, files that cannot be read at the
+// IShellLinkW, files that are not shortcuts, files that cannot be read at the
 // moment, and shortcut files written by real Windows (../shared/testdata/lnk).
 #include <windows.h>
 #include <shellapi.h>
@@ -100,7 +100,7 @@ TEST_F(ShortcutTest, DeletedTargetComesBackUnchanged) {
   EXPECT_EQ(target.path, Path("gone.txt"));
 }
 
-// A UNC shortcut written through IShellLinkA::SetPath gives its path back,
+// A UNC shortcut written through IShellLinkW::SetPath gives its path back,
 // under Wine too, even for a server that does not exist. (Wine does answer
 // S_FALSE and no path for the network-only shortcuts that Windows wrote, see
 // the test data below; Windows resolves those.)
