@@ -75,10 +75,7 @@ void TellParent(const char* name, long value) {
 std::string RunAtDpi(int dpi, const char* gtestFilter) {
   ScopedLogPixels logPixels(dpi);
   if (!logPixels.Set()) return {};
-  return RunChild(gtestFilter);
-}
 
-std::string RunChild(const char* gtestFilter) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE readRaw = nullptr, writeRaw = nullptr;
   if (!CreatePipe(&readRaw, &writeRaw, &inherit, 0)) return {};

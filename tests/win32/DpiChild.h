@@ -10,7 +10,7 @@
 
 namespace testsupport {
 
-// True in a child that RunAtDpi or RunChild started; the child has then made itself
+// True in a child that RunAtDpi started; the child has then made itself
 // DPI-aware, as the program's manifest does for the program. Tests meant for
 // the child alone skip themselves otherwise.
 bool InDpiChild();
@@ -23,9 +23,6 @@ void TellParent(const char* name, long value);
 // when it could not be started). A child that has not ended within a minute
 // is stopped.
 std::string RunAtDpi(int dpi, const char* gtestFilter);
-// The same at the system DPI as it stands: for a test that needs what a new
-// process of the program reads (a registry written by this one).
-std::string RunChild(const char* gtestFilter);
 
 // The value the child told for `name`, or `missing` when it told none.
 long AnswerOf(const std::string& childOutput, const char* name, long missing = -1);

@@ -18,6 +18,12 @@ namespace {
 
 const char* const kTestKey = "Software\\QuenlarkTests\\Registry";
 
+// The settings store on the tests' key.
+struct TestKeyRegistry : platform::IRegistry {
+  platform::Win32Registry inner;
+  std::unique_ptr<platform::IRegistryKey> OpenKey(const std::string&) override { return inner.OpenKey(kTestKey); }
+};
+
 class RegistryTest : public ::testing::Test {
  protected:
   void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\QuenlarkTests"); }
@@ -177,12 +183,7 @@ TEST_F(RegistryTest, SettingsOfOtherTypesLoadAndSaveBackAsStrings) {
   SetRaw("System", "RecentMax", REG_DWORD, &recentMax, sizeof recentMax);
   BYTE junk[] = {0xFF};
   SetRaw("System", "ScanTime", REG_BINARY, junk, sizeof junk);
-  platform::Win32Registry root;
-  struct Redirect : platform::IRegistry {
-    platform::Win32Registry& inner;
-    explicit Redirect(platform::Win32Registry& r) : inner(r) {}
-    std::unique_ptr<platform::IRegistryKey> OpenKey(const std::string&) override { return inner.OpenKey(kTestKey); }
-  } redirected(root);
+  TestKeyRegistry redirected;
   quenlark::TSettings s;
   quenlark::TFavourites f;
   quenlark::LoadSettings(redirected, s, f);
@@ -201,46 +202,24 @@ TEST_F(RegistryTest, SettingsOfOtherTypesLoadAndSaveBackAsStrings) {
   EXPECT_STREQ(buffer, "50");
 }
 
-// A password in any language, saved by the settings store into the real
-// registry, is loaded by a new process (the next start of the program) and
-// unlocks with what the user types then (ASCII letters in either case).
-namespace {
-
-struct PasswordCase {
-  const wchar_t* set;
-  const wchar_t* typed;
+// A password in any language, saved by the settings store into the registry,
+// is loaded by a new process (the program's next start) and unlocks with what
+// the user types then (ASCII letters in either case).
+constexpr struct {
+  const wchar_t *set, *typed;
   bool unlocks;
-};
-constexpr PasswordCase kPasswords[] = {
-    {L"Secret1", L"sECRET1", true},
-    {L"表示ﾊﾟｽ", L"表示ﾊﾟｽ", true},
-    {L"Müller", L"mülLER", true},
-    {L"Müller", L"Muller", false},
-    {L"한국어1", L"한국어1", true},
-    {L"\U0001F600pw", L"\U0001F600PW", true},
-    {L"aÉ表ﾊﾟ€\U0001F600z", L"AÉ表ﾊﾟ€\U0001F600Z", true},
-};
-
-// The program's key of each case is a key of the tests.
-class CaseRegistry : public platform::IRegistry {
- public:
-  explicit CaseRegistry(std::size_t i) : path_("Software\\QuenlarkTests\\Passwords\\" + std::to_string(i)) {}
-  std::unique_ptr<platform::IRegistryKey> OpenKey(const std::string&) override { return inner_.OpenKey(path_); }
-
- private:
-  std::string path_;
-  platform::Win32Registry inner_;
-};
-
-}  // namespace
+} kPasswords[] = {{L"Secret1", L"sECRET1", true}, {L"表示ﾊﾟｽ", L"表示ﾊﾟｽ", true},
+                  {L"Müller", L"mülLER", true}, {L"Müller", L"Muller", false},
+                  {L"한국어1", L"한국어1", true}, {L"\U0001F600pw", L"\U0001F600PW", true},
+                  {L"aÉ表ﾊﾟ€\U0001F600z", L"AÉ表ﾊﾟ€\U0001F600Z", true}};
 
 TEST(PasswordStoreTest, LoadedInANewProcess) {
   if (!testsupport::InDpiChild()) GTEST_SKIP() << "runs in the child of PasswordsInAnyLanguageUnlockAfterARestart";
+  TestKeyRegistry registry;
+  quenlark::TSettings s;
+  quenlark::TFavourites f;
+  quenlark::LoadSettings(registry, s, f);
   for (std::size_t i = 0; i < std::size(kPasswords); ++i) {
-    CaseRegistry registry(i);
-    quenlark::TSettings s;
-    quenlark::TFavourites f;
-    quenlark::LoadSettings(registry, s, f);
     const bool unlocks = quenlark::PasswordMatches(platform::ProgramText(kPasswords[i].typed), s.PassWord);
     testsupport::TellParent(("unlocks" + std::to_string(i)).c_str(), unlocks);
   }
@@ -248,19 +227,17 @@ TEST(PasswordStoreTest, LoadedInANewProcess) {
 
 TEST(PasswordStoreTest, PasswordsInAnyLanguageUnlockAfterARestart) {
   if (testsupport::InDpiChild()) GTEST_SKIP();
-  RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\QuenlarkTests");
+  TestKeyRegistry registry;
   for (std::size_t i = 0; i < std::size(kPasswords); ++i) {
-    CaseRegistry registry(i);
     quenlark::TSettings s;
     s.PassWord = platform::ProgramText(kPasswords[i].set);
-    quenlark::SaveSettings(registry, s, quenlark::TFavourites{});
+    quenlark::SaveSettings(registry, s, {});
+    // A new process at the usual DPI.
+    const std::string child = testsupport::RunAtDpi(96, "PasswordStoreTest.LoadedInANewProcess");
+    EXPECT_EQ(testsupport::AnswerOf(child, ("unlocks" + std::to_string(i)).c_str()), kPasswords[i].unlocks) << child;
+    if (i == 0) {  // ASCII is stored as it always was, its bytes in reverse order
+      EXPECT_EQ(registry.OpenKey("")->ReadString("System", "PassWord"), "1terceS");
+    }
   }
-  const std::string child = testsupport::RunChild("PasswordStoreTest.LoadedInANewProcess");
-  for (std::size_t i = 0; i < std::size(kPasswords); ++i) {
-    EXPECT_EQ(testsupport::AnswerOf(child, ("unlocks" + std::to_string(i)).c_str()), kPasswords[i].unlocks ? 1 : 0)
-        << "case " << i << "\n" << child;
-  }
-  // An ASCII password is stored as it always was: its bytes in reverse order.
-  EXPECT_EQ(CaseRegistry(0).OpenKey("")->ReadString("System", "PassWord"), "1terceS");
   RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\QuenlarkTests");
 }
