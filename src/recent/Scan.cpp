@@ -12,7 +12,7 @@ std::string TrayHint(int historyCount, int recentMax) {
   return "Quenlark - " + std::to_string(historyCount) + "/" + std::to_string(recentMax) + "Files";
 }
 
-int HeldRecentMax(int recentMax) { return std::clamp(recentMax, kRecentMaxLowest, kRecentMaxHighest); }
+int HeldRecentMax(int recentMax) { return std::clamp(recentMax, kRecentMaxLow, kRecentMaxHigh); }
 
 bool CopyLedger::Holds(const std::string& destination, const ListingLine& source,
                        const std::vector<ListingLine>& history) const {

@@ -71,8 +71,6 @@ std::string TrayHint(int historyCount, int recentMax);
 // The settings dialog's range of RecentMax. A value outside it (only a
 // hand-edited registry holds one) is held to it for trimming and the hint,
 // so that no setting can empty the history; the stored value stays.
-inline constexpr int kRecentMaxLowest = 10;
-inline constexpr int kRecentMaxHighest = 100;
 int HeldRecentMax(int recentMax);
 
 // The history file a shell entry with this (upper-cased) target is copied to.
