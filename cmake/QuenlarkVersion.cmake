@@ -1,12 +1,13 @@
 # The program's version is the project version of the top CMakeLists.txt and
-# is written nowhere else: this writes it into <out_dir>/QuenlarkVersion.h,
-# which the sources and the resource script include.
+# is written nowhere else: this writes it into <out_dir>/base/QuenlarkVersion.h
+# (its template's place under src/), which the sources and the resource
+# script include as "base/QuenlarkVersion.h".
 #
 #   quenlark_version_header(VERSION OUT_DIR)
 #   quenlark_version_parts(VERSION)              sets QUENLARK_VERSION_MAJOR, _MINOR, _PATCH
 #   quenlark_version_from_project(ROOT OUT_VAR)  the version in ROOT/CMakeLists.txt
 #                                                (for builds of their own, e.g. tests/fuzz)
-set(QUENLARK_VERSION_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/../src/app/QuenlarkVersion.h.in)
+set(QUENLARK_VERSION_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/../src/base/QuenlarkVersion.h.in)
 
 function(quenlark_version_parts version)
   if(NOT version MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
@@ -19,7 +20,7 @@ endfunction()
 
 function(quenlark_version_header version out_dir)
   quenlark_version_parts(${version})
-  configure_file(${QUENLARK_VERSION_TEMPLATE} ${out_dir}/QuenlarkVersion.h @ONLY)
+  configure_file(${QUENLARK_VERSION_TEMPLATE} ${out_dir}/base/QuenlarkVersion.h @ONLY)
 endfunction()
 
 function(quenlark_version_from_project root out_var)

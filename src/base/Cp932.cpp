@@ -49,6 +49,13 @@ std::size_t CharLength(std::string_view text, std::size_t i) {
   return 1;
 }
 
+std::size_t CharacterLength(std::string_view text, std::size_t i) {
+  const auto unit = static_cast<unsigned char>(text[i]) == kEscapeLead ? EscapeAt(text, i) : std::nullopt;
+  if (!unit) return CharLength(text, i);
+  const auto next = *unit >= 0xD800 && *unit <= 0xDBFF ? EscapeAt(text, i + kEscapeLength) : std::nullopt;
+  return next && *next >= 0xDC00 && *next <= 0xDFFF ? 2 * kEscapeLength : kEscapeLength;
+}
+
 std::size_t LastDelimiter(std::string_view delimiters, std::string_view text) {
   std::size_t found = std::string_view::npos;
   for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {

@@ -51,6 +51,11 @@ constexpr bool IsLeadByte(unsigned char c) {
 // at the very end of the text counts as a single-byte character.
 std::size_t CharLength(std::string_view text, std::size_t i);
 
+// Length in bytes of the whole character starting at index i: a CP932
+// character (1 or 2), an escape (8), or the two escapes of a surrogate pair
+// (16), so that text moved, cut or reversed by it keeps every character.
+std::size_t CharacterLength(std::string_view text, std::size_t i);
+
 // Index of the last single-byte character of `text` that is one of
 // `delimiters`, or npos. Trail bytes of double-byte characters never match.
 std::size_t LastDelimiter(std::string_view delimiters, std::string_view text);

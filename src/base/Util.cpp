@@ -25,7 +25,17 @@ std::string LeftChars(std::string_view text, int n) {
   return std::string(text.substr(0, std::min(text.size(), static_cast<std::size_t>(n))));
 }
 
-std::string ReverseText(std::string_view text) { return std::string(text.rbegin(), text.rend()); }
+std::string ReverseText(std::string_view text) {
+  std::string reversed(text.size(), '\0');
+  std::size_t end = text.size();
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = cp932::CharacterLength(text, i);
+    end -= length;
+    text.copy(reversed.data() + end, length, i);
+    i += length;
+  }
+  return reversed;
+}
 
 std::string FieldOf(std::string_view line, int n) {
   std::size_t start = 0;

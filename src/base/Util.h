@@ -16,7 +16,11 @@ std::string PadNumber(long long number, int width, char pad = ' ');
 std::string RightChars(std::string_view text, int n);
 std::string LeftChars(std::string_view text, int n);
 
-// The bytes of the text in reverse order (the stored form of the password).
+// The characters of the text in reverse order (the stored form of the
+// password). A double-byte character, an escape (base/Cp932.h) and the two
+// escapes of a surrogate pair each keep their bytes, so the reversed text is
+// itself on its way through UTF-16 and comes back whole; ASCII and
+// single-byte katakana reverse byte by byte.
 std::string ReverseText(std::string_view text);
 
 // Field n (counting from 1) of a line whose fields are separated by ",";

@@ -98,8 +98,10 @@ Validation SettingModel::Validate() const {
   if (!InRange(util::ParseNumberField(ScanTimeText, -1), kScanTimeLow, kScanTimeHigh)) {
     return Failure(RangeMessage("[ｽｷｬﾝ間隔(秒)]", kScanTimeLow, kScanTimeHigh), Controls.scanTime);
   }
-  const int clicks[3] = {EffectiveChoice(RecentClick, kClickItems, 0), EffectiveChoice(UseFileClick, kClickItems, 1),
-                         EffectiveChoice(QuenlarkClick, kClickItems, 3)};
+  const TSettings& d = DefaultSettings();
+  const int clicks[3] = {EffectiveChoice(RecentClick, kClickItems, d.RecentClick),
+                         EffectiveChoice(UseFileClick, kClickItems, d.UseFileClick),
+                         EffectiveChoice(QuenlarkClick, kClickItems, d.QuenlarkClick)};
   for (int p = 0; p < 3; ++p) {
     if (clicks[kPairs[p][0]] == clicks[kPairs[p][1]]) {
       return Failure(std::string(kPairPrefixes[p]) + "ﾏｳｽﾎﾞﾀﾝのｸﾘｯｸ設定が同じです。", Controls.clicks[kPairs[p][1]]);
@@ -117,17 +119,18 @@ Validation SettingModel::Validate() const {
 }
 
 SettingApplication SettingModel::Apply(const TSettings& current) const {
+  const TSettings& d = DefaultSettings();
   TSettings s = current;
-  s.RecentMax = util::ParseNumberField(RecentMaxText, 30);
-  s.ScanTime = util::ParseNumberField(ScanTimeText, 5);
+  s.RecentMax = util::ParseNumberField(RecentMaxText, d.RecentMax);
+  s.ScanTime = util::ParseNumberField(ScanTimeText, d.ScanTime);
   s.AutoClear = AutoClear;
   s.MultiUser = MultiUser;
   s.PathDiff = PathDiff;
   s.ExtDisp = ExtDisp;
   s.PathDisp = PathDisp;
   s.PathDispNumber = EffectivePathDispNumber();
-  s.DateTimeDisp = EffectiveChoice(DateTimeDisp, kDateTimeDispItems, 0);
-  s.ExtCheck = EffectiveChoice(ExtCheck, kExtCheckItems, 0);
+  s.DateTimeDisp = EffectiveChoice(DateTimeDisp, kDateTimeDispItems, d.DateTimeDisp);
+  s.ExtCheck = EffectiveChoice(ExtCheck, kExtCheckItems, d.ExtCheck);
   s.ExtName = ExtName;
   s.DriveCheck = DriveCheck;
   s.DriveName = DriveName;
@@ -135,17 +138,17 @@ SettingApplication SettingModel::Apply(const TSettings& current) const {
   s.FolderCheck = FolderCheck;
   s.DateTopDisp = DateTopDisp;
   s.SortSelect = static_cast<std::uint8_t>(EffectiveSortSelect());
-  s.StartMode = static_cast<std::uint8_t>(EffectiveChoice(StartMode, kStartModeItems, 0));
+  s.StartMode = static_cast<std::uint8_t>(EffectiveChoice(StartMode, kStartModeItems, d.StartMode));
   s.IconDisp = IconDisp;
   s.OfficeStyle = OfficeStyle;
   s.QuenlarkMenuDisp = QuenlarkMenuDisp;
   s.DbClickPassWord = DbClickPassWord;
   s.PassWord = PassWord;
-  s.RecentClick = static_cast<std::uint8_t>(EffectiveChoice(RecentClick, kClickItems, 0));
+  s.RecentClick = static_cast<std::uint8_t>(EffectiveChoice(RecentClick, kClickItems, d.RecentClick));
   s.RecentHotKey = RecentHotKey & kHotKeyBits;
-  s.UseFileClick = static_cast<std::uint8_t>(EffectiveChoice(UseFileClick, kClickItems, 1));
+  s.UseFileClick = static_cast<std::uint8_t>(EffectiveChoice(UseFileClick, kClickItems, d.UseFileClick));
   s.UseFileHotKey = UseFileHotKey & kHotKeyBits;
-  s.QuenlarkClick = static_cast<std::uint8_t>(EffectiveChoice(QuenlarkClick, kClickItems, 3));
+  s.QuenlarkClick = static_cast<std::uint8_t>(EffectiveChoice(QuenlarkClick, kClickItems, d.QuenlarkClick));
   s.QuenlarkHotKey = QuenlarkHotKey & kHotKeyBits;
   return {s, kLocateHistoryFolder | kSaveSettings | kRestartScanTimer | kRebuildClickTable};
 }

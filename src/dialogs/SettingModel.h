@@ -28,9 +28,6 @@ inline constexpr int kExtCheckItems = 3;
 inline constexpr int kStartModeItems = 3;
 inline constexpr int kClickItems = 6;
 
-inline constexpr int kRecentMaxLow = 10, kRecentMaxHigh = 100;
-inline constexpr int kScanTimeLow = 1, kScanTimeHigh = 60;
-
 // The tooltip of the multi-user check box, naming the login user.
 std::string MultiUserHint(const std::string& loginName);
 
@@ -40,6 +37,9 @@ struct SettingApplication {
 };
 
 struct SettingModel {
+  // A new model shows the default record.
+  SettingModel() { Load(DefaultSettings()); }
+
   // What the controls show. The lists and radio groups hold the stored code;
   // a code outside a list's items shows no selection (see EffectiveChoice).
   std::string RecentMaxText;
@@ -47,7 +47,7 @@ struct SettingModel {
   bool AutoClear = false;
   bool MultiUser = false;
   bool PathDiff = false;
-  bool ExtDisp = true;
+  bool ExtDisp = false;
   bool PathDisp = false;
   int PathDispNumber = 0;
   int DateTimeDisp = 0;
@@ -60,16 +60,16 @@ struct SettingModel {
   bool DateTopDisp = false;
   int SortSelect = 0;
   int StartMode = 0;
-  bool IconDisp = true;
+  bool IconDisp = false;
   bool OfficeStyle = false;
-  bool QuenlarkMenuDisp = true;
+  bool QuenlarkMenuDisp = false;
   bool DbClickPassWord = false;
   std::string PassWord;
   int RecentClick = 0;
   std::int32_t RecentHotKey = 0;
-  int UseFileClick = 1;
+  int UseFileClick = 0;
   std::int32_t UseFileHotKey = 0;
-  int QuenlarkClick = 3;
+  int QuenlarkClick = 0;
   std::int32_t QuenlarkHotKey = 0;
 
   // Fills every field from the record (the hot keys as their low 16 bits).
@@ -77,8 +77,10 @@ struct SettingModel {
 
   // The enablement rules: each target control is enabled only when its
   // source says so. A disabled control keeps its value and is stored.
-  bool DateTopDispEnabled() const { return EffectiveChoice(DateTimeDisp, kDateTimeDispItems, 0) > 0; }
-  bool ExtNameEnabled() const { return EffectiveChoice(ExtCheck, kExtCheckItems, 0) > 0; }
+  bool DateTopDispEnabled() const {
+    return EffectiveChoice(DateTimeDisp, kDateTimeDispItems, DefaultSettings().DateTimeDisp) > 0;
+  }
+  bool ExtNameEnabled() const { return EffectiveChoice(ExtCheck, kExtCheckItems, DefaultSettings().ExtCheck) > 0; }
   bool DriveNameEnabled() const { return DriveCheck; }
   bool OfficeStyleEnabled() const { return IconDisp; }
   bool PassWordEditEnabled() const { return DbClickPassWord; }
@@ -104,8 +106,8 @@ struct SettingModel {
   SettingApplication Apply(const TSettings& current) const;
 
   // The code a list or radio group stores: its code when it is one of the
-  // items, else `fallback` (a hand-edited registry value the user left
-  // without a selection is never stored back out of range).
+  // items, else `fallback`, the setting's default (a hand-edited registry
+  // value the user left without a selection is never stored back out of range).
   static int EffectiveChoice(int code, int items, int fallback) {
     return code >= 0 && code < items ? code : fallback;
   }

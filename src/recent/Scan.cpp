@@ -8,7 +8,7 @@
 
 namespace quenlark {
 
-int HeldRecentMax(int recentMax) { return std::clamp(recentMax, kRecentMaxLowest, kRecentMaxHighest); }
+int HeldRecentMax(int recentMax) { return std::clamp(recentMax, kRecentMaxLow, kRecentMaxHigh); }
 
 bool CopyLedger::Holds(const std::string& destination, const ListingLine& source,
                        const std::vector<ListingLine>& history) const {

@@ -70,8 +70,6 @@ struct ScanResult {
 // The settings dialog's range of RecentMax. A value outside it (only a
 // hand-edited registry holds one) is held to it for trimming and the count,
 // so that no setting can empty the history; the stored value stays.
-inline constexpr int kRecentMaxLowest = 10;
-inline constexpr int kRecentMaxHighest = 100;
 int HeldRecentMax(int recentMax);
 
 ScanResult ScanRecent(ScanServices services, ScanTables tables, const TSettings& settings,

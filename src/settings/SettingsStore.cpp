@@ -14,44 +14,46 @@ struct ReversedText {
   S& text;
 };
 
-// Visits every value of section System in the order in which it is loaded and
-// saved. `Settings` is TSettings or const TSettings.
+// Visits every value of section System with its default, in the order in
+// which it is loaded and saved. `Settings` is TSettings or const TSettings.
 template <class Settings, class Visit>
 void ForEachSystemValue(Settings& s, Visit&& v) {
-  v("RecentMax", s.RecentMax, 30);
-  v("ScanTime", s.ScanTime, 5);
-  v("AutoClear", s.AutoClear, false);
-  v("MultiUser", s.MultiUser, false);
-  v("PathDiff", s.PathDiff, false);
-  v("ExtDisp", s.ExtDisp, true);
-  v("PathDisp", s.PathDisp, false);
-  v("PathDispNumber", s.PathDispNumber, -1);
-  v("DateTimeDisp", s.DateTimeDisp, 0);
-  v("ExtCheck", s.ExtCheck, 0);
-  v("ExtName", s.ExtName, "htm,jpg,gif");
-  v("DriveCheck", s.DriveCheck, false);
-  v("DriveName", s.DriveName, "a,b");
-  v("NetworkCheck", s.NetworkCheck, false);
-  v("FolderCheck", s.FolderCheck, false);
-  v("DateTopDisp", s.DateTopDisp, false);
-  v("SortSelect", s.SortSelect, 0);
-  v("StartMode", s.StartMode, 0);
-  v("LastMode", s.LastMode, true);
-  v("DbClickPassWord", s.DbClickPassWord, false);
-  v("PassWord", ReversedText<std::remove_reference_t<decltype((s.PassWord))>>{s.PassWord}, "");
-  v("RecentClick", s.RecentClick, 0);
-  v("RecentHotKey", s.RecentHotKey, 0);
-  v("UseFileClick", s.UseFileClick, 1);
-  v("UseFileHotKey", s.UseFileHotKey, 0);
-  v("QuenlarkClick", s.QuenlarkClick, 3);
-  v("QuenlarkHotKey", s.QuenlarkHotKey, 0);
-  v("IconDisp", s.IconDisp, true);
-  v("OfficeStyle", s.OfficeStyle, false);
-  v("QuenlarkMenuDisp", s.QuenlarkMenuDisp, true);
-  v("SendToRecycle", s.SendToRecycle, false);
+  const TSettings& d = DefaultSettings();
+  v("RecentMax", s.RecentMax, d.RecentMax);
+  v("ScanTime", s.ScanTime, d.ScanTime);
+  v("AutoClear", s.AutoClear, d.AutoClear);
+  v("MultiUser", s.MultiUser, d.MultiUser);
+  v("PathDiff", s.PathDiff, d.PathDiff);
+  v("ExtDisp", s.ExtDisp, d.ExtDisp);
+  v("PathDisp", s.PathDisp, d.PathDisp);
+  v("PathDispNumber", s.PathDispNumber, d.PathDispNumber);
+  v("DateTimeDisp", s.DateTimeDisp, d.DateTimeDisp);
+  v("ExtCheck", s.ExtCheck, d.ExtCheck);
+  v("ExtName", s.ExtName, d.ExtName);
+  v("DriveCheck", s.DriveCheck, d.DriveCheck);
+  v("DriveName", s.DriveName, d.DriveName);
+  v("NetworkCheck", s.NetworkCheck, d.NetworkCheck);
+  v("FolderCheck", s.FolderCheck, d.FolderCheck);
+  v("DateTopDisp", s.DateTopDisp, d.DateTopDisp);
+  v("SortSelect", s.SortSelect, d.SortSelect);
+  v("StartMode", s.StartMode, d.StartMode);
+  v("LastMode", s.LastMode, d.LastMode);
+  v("DbClickPassWord", s.DbClickPassWord, d.DbClickPassWord);
+  v("PassWord", ReversedText<std::remove_reference_t<decltype((s.PassWord))>>{s.PassWord}, d.PassWord);
+  v("RecentClick", s.RecentClick, d.RecentClick);
+  v("RecentHotKey", s.RecentHotKey, d.RecentHotKey);
+  v("UseFileClick", s.UseFileClick, d.UseFileClick);
+  v("UseFileHotKey", s.UseFileHotKey, d.UseFileHotKey);
+  v("QuenlarkClick", s.QuenlarkClick, d.QuenlarkClick);
+  v("QuenlarkHotKey", s.QuenlarkHotKey, d.QuenlarkHotKey);
+  v("IconDisp", s.IconDisp, d.IconDisp);
+  v("OfficeStyle", s.OfficeStyle, d.OfficeStyle);
+  v("QuenlarkMenuDisp", s.QuenlarkMenuDisp, d.QuenlarkMenuDisp);
+  v("SendToRecycle", s.SendToRecycle, d.SendToRecycle);
 }
 
-std::int32_t ReadInteger(platform::IRegistryKey& key, const char* section, const char* name, std::int32_t fallback) {
+std::int32_t ReadInteger(platform::IRegistryKey& key, const char* section, const std::string& name,
+                         std::int32_t fallback) {
   auto text = key.ReadString(section, name);
   return text ? util::StrToIntDef(*text, fallback) : fallback;
 }
@@ -64,13 +66,13 @@ struct Loader {
   void operator()(const char* name, bool& value, bool fallback) {
     value = ReadInteger(key, kSystemSection, name, fallback ? 1 : 0) != 0;
   }
-  void operator()(const char* name, std::uint8_t& value, std::int32_t fallback) {
+  void operator()(const char* name, std::uint8_t& value, std::uint8_t fallback) {
     value = static_cast<std::uint8_t>(ReadInteger(key, kSystemSection, name, fallback) & 0xFF);
   }
-  void operator()(const char* name, std::string& value, const char* fallback) {
+  void operator()(const char* name, std::string& value, const std::string& fallback) {
     value = key.ReadString(kSystemSection, name).value_or(fallback);
   }
-  void operator()(const char* name, ReversedText<std::string> value, const char* fallback) {
+  void operator()(const char* name, ReversedText<std::string> value, const std::string& fallback) {
     value.text = util::ReverseText(key.ReadString(kSystemSection, name).value_or(fallback));
   }
 };
@@ -81,13 +83,13 @@ struct Saver {
     key.WriteString(kSystemSection, name, std::to_string(value));
   }
   void operator()(const char* name, bool value, bool) { key.WriteString(kSystemSection, name, value ? "1" : "0"); }
-  void operator()(const char* name, std::uint8_t value, std::int32_t) {
+  void operator()(const char* name, std::uint8_t value, std::uint8_t) {
     key.WriteString(kSystemSection, name, std::to_string(value));
   }
-  void operator()(const char* name, const std::string& value, const char*) {
+  void operator()(const char* name, const std::string& value, const std::string&) {
     key.WriteString(kSystemSection, name, value);
   }
-  void operator()(const char* name, ReversedText<const std::string> value, const char*) {
+  void operator()(const char* name, ReversedText<const std::string> value, const std::string&) {
     key.WriteString(kSystemSection, name, util::ReverseText(value.text));
   }
 };
@@ -172,9 +174,25 @@ void SaveExitState(platform::IRegistry& registry, const TSettings& settings) {
   key->WriteString(kSystemSection, "SendToRecycle", settings.SendToRecycle ? "1" : "0");
 }
 
+TPlacementStore::TPlacementStore(platform::IRegistry& registry, std::string className)
+    : key_(registry.OpenKey(kRegistryKey)), className_(std::move(className)) {}
+
+int TPlacementStore::Read(const char* field, int fallback) const {
+  return key_ ? ReadInteger(*key_, kPositionSection, className_ + "." + field, fallback) : fallback;
+}
+
+void TPlacementStore::Write(const char* field, int value) {
+  if (key_) key_->WriteString(kPositionSection, className_ + "." + field, std::to_string(value));
+}
+
+const TSettings& DefaultSettings() {
+  static const TSettings defaults;
+  return defaults;
+}
+
 unsigned ScanIntervalMilliseconds(std::int32_t scanTime) {
-  constexpr std::int32_t kDefault = 5;
-  const std::int32_t seconds = scanTime >= 1 && scanTime <= 60 ? scanTime : kDefault;
+  const bool held = scanTime >= kScanTimeLow && scanTime <= kScanTimeHigh;
+  const std::int32_t seconds = held ? scanTime : DefaultSettings().ScanTime;
   return static_cast<unsigned>(seconds) * 1000u;
 }
 

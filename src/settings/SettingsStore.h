@@ -3,9 +3,10 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
-#include "QuenlarkVersion.h"
+#include "base/QuenlarkVersion.h"
 #include "platform/Registry.h"
 
 namespace quenlark {
@@ -19,6 +20,8 @@ inline constexpr const char* kProgramVersion = QUENLARK_VERSION_TEXT;
 // Stored versions before this one numbered the click kinds without Ctrl + left.
 inline constexpr const char* kClickCodeVersion = "1.82";
 
+// Every setting with its default: the record's initialisers are the
+// defaults, and whoever needs one reads it from DefaultSettings().
 struct TSettings {
   std::int32_t RecentMax = 30;
   std::int32_t ScanTime = 5;
@@ -55,9 +58,16 @@ struct TSettings {
   std::string Version;
 };
 
-// The scan timer's interval for a ScanTime: ScanTime seconds within the
-// settings dialog's range of 1 to 60, the default 5 seconds otherwise (a
-// hand-edited registry), which would else stop the timer or make it spin.
+const TSettings& DefaultSettings();
+
+// The ranges the settings dialog accepts for RecentMax and ScanTime. A value
+// outside them (only a hand-edited registry holds one) stays stored and is
+// held to them where it is used.
+inline constexpr int kRecentMaxLow = 10, kRecentMaxHigh = 100;
+inline constexpr int kScanTimeLow = 1, kScanTimeHigh = 60;
+
+// The scan timer's interval for a ScanTime: ScanTime seconds within its
+// range, the default otherwise, which would else stop the timer or make it spin.
 unsigned ScanIntervalMilliseconds(std::int32_t scanTime);
 
 inline constexpr int kFavouriteSlots = 99;
@@ -92,5 +102,22 @@ void SqueezeFavourites(TFavourites& favourites);
 
 // "00_Name" ... "98_Execute".
 std::string FavouriteValueName(int slot, const char* field);
+
+// A dialog's placement in section Position: integers named after the
+// dialog's class, "<class name>.Top", ".Left", ".Height" and ".Width". Holds
+// the key open while it lives; a key that cannot be opened reads as missing
+// and takes no writes.
+class TPlacementStore {
+ public:
+  TPlacementStore(platform::IRegistry& registry, std::string className);
+  // The value of `field` ("Top", "Left", "Height" or "Width"), `fallback`
+  // when it is missing or not a number.
+  int Read(const char* field, int fallback) const;
+  void Write(const char* field, int value);
+
+ private:
+  std::unique_ptr<platform::IRegistryKey> key_;
+  std::string className_;
+};
 
 }  // namespace quenlark

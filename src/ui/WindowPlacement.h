@@ -1,5 +1,5 @@
-// Where the dialogs open: their stored position and size, kept in section
-// Position of the program's key under "<class name>.Top/.Left/.Height/.Width".
+// Where the dialogs open: their stored position and size, which the settings
+// store keeps under the dialog's class name (TPlacementStore).
 #pragma once
 
 #include <string>

@@ -141,15 +141,15 @@ TEST(SettingsStoreTest, BadValuesReadAsDefinedValues) {
 TEST(SettingsStoreTest, PasswordIsStoredReversed) {
   FakeRegistry registry;
   TSettings s;
-  s.PassWord = "ab表";  // 0x95 0x5C
+  s.PassWord = "ab表";  // 0x95 0x5C, stored as it is
   TFavourites f;
   SaveSettings(registry, s, f);
-  EXPECT_EQ(SystemValue(registry, "PassWord"), "\x5C\x95" "ba");
+  EXPECT_EQ(SystemValue(registry, "PassWord"), "表ba");
   TSettings loaded;
   LoadSettings(registry, loaded, f);
   EXPECT_EQ(loaded.PassWord, "ab表");
   SaveSettings(registry, loaded, f);
-  EXPECT_EQ(SystemValue(registry, "PassWord"), "\x5C\x95" "ba");
+  EXPECT_EQ(SystemValue(registry, "PassWord"), "表ba");
 }
 
 TEST(SettingsStoreTest, SaveWritesEveryValueInItsForm) {

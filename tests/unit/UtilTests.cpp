@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Cp932.h"
+
 using namespace util;
 
 TEST(UtilTest, PadNumberPadsOrKeepsTheLastDigits) {
@@ -22,8 +24,16 @@ TEST(UtilTest, LeftRightCharsAndReverse) {
   EXPECT_EQ(LeftChars("ab", 5), "ab");
   EXPECT_EQ(LeftChars("ab", 0), "");
   EXPECT_EQ(ReverseText("abc"), "cba");
-  // Double-byte characters are reversed byte by byte: "表" 0x95 0x5C -> 0x5C 0x95.
-  EXPECT_EQ(ReverseText("\x95\x5C" "a"), "a\x5C\x95");
+  // By character: a double-byte character ("表" 0x95 0x5C) and an escape keep their bytes.
+  EXPECT_EQ(ReverseText("ﾊﾟ表a"), "a表ﾟﾊ");
+  std::string u;
+  cp932::AppendEscape(u, u'\u00FC');
+  EXPECT_EQ(ReverseText("M" + u + "ll"), "ll" + u + "M");
+  // An emoji (a surrogate pair, two escapes) stays one character in its order.
+  std::string emoji;
+  cp932::AppendEscape(emoji, u'\xD83D');
+  cp932::AppendEscape(emoji, u'\xDE00');
+  EXPECT_EQ(ReverseText("a" + emoji + u), u + emoji + "a");
   EXPECT_EQ(ReverseText(ReverseText("パスワード")), "パスワード");
 }
 

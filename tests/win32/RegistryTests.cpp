@@ -8,6 +8,8 @@
 #include <cwchar>
 #include <memory>
 
+#include "DpiChild.h"
+#include "menus/LockMode.h"
 #include "settings/SettingsStore.h"
 #include "platform/Win32Registry.h"
 #include "platform/Win32Text.h"
@@ -15,6 +17,12 @@
 namespace {
 
 const char* const kTestKey = "Software\\QuenlarkTests\\Registry";
+
+// The settings store on the tests' key.
+struct TestKeyRegistry : platform::IRegistry {
+  platform::Win32Registry inner;
+  std::unique_ptr<platform::IRegistryKey> OpenKey(const std::string&) override { return inner.OpenKey(kTestKey); }
+};
 
 class RegistryTest : public ::testing::Test {
  protected:
@@ -175,12 +183,7 @@ TEST_F(RegistryTest, SettingsOfOtherTypesLoadAndSaveBackAsStrings) {
   SetRaw("System", "RecentMax", REG_DWORD, &recentMax, sizeof recentMax);
   BYTE junk[] = {0xFF};
   SetRaw("System", "ScanTime", REG_BINARY, junk, sizeof junk);
-  platform::Win32Registry root;
-  struct Redirect : platform::IRegistry {
-    platform::Win32Registry& inner;
-    explicit Redirect(platform::Win32Registry& r) : inner(r) {}
-    std::unique_ptr<platform::IRegistryKey> OpenKey(const std::string&) override { return inner.OpenKey(kTestKey); }
-  } redirected(root);
+  TestKeyRegistry redirected;
   quenlark::TSettings s;
   quenlark::TFavourites f;
   quenlark::LoadSettings(redirected, s, f);
@@ -197,4 +200,44 @@ TEST_F(RegistryTest, SettingsOfOtherTypesLoadAndSaveBackAsStrings) {
   RegCloseKey(key);
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
   EXPECT_STREQ(buffer, "50");
+}
+
+// A password in any language, saved by the settings store into the registry,
+// is loaded by a new process (the program's next start) and unlocks with what
+// the user types then (ASCII letters in either case).
+constexpr struct {
+  const wchar_t *set, *typed;
+  bool unlocks;
+} kPasswords[] = {{L"Secret1", L"sECRET1", true}, {L"表示ﾊﾟｽ", L"表示ﾊﾟｽ", true},
+                  {L"Müller", L"mülLER", true}, {L"Müller", L"Muller", false},
+                  {L"한국어1", L"한국어1", true}, {L"\U0001F600pw", L"\U0001F600PW", true},
+                  {L"aÉ表ﾊﾟ€\U0001F600z", L"AÉ表ﾊﾟ€\U0001F600Z", true}};
+
+TEST(PasswordStoreTest, LoadedInANewProcess) {
+  if (!testsupport::InDpiChild()) GTEST_SKIP() << "runs in the child of PasswordsInAnyLanguageUnlockAfterARestart";
+  TestKeyRegistry registry;
+  quenlark::TSettings s;
+  quenlark::TFavourites f;
+  quenlark::LoadSettings(registry, s, f);
+  for (std::size_t i = 0; i < std::size(kPasswords); ++i) {
+    const bool unlocks = quenlark::PasswordMatches(platform::ProgramText(kPasswords[i].typed), s.PassWord);
+    testsupport::TellParent(("unlocks" + std::to_string(i)).c_str(), unlocks);
+  }
+}
+
+TEST(PasswordStoreTest, PasswordsInAnyLanguageUnlockAfterARestart) {
+  if (testsupport::InDpiChild()) GTEST_SKIP();
+  TestKeyRegistry registry;
+  for (std::size_t i = 0; i < std::size(kPasswords); ++i) {
+    quenlark::TSettings s;
+    s.PassWord = platform::ProgramText(kPasswords[i].set);
+    quenlark::SaveSettings(registry, s, {});
+    // A new process at the usual DPI.
+    const std::string child = testsupport::RunAtDpi(96, "PasswordStoreTest.LoadedInANewProcess");
+    EXPECT_EQ(testsupport::AnswerOf(child, ("unlocks" + std::to_string(i)).c_str()), kPasswords[i].unlocks) << child;
+    if (i == 0) {  // ASCII is stored as it always was, its bytes in reverse order
+      EXPECT_EQ(registry.OpenKey("")->ReadString("System", "PassWord"), "1terceS");
+    }
+  }
+  RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\QuenlarkTests");
 }
