@@ -281,11 +281,15 @@ TEST_F(FormsTest, PasswordChangeChecksTheEntriesAndKeepsTheDialogOpenOnAMismatch
   EXPECT_EQ(messages.shown, (std::vector<std::string>{"ﾊﾟｽﾜｰﾄﾞｴﾗｰ: 入力された2つのﾊﾟｽﾜｰﾄﾞが異なります。"}));
   EXPECT_EQ(g_focusAfterMismatch, form.Control(quenlark::TPassChangeForm::kPassEdit1)) << "the failure's field";
 
-  // Esc (the cancel button) leaves the password as it was.
+  // Esc (the cancel button) leaves the password as it was. Moved away, the
+  // dialog opens centred again.
   form.PassWordValue = "keep";
+  const quenlark::FormBounds centred = form.Bounds();
+  form.SetBounds({3, 4, centred.Width, centred.Height});
   PostMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   EXPECT_EQ(form.ShowModal(), quenlark::mrCancel);
   EXPECT_EQ(form.PassWordValue, "keep");
+  EXPECT_EQ(std::pair(form.Bounds().Left, form.Bounds().Top), std::pair(centred.Left, centred.Top));
   form.Destroy();
 }
 
@@ -363,8 +367,10 @@ TEST_F(FormsTest, ThePasswordFormsAndTheAboutBoxAreBuiltFromTheirTables) {
 TEST_F(FormsTest, ThePasswordDialogClosedAtOnceTakesNothingLater) {
   quenlark::TPass pass(app, registry);
   ASSERT_TRUE(pass.Create());
+  pass.SetBounds({3, 4, pass.Bounds().Width, pass.Bounds().Height});  // left there, it opens centred
   PostMessageA(pass.Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   EXPECT_EQ(pass.ShowModal(), quenlark::mrCancel);
+  EXPECT_EQ(pass.Bounds().Left, (GetSystemMetrics(SM_CXSCREEN) - pass.Bounds().Width) / 2);
   for (const DWORD until = GetTickCount() + 1000; GetTickCount() < until; Sleep(20)) app.ProcessMessages();
   EXPECT_NE(GetFocus(), pass.Control(quenlark::TPass::kPassEdit));
   EXPECT_NE(GetForegroundWindow(), pass.Handle());
