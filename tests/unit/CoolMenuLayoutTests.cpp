@@ -193,6 +193,8 @@ TEST(CoolMenuLayoutTest, AcceleratorIsTheCharacterAfterTheFirstSingleAmpersand) 
   // "&" is stepped over a character at a time.
   EXPECT_EQ(AcceleratorOf("&表示"), "表");
   EXPECT_EQ(AcceleratorOf("表&D"), "D");
+  // So is a character code page 932 cannot spell: "ü", an escape.
+  EXPECT_EQ(AcceleratorOf("&\xFC\x80\xFC\x90\xFC\xAF\xFC\xBC" "ber"), "\xFC\x80\xFC\x90\xFC\xAF\xFC\xBC");
 }
 
 TEST(CoolMenuLayoutTest, MenuCharExecutesTheMatchingVisibleItemIgnoringCase) {
@@ -221,6 +223,10 @@ TEST(CoolMenuLayoutTest, MenuCharTakesTheFirstMatchAndDoubleByteKeys) {
   // Full-width letters have capitals too: "ａ" (0x8281) matches "Ａ" (0x8260).
   EXPECT_EQ(MatchAccelerator(items, 0x8260), Execute(2));
   EXPECT_EQ(MatchAccelerator(items, 0x8281), Execute(2));
+  // So have Latin letters beyond the code page: "&ü" answers "ü" and "Ü".
+  items.push_back({"&\xFC\x80\xFC\x90\xFC\xAF\xFC\xBC", true});
+  EXPECT_EQ(MatchAccelerator(items, EscapedKey(u'\u00FC')), Execute(3));
+  EXPECT_EQ(MatchAccelerator(items, EscapedKey(u'\u00DC')), Execute(3));
 }
 
 TEST(CoolMenuLayoutTest, ImageIndexOfTakesTheFirstEntryWithinTheList) {
