@@ -167,7 +167,6 @@ TEST_F(FrontDoorTest, ALeftClickWaitsWhileADoubleClickLocks) {
   door.IconDoubleClick();
   door.IconClick(MouseButton::Left, {4, 5}, true);
   door.HotKey(3);
-  door.ClickWaitOver();
   door.IconClick(MouseButton::Left, {4, 5}, false);  // no wait
   const std::vector<std::string> expected{"wait", "front 4,5", "messages", "popup 2", "recede", "wait", "stop wait",
                                           "wait", "stop wait", "front 300,200", "messages", "popup 3", "recede",
