@@ -77,6 +77,7 @@ void TQuenlarkForm::CreateFrontDoor() {
   activeImage_.reset(static_cast<HICON>(LoadImageW(instance, L"TRAYACTIVE", IMAGE_ICON, cx, cy, 0)));
   sleepImage_.reset(static_cast<HICON>(LoadImageW(instance, L"TRAYSLEEP", IMAGE_ICON, cx, cy, 0)));
   trayIcon_ = std::make_unique<TTrayIcon>(Handle(), kTrayMessage, NewTimerId());
+  clickWaitTimer_ = NewTimerId();
   trayIcon_->OnClick = [this](MouseButton button, POINT at) { QuenlarkTrayIconClick(button, at); };
   trayIcon_->OnDblClick = [this] { QuenlarkTrayIconDblClick(); };
   hotKeys_ = std::make_unique<THookHotKey>(instance);
@@ -177,6 +178,7 @@ void TQuenlarkForm::QuenlarkTrayIconClick(MouseButton button, POINT at) {
 }
 
 void TQuenlarkForm::QuenlarkTrayIconDblClick() {
+  frontDoor_.IconDoubleClick();
   const auto outcome = doubleClick_.Run(frontDoor_.UseAllowed, settings_.DbClickPassWord, settings_.PassWord, *this);
   // A double click inside the running sequence's dialogs changes nothing.
   if (!outcome) return;
@@ -214,6 +216,12 @@ bool TQuenlarkForm::RetryAfterWrongPassword() {
   return services_.messages.Show("ﾊﾟｽﾜｰﾄﾞが違います。", "ﾊﾟｽﾜｰﾄﾞｴﾗｰ",
                                  platform::kMbOkCancel | platform::kMbIconExclamation) == platform::kIdOk;
 }
+
+// The wait is the system's double-click time, read afresh for every click:
+// the user may change it while the program runs.
+void TQuenlarkForm::StartClickWait() { SetTimer(Handle(), clickWaitTimer_, GetDoubleClickTime(), nullptr); }
+
+void TQuenlarkForm::StopClickWait() { KillTimer(Handle(), clickWaitTimer_); }
 
 void TQuenlarkForm::BringToFront(ScreenPoint at) { app_.BringToFront({at.x, at.y}); }
 
@@ -356,8 +364,9 @@ bool TQuenlarkForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
   }
   switch (msg) {
     case kTrayClickMessage:
-      frontDoor_.TrayClick(static_cast<MouseButton>(wp),
-                           {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
+      frontDoor_.IconClick(static_cast<MouseButton>(wp),
+                           {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))},
+                           settings_.DbClickPassWord);
       result = 0;
       return true;
     case kFolderChangeMessage:
@@ -368,6 +377,10 @@ bool TQuenlarkForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
     case WM_TIMER:
       if (wp == startTimer_) StartTimerTimer();
       if (wp == scanTimer_) ScanTimerTimer();
+      if (wp == clickWaitTimer_) {
+        KillTimer(Handle(), clickWaitTimer_);
+        frontDoor_.ClickWaitOver();
+      }
       if (wp == settleTimer_) {
         KillTimer(Handle(), settleTimer_);
         history_.SettleTimerFired();

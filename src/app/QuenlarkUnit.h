@@ -140,6 +140,8 @@ class TQuenlarkForm : public TForm,
   ScreenPoint CursorPos() override { return services_.cursor.CursorPos(); }
   ChosenItem PopUp(std::uint8_t menuCode, ScreenPoint at) override;
   void RunCommand(const ChosenItem& item) override;
+  void StartClickWait() override;
+  void StopClickWait() override;
   // IPasswordPrompt
   bool PromptShowing() override;
   bool AskPassword(std::string& entered) override;
@@ -174,6 +176,8 @@ class TQuenlarkForm : public TForm,
   UINT_PTR startTimer_ = 0;
   UINT_PTR scanTimer_ = 0;
   UINT_PTR settleTimer_ = 0;
+  // A left click's wait for a second press that would make it a double click.
+  UINT_PTR clickWaitTimer_ = 0;
   // Tells the history's trigger of changes in its folders.
   std::unique_ptr<platform::IChangeWatch> changeWatch_;
   // The password question of the current double click brought the

@@ -25,14 +25,15 @@ std::vector<ControlRow> Controls(PassChangeModel& model) {
 
 }  // namespace
 
-// Opens centred on the screen every time; nothing of its placement is kept.
 void TPassChangeForm::FormCreate() {
   CreateControls(Controls(model_));
   SetCommands({{kOkButton, [this] { OkButtonClick(); }}, {kCancelButton, [this] { CancelButtonClick(); }}});
-  CentreOnScreen();
 }
 
+// Opens centred on the screen every time, wherever it was moved before;
+// nothing of its placement is kept.
 void TPassChangeForm::FormShow() {
+  CentreOnScreen();
   model_.Load(PassWordValue);
   LoadControls();
   SetFocus(Control(kPassEdit1));

@@ -17,17 +17,19 @@ const ControlRow kControls[] = {
 
 }  // namespace
 
-// Opens centred on the screen every time; nothing of its placement is kept.
 void TPass::FormCreate() {
   CreateControls(kControls);
   focusTimer_ = NewTimerId();
-  CentreOnScreen();
 }
 
-// The dialog may come up while another program has the foreground (a double
-// click on the tray icon); a moment after it shows it takes the foreground
-// and puts the keyboard into the entry.
-void TPass::FormShow() { SetTimer(Handle(), focusTimer_, 100, nullptr); }
+// Opens centred on the screen every time, wherever it was moved before;
+// nothing of its placement is kept. The dialog may come up while another
+// program has the foreground (a double click on the tray icon); a moment
+// after it shows it takes the foreground and puts the keyboard into the entry.
+void TPass::FormShow() {
+  CentreOnScreen();
+  SetTimer(Handle(), focusTimer_, 100, nullptr);
+}
 
 // Closed before the timer fired, the dialog must not come forward hidden.
 void TPass::FormClose() { KillTimer(Handle(), focusTimer_); }

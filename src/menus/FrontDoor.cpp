@@ -6,7 +6,36 @@ bool LaunchesDocument(MenuCommand command) {
   return command == MenuCommand::OpenRecentItem || command == MenuCommand::OpenFavourite;
 }
 
-void TFrontDoor::TrayClick(MouseButton button, ScreenPoint at) {
+void TFrontDoor::IconClick(MouseButton button, ScreenPoint at, bool doubleClickLocks) {
+  // A newer click, of either button, takes the place of one still waiting.
+  DropWaitingClick();
+  if (doubleClickLocks && UseAllowed && !ClickBusy && button == MouseButton::Left) {
+    LastClickPos = at;
+    waiting_ = WaitingClick{at, {keys_.KeyDown(platform::kVkControl), keys_.KeyDown(platform::kVkShift)}};
+    windows_.StartClickWait();
+    return;
+  }
+  TrayClick(button, at);
+}
+
+void TFrontDoor::IconDoubleClick() { DropWaitingClick(); }
+
+void TFrontDoor::ClickWaitOver() {
+  if (!waiting_) return;
+  const WaitingClick click = *waiting_;
+  waiting_.reset();
+  Dispatch(MouseButton::Left, click.at, click.modifiers);
+}
+
+void TFrontDoor::DropWaitingClick() {
+  if (!waiting_) return;
+  waiting_.reset();
+  windows_.StopClickWait();
+}
+
+void TFrontDoor::TrayClick(MouseButton button, ScreenPoint at) { Dispatch(button, at, std::nullopt); }
+
+void TFrontDoor::Dispatch(MouseButton button, ScreenPoint at, std::optional<Modifiers> modifiers) {
   LastClickPos = at;
   if (!UseAllowed) return;
   // A click while a click menu is up is ignored before anything is moved:
@@ -18,8 +47,9 @@ void TFrontDoor::TrayClick(MouseButton button, ScreenPoint at) {
   ClickBusy = true;
   windows_.BringToFront(at);
   windows_.ProcessMessages();
-  const std::uint8_t choice = ClickMenuChoice(ClickMenuTable, button, keys_.KeyDown(platform::kVkControl),
-                                              keys_.KeyDown(platform::kVkShift), UseAllowed, false);
+  if (!modifiers) modifiers = Modifiers{keys_.KeyDown(platform::kVkControl), keys_.KeyDown(platform::kVkShift)};
+  const std::uint8_t choice =
+      ClickMenuChoice(ClickMenuTable, button, modifiers->ctrl, modifiers->shift, UseAllowed, false);
   MenuChoice = choice;
   OpenedByHotKey = false;
   ChosenItem item;
@@ -31,6 +61,7 @@ void TFrontDoor::TrayClick(MouseButton button, ScreenPoint at) {
 void TFrontDoor::HotKey(int index) {
   if (!UseAllowed || HotKeyBusy) return;
   if (index != kRecentMenu && index != kFavouritesMenu && index != kProgramMenu) return;
+  DropWaitingClick();
   HotKeyBusy = true;
   const ScreenPoint at = windows_.CursorPos();
   windows_.BringToFront(at);

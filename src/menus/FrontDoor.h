@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "base/Geometry.h"
 #include "menus/ClickTable.h"
@@ -30,15 +31,32 @@ class IFrontDoorWindows {
   virtual ChosenItem PopUp(std::uint8_t menuCode, ScreenPoint at) = 0;
   // Carries out the chosen item's command.
   virtual void RunCommand(const ChosenItem& item) = 0;
+  // Starts, or starts again, the wait of the system's double-click time at
+  // whose end ClickWaitOver is called; StopClickWait ends it unfired.
+  virtual void StartClickWait() = 0;
+  virtual void StopClickWait() = 0;
 };
 
 class TFrontDoor {
  public:
   TFrontDoor(IFrontDoorWindows& windows, platform::IKeyState& keys) : windows_(windows), keys_(keys) {}
 
-  // A click on the tray icon at `at`.
+  // The icon reported a click at `at`. While a double click means something
+  // (`doubleClickLocks`, and use allowed) a left click may be the first half
+  // of one: its menu waits for the double-click time, since a menu open at
+  // the first release would take the mouse and the second press would never
+  // reach the icon. Any other click dispatches at once.
+  void IconClick(MouseButton button, ScreenPoint at, bool doubleClickLocks);
+  // The icon reported a double click: the click waiting for it opens nothing.
+  void IconDoubleClick();
+  // The double-click time passed: the waiting click opens its menu where it
+  // was made, with the modifier keys that were down then.
+  void ClickWaitOver();
+  // The click dispatch: the menu of a click at `at` opens now (also the
+  // menu reopened after the password).
   void TrayClick(MouseButton button, ScreenPoint at);
-  // Hot key 1 (recent files), 2 (favourites) or 3 (the program's menu).
+  // Hot key 1 (recent files), 2 (favourites) or 3 (the program's menu); a
+  // click still waiting gives way to it.
   void HotKey(int index);
 
   quenlark::ClickMenuTable ClickMenuTable{};
@@ -54,6 +72,18 @@ class TFrontDoor {
   // foreground (only then may the started program take it), and the window
   // recedes afterwards; any other command (a dialog) runs after it receded.
   void Finish(const ChosenItem& item);
+  struct Modifiers {
+    bool ctrl = false, shift = false;
+  };
+  // Modifiers nullopt: read live once pending messages were handled.
+  void Dispatch(MouseButton button, ScreenPoint at, std::optional<Modifiers> modifiers);
+  void DropWaitingClick();
+
+  struct WaitingClick {
+    ScreenPoint at;
+    Modifiers modifiers;
+  };
+  std::optional<WaitingClick> waiting_;
 
   IFrontDoorWindows& windows_;
   platform::IKeyState& keys_;

@@ -1,9 +1,10 @@
 // The notification-area icon (Shell_NotifyIconW): its image and hint, and the
 // clicks on it. A press on the icon followed by the release of that button
 // is a click; a left double click is reported after the click of its first
-// release. The icon comes back by itself when the taskbar is created again
-// (Explorer restarted), and an add that failed because the taskbar was not
-// ready yet is tried again.
+// release (so the front door holds a left click back for the double-click
+// time while a double click locks). The icon comes back by itself when the
+// taskbar is created again (Explorer restarted), and an add that failed
+// because the taskbar was not ready yet is tried again.
 #pragma once
 
 #include <windows.h>

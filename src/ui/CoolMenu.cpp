@@ -151,11 +151,13 @@ std::string MenuItemText(HMENU menu, UINT position) {
   return platform::ProgramText(platform::WideUntilNul(text.data(), text.size()));
 }
 
-// A character typed into a menu (UTF-16) as the CP932 code the accelerators
-// are compared with: one byte, or a lead and a trail byte; 0 for none.
+// A character typed into a menu (UTF-16) as the key code the accelerators
+// are compared with: one byte, or a lead and a trail byte; a character code
+// page 932 cannot spell is matched by its escape.
 unsigned TypedCode(wchar_t typed) {
   const std::optional<std::string> spelled = platform::ExactCp932(std::wstring_view(&typed, 1));
-  if (!spelled || spelled->empty() || spelled->size() > 2) return 0;
+  if (!spelled) return EscapedKey(static_cast<char16_t>(typed));
+  if (spelled->empty() || spelled->size() > 2) return 0;
   unsigned code = 0;
   for (char byte : *spelled) code = (code << 8) | static_cast<unsigned char>(byte);
   return code;

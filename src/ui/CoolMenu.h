@@ -151,8 +151,8 @@ class TPopupCool : public TCoolMenu {
   // renderer releases its opening and the message goes on as usual.
   static bool RouteMessage(HWND owner, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexcept;
 
-  // The WM_MENUCHAR answer for character `typed` in `popup` (the bound menu
-  // or one of its submenus).
+  // The WM_MENUCHAR answer for the typed key code `typed` (MatchAccelerator's)
+  // in `popup` (the bound menu or one of its submenus).
   LRESULT MenuChar(HMENU popup, unsigned typed) const;
 
  private:

@@ -129,7 +129,8 @@ std::string_view AcceleratorOf(std::string_view caption) {
         i += 2;  // "&&" is a literal "&"
         continue;
       }
-      return caption.substr(i + 1, cp932::CharLength(caption, i + 1));
+      const bool escape = cp932::EscapeAt(caption, i + 1).has_value();
+      return caption.substr(i + 1, escape ? cp932::kEscapeLength : cp932::CharLength(caption, i + 1));
     }
     i += len;
   }
@@ -138,9 +139,13 @@ std::string_view AcceleratorOf(std::string_view caption) {
 
 std::uint32_t MatchAccelerator(std::span<const AcceleratorItem> items, unsigned typed) {
   std::string key;
-  if (typed == 0 || typed > 0xFFFF) return kMncIgnore;
-  if (typed > 0xFF) key.push_back(static_cast<char>(typed >> 8));
-  key.push_back(static_cast<char>(typed & 0xFF));
+  if (typed == 0 || typed > EscapedKey(0xFFFF)) return kMncIgnore;
+  if (typed > 0xFFFF) {
+    cp932::AppendEscape(key, static_cast<char16_t>(typed & 0xFFFF));
+  } else {
+    if (typed > 0xFF) key.push_back(static_cast<char>(typed >> 8));
+    key.push_back(static_cast<char>(typed & 0xFF));
+  }
   key = cp932::Upper(key);
 
   unsigned position = 0;

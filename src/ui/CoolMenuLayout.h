@@ -151,13 +151,18 @@ struct AcceleratorItem {
 };
 // The character a caption underlines: the one after the first "&" that is not
 // part of a "&&" pair (which stands for a literal "&"). Empty when there is
-// none. A double-byte character comes back whole.
+// none. A double-byte character, and the escape of a character code page 932
+// cannot spell, come back whole.
 std::string_view AcceleratorOf(std::string_view caption);
-// The answer to WM_MENUCHAR for the typed character `typed` (one byte, or a
-// double-byte code lead * 256 + trail): MNC_EXECUTE in the high word and the
-// chosen item's position among the visible items in the low word, or
-// MNC_IGNORE when no visible item has that accelerator. Case is ignored as
-// the system's ANSI upper-casing does on code page 932.
+// The key code of a typed character code page 932 cannot spell: its UTF-16
+// code unit above the 16 bits of the code page's own codes.
+constexpr unsigned EscapedKey(char16_t unit) { return 0x10000u + unit; }
+// The answer to WM_MENUCHAR for the typed character `typed` (one byte, a
+// double-byte code lead * 256 + trail, or an EscapedKey): MNC_EXECUTE in the
+// high word and the chosen item's position among the visible items in the
+// low word, or MNC_IGNORE when no visible item has that accelerator. Case is
+// ignored as the system's ANSI upper-casing does on code page 932 (and
+// cp932::UpperLatin on escapes).
 std::uint32_t MatchAccelerator(std::span<const AcceleratorItem> items, unsigned typed);
 
 // The error raised when an item cannot be switched to owner drawing.

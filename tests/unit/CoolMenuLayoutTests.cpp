@@ -193,6 +193,8 @@ TEST(CoolMenuLayoutTest, AcceleratorIsTheCharacterAfterTheFirstSingleAmpersand) 
   // "&" is stepped over a character at a time.
   EXPECT_EQ(AcceleratorOf("&表示"), "表");
   EXPECT_EQ(AcceleratorOf("表&D"), "D");
+  // So is a character code page 932 cannot spell: "ü", an escape.
+  EXPECT_EQ(AcceleratorOf("&\xFC\x80\xFC\x90\xFC\xAF\xFC\xBC" "ber"), "\xFC\x80\xFC\x90\xFC\xAF\xFC\xBC");
 }
 
 TEST(CoolMenuLayoutTest, MenuCharExecutesTheMatchingVisibleItemIgnoringCase) {
@@ -221,6 +223,8 @@ TEST(CoolMenuLayoutTest, MenuCharTakesTheFirstMatchAndDoubleByteKeys) {
   // Full-width letters have capitals too: "ａ" (0x8281) matches "Ａ" (0x8260).
   EXPECT_EQ(MatchAccelerator(items, 0x8260), Execute(2));
   EXPECT_EQ(MatchAccelerator(items, 0x8281), Execute(2));
+  items.push_back({"&\xFC\x80\xFC\x90\xFC\xAF\xFC\xBC", true});  // "&ü" answers "ü" and "Ü" too
+  for (const char16_t typed : {u'\u00FC', u'\u00DC'}) EXPECT_EQ(MatchAccelerator(items, EscapedKey(typed)), Execute(3));
 }
 
 TEST(CoolMenuLayoutTest, ImageIndexOfTakesTheFirstEntryWithinTheList) {

@@ -45,6 +45,8 @@ class RecordingWindows : public IFrontDoorWindows {
     steps.push_back("run " + std::to_string(static_cast<int>(item.command)));
     if (duringCommand) duringCommand();
   }
+  void StartClickWait() override { steps.push_back("wait"); }
+  void StopClickWait() override { steps.push_back("stop wait"); }
 };
 
 struct FrontDoorTest : ::testing::Test {
@@ -152,6 +154,24 @@ TEST_F(FrontDoorTest, HotKeysOpenAtTheCursorAndMarkTheirMenus) {
   windows.steps.clear();
   door.HotKey(7);
   EXPECT_TRUE(windows.steps.empty());
+}
+
+// While a double click locks, a left click waits, then opens where it was
+// made with the keys held then; a double click or a hot key drops it.
+TEST_F(FrontDoorTest, ALeftClickWaitsWhileADoubleClickLocks) {
+  keys.shift = true;
+  door.IconClick(MouseButton::Left, {4, 5}, true);
+  keys.shift = false;
+  door.ClickWaitOver();
+  door.IconClick(MouseButton::Left, {4, 5}, true);
+  door.IconDoubleClick();
+  door.IconClick(MouseButton::Left, {4, 5}, true);
+  door.HotKey(3);
+  door.IconClick(MouseButton::Left, {4, 5}, false);  // no wait
+  const std::vector<std::string> expected{"wait", "front 4,5", "messages", "popup 2", "recede", "wait", "stop wait",
+                                          "wait", "stop wait", "front 300,200", "messages", "popup 3", "recede",
+                                          "front 4,5", "messages", "popup 1", "recede"};
+  EXPECT_EQ(windows.steps, expected);
 }
 
 TEST_F(FrontDoorTest, CtrlWinsOverShiftReadLiveAtTheClick) {

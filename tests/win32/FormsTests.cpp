@@ -283,9 +283,11 @@ TEST_F(FormsTest, PasswordChangeChecksTheEntriesAndKeepsTheDialogOpenOnAMismatch
 
   // Esc (the cancel button) leaves the password as it was.
   form.PassWordValue = "keep";
+  form.SetBounds({3, 4, form.Bounds().Width, form.Bounds().Height});  // left there, it opens centred
   PostMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   EXPECT_EQ(form.ShowModal(), quenlark::mrCancel);
   EXPECT_EQ(form.PassWordValue, "keep");
+  EXPECT_EQ(form.Bounds().Top, (GetSystemMetrics(SM_CYSCREEN) - form.Bounds().Height) / 2);
   form.Destroy();
 }
 
@@ -363,8 +365,10 @@ TEST_F(FormsTest, ThePasswordFormsAndTheAboutBoxAreBuiltFromTheirTables) {
 TEST_F(FormsTest, ThePasswordDialogClosedAtOnceTakesNothingLater) {
   quenlark::TPass pass(app, registry);
   ASSERT_TRUE(pass.Create());
+  pass.SetBounds({3, 4, pass.Bounds().Width, pass.Bounds().Height});  // left there, it opens centred
   PostMessageA(pass.Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   EXPECT_EQ(pass.ShowModal(), quenlark::mrCancel);
+  EXPECT_EQ(pass.Bounds().Left, (GetSystemMetrics(SM_CXSCREEN) - pass.Bounds().Width) / 2);
   for (const DWORD until = GetTickCount() + 1000; GetTickCount() < until; Sleep(20)) app.ProcessMessages();
   EXPECT_NE(GetFocus(), pass.Control(quenlark::TPass::kPassEdit));
   EXPECT_NE(GetForegroundWindow(), pass.Handle());
