@@ -3,6 +3,7 @@
 // applies, and logs every call.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,10 @@ class FakeDialogHost : public quenlark::ISettingsHost {
   const std::string& HistoryFolderPath() const override { return history; }
   const std::string& ShellRecentFolderPath() const override { return shell; }
   void ScanNow() override { calls.push_back("scan"); }
+  std::function<std::vector<quenlark::ListingLine>(const std::string&, int)> clearListing;  // the history's
+  std::vector<quenlark::ListingLine> ClearListing(const std::string& folder, int sortCode) override {
+    return clearListing ? clearListing(folder, sortCode) : std::vector<quenlark::ListingLine>{};
+  }
   const std::string& LoginUserName() const override { return login; }
   void ShowHelpTopic(unsigned topic) override { calls.push_back("help " + std::to_string(topic)); }
 };
