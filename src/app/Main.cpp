@@ -64,7 +64,7 @@ int RunQuenlark(HINSTANCE instance) {
   TPassChangeForm passChange(app, registry, messages);
   TAboutForm about(app, registry, shell);
   TSettingForm setting(app, registry, controller, passChange, messages);
-  TSelectClearForm selectClear(app, registry, controller, {fs, shortcuts, collation, shell, keys, paths, messages});
+  TSelectClearForm selectClear(app, registry, controller, {fs, shell, keys, paths, messages});
   TUseFileSettingForm useFileSetting(app, registry, controller, {messages, paths});
   TPass pass(app, registry);
   std::vector<TForm*> dialogs{&about, &setting, &selectClear, &useFileSetting, &pass, &passChange};

@@ -122,6 +122,10 @@ void TQuenlarkForm::ScanRecent(bool firstScan) {
   if (trayIcon_) trayIcon_->SetHint(HintOf(history_.LastScan()));
 }
 
+std::vector<ListingLine> TQuenlarkForm::ClearListing(const std::string& folder, int sortCode) {
+  return history_.ListForClear(settings_, folder, sortCode, kClearTableHighestIndex);
+}
+
 void TQuenlarkForm::HistoryEntriesCleared(const std::vector<std::string>& historyShortcuts) {
   history_.HistoryEntriesCleared(historyShortcuts);
 }

@@ -100,6 +100,7 @@ class TQuenlarkForm : public TForm,
   const std::string& HistoryFolderPath() const override { return history_.HistoryFolder(); }
   const std::string& ShellRecentFolderPath() const override { return history_.ShellRecentFolder(); }
   void ScanNow() override { ScanRecent(false); }
+  std::vector<ListingLine> ClearListing(const std::string& folder, int sortCode) override;
   void HistoryEntriesCleared(const std::vector<std::string>& historyShortcuts) override;
   const std::string& LoginUserName() const override { return loginName_; }
   void ShowHelpTopic(unsigned topic) override;

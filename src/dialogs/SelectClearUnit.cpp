@@ -38,7 +38,7 @@ std::vector<ControlRow> Controls(SelectClearModel& m) {
        .width = 272, .height = 197, .caption = "[最近使ったﾌｧｲﾙ]の一覧  ",
        .binding = BindShown([&m] { return m.CounterText(); })},
       {.kind = K::CheckListView, .id = F::kRecentFilesCheckListBox, .name = "RecentFilesCheckListBox", .left = 16,
-       .top = 26, .width = 256, .height = 171, .hint = "[最近使ったﾌｧｲﾙ]の一覧(ﾁｪｯｸされているﾌｧｲﾙをｸﾘｱ)",
+       .top = 26, .width = 256, .height = 171, .rowHeight = 12, .hint = "[最近使ったﾌｧｲﾙ]の一覧(ﾁｪｯｸされているﾌｧｲﾙをｸﾘｱ)",
        .binding = BindRows(m)},
   };
 }
@@ -92,18 +92,18 @@ void TSelectClearForm::FormCreate() {
 }
 
 void TSelectClearForm::FormShow() {
+  // The rows are made afresh at every showing: no highlight, focus row or
+  // scroll position is left from the last one.
+  SetItems(kRecentFilesCheckListBox, {});
   const TSettings& settings = host_.CurrentSettings();
   const ClearSource source =
       ClearSourceFor(static_cast<int>(ClearMode), settings.SortSelect, host_.ShellRecentFolderPath(), host_.HistoryFolderPath());
   if (!source.title.empty()) platform::SetWindowText(Handle(), source.title);
-  ListingTable table(kClearTableHighestIndex);
-  if (!source.folder.empty()) {
-    ListingServices listing{services_.fs, resolution_, services_.collation, nullptr};
-    ListFolder(listing, source.folder, table, {true, source.sortCode, settings.AutoClear, host_.HistoryFolderPath()});
-  }
+  std::vector<ListingLine> lines;
+  if (!source.folder.empty()) lines = host_.ClearListing(source.folder, source.sortCode);
   // Ctrl held while the dialog opens shows full paths, as in the menu.
   const bool fullPath = settings.PathDisp || services_.keys.KeyDown(platform::kVkControl);
-  model_.Fill(std::move(table.lines), source.folder, source.newestFirst, fullPath, settings.ExtDisp);
+  model_.Fill(std::move(lines), source.folder, source.newestFirst, fullPath, settings.ExtDisp);
   model_.GroupCaption = GroupCaption;
   model_.Recycle = settings.SendToRecycle;
   LoadControls();

@@ -1,8 +1,9 @@
 // The selective clear dialog: deletes chosen entries of the shell's list or
 // of the history, or moves them to the recycle bin. The decisions are in
 // SelectClearModel (what is listed, the rows, their checks, what may be
-// deleted); this view lists the folder, shows the model through its bound
-// controls and carries out what the model allows.
+// deleted); this view asks the controller's history for the folder's
+// listing, shows the model through its bound controls and carries out what
+// the model allows.
 #pragma once
 
 #include <cstdint>
@@ -12,12 +13,9 @@
 
 #include "dialogs/SettingsHost.h"
 #include "dialogs/SelectClearModel.h"
-#include "platform/Collation.h"
 #include "platform/Desktop.h"
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
-#include "platform/ShortcutReader.h"
-#include "recent/ResolutionCache.h"
 #include "ui/Forms.h"
 
 namespace quenlark {
@@ -37,8 +35,6 @@ class TSelectClearForm : public TForm {
   // The operating system as the dialog uses it.
   struct Services {
     platform::IFileSystem& fs;
-    platform::IShortcutReader& shortcuts;
-    platform::ITextCollation& collation;
     platform::IShell& shell;
     platform::IKeyState& keys;
     platform::IPathQuery& paths;
@@ -49,8 +45,7 @@ class TSelectClearForm : public TForm {
       : TForm(app, registry, "TSelectClearForm", "[最近使ったﾌｧｲﾙ]のｸﾘｱ", 296, 309,
               WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_CONTROLPARENT, SizeKind::Window),
         host_(host),
-        services_(services),
-        resolution_(services.shortcuts) {}
+        services_(services) {}
 
   // The shell's Recent folder or the history folder; set by the command that
   // opens the dialog.
@@ -85,7 +80,6 @@ class TSelectClearForm : public TForm {
 
   ISettingsHost& host_;
   Services services_;
-  ShortcutResolution resolution_;
   SelectClearModel model_;
 };
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "recent/Listing.h"
 #include "settings/SettingsStore.h"
 
 namespace quenlark {
@@ -43,6 +44,10 @@ class ISettingsHost {
   virtual const std::string& ShellRecentFolderPath() const = 0;
   // One scan of the shell's Recent folder, now.
   virtual void ScanNow() = 0;
+  // The selective clear dialog's listing of `folder` (one of the two above)
+  // by `sortCode`, from the history object that owns every listing: lines
+  // ascending, at most 101; unreadable shortcuts go as the listing rules say.
+  virtual std::vector<ListingLine> ClearListing(const std::string& folder, int sortCode) = 0;
   // The user cleared these history files (full paths): their entries are not
   // captured again from the shell until the shell writes them anew.
   virtual void HistoryEntriesCleared(const std::vector<std::string>& historyShortcuts) = 0;

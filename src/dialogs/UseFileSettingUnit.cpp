@@ -296,7 +296,10 @@ void TUseFileSettingForm::DropFiles(HDROP drop) {
 // ------------------------------------------------------------------ pickers
 
 std::optional<std::string> TUseFileSettingForm::RunOpenDialog(const std::string& folder) {
+  // One dialog serves the file and the application buttons: it opens with
+  // the file and the filter chosen in it last, by either button.
   wchar_t path[MAX_PATH] = {};
+  openFileName_.copy(path, MAX_PATH - 1);
   // The filter's pairs are separated by NULs and end in two.
   const std::wstring filter = platform::Wide(std::string_view(kOpenFilter, sizeof kOpenFilter));
   const std::wstring initialFolder = platform::Wide(folder);
@@ -304,15 +307,19 @@ std::optional<std::string> TUseFileSettingForm::RunOpenDialog(const std::string&
   open.lStructSize = sizeof open;
   open.hwndOwner = Handle();
   open.lpstrFilter = filter.c_str();
-  open.nFilterIndex = 1;
+  open.nFilterIndex = openFilterIndex_;
   open.lpstrFile = path;
   open.nMaxFile = MAX_PATH;
   open.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
   // A chosen shortcut is returned as itself, not as its target.
   open.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NODEREFERENCELINKS;
-  if (!GetOpenFileNameW(&open)) return std::nullopt;
-  return platform::ProgramText(platform::WideUntilNul(path, MAX_PATH));
+  if (!ShowOpenDialog(open)) return std::nullopt;
+  openFileName_ = platform::WideUntilNul(path, MAX_PATH);
+  openFilterIndex_ = open.nFilterIndex;
+  return platform::ProgramText(openFileName_);
 }
+
+bool TUseFileSettingForm::ShowOpenDialog(OPENFILENAMEW& open) { return GetOpenFileNameW(&open) != FALSE; }
 
 std::optional<std::string> TUseFileSettingForm::RunFolderPicker() {
   if (!SHBrowseForFolderEx.Browse() || SHBrowseForFolderEx.FolderName().empty()) return std::nullopt;
@@ -348,13 +355,13 @@ bool TUseFileSettingForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT&
       RECT frame{0, 0, 0, 0};
       AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
                          static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
-      // The fields' band must stay whole: as wide as the folder button's
-      // right edge plus the left margin, as high as the band plus some list.
+      // The fields' band must stay whole: the window as wide as the folder
+      // button's right edge plus the left margin plus its frame, and as high
+      // as the band plus 100 (the frame is not added here).
       const ControlRow* button = Row(kOpenFolderButton);
       const ControlRow* label = Row(kNameLabel);
       const int width = button && label ? button->left + button->width + label->left : 417;
-      info->ptMinTrackSize = {Scale(width) + frame.right - frame.left,
-                              Scale(kTopPanelHeight + 100) + frame.bottom - frame.top};
+      info->ptMinTrackSize = {Scale(width) + frame.right - frame.left, Scale(kTopPanelHeight + 100)};
       const ScreenSize screen = PlacementScreenSize();
       if (screen.Width > 0 && screen.Height > 0) info->ptMaxTrackSize = {screen.Width, screen.Height};
       result = 0;

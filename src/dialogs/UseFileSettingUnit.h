@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
 #include <shellapi.h>
 
 #include <functional>
@@ -88,7 +89,10 @@ class TUseFileSettingForm : public TForm {
 
   // The file-open dialog starting in `folder`: the chosen path, or nothing
   // when the user cancelled or the dialog failed.
-  virtual std::optional<std::string> RunOpenDialog(const std::string& folder);
+  std::optional<std::string> RunOpenDialog(const std::string& folder);
+  // The system's file-open dialog: true when a file was chosen (its path in
+  // `open.lpstrFile`, the filter the user left in `open.nFilterIndex`).
+  virtual bool ShowOpenDialog(OPENFILENAMEW& open);
   // The folder picker as set up: the chosen folder, or nothing.
   virtual std::optional<std::string> RunFolderPicker();
 
@@ -108,6 +112,10 @@ class TUseFileSettingForm : public TForm {
   Services services_;
   UseFileSettingModel model_;
   bool folderChosen_ = false;
+  // What the file-open dialog keeps between its uses while the editor
+  // lives: the file last chosen in it and the filter it was chosen with.
+  std::wstring openFileName_;
+  DWORD openFilterIndex_ = 1;
 };
 
 }  // namespace quenlark

@@ -36,6 +36,17 @@ const std::vector<ListingLine>& THistory::ListForMenu(const TSettings& settings)
   return menuListing_.lines;
 }
 
+std::vector<ListingLine> THistory::ListForClear(const TSettings& settings, const std::string& folder, int sortCode,
+                                               int highestIndex) {
+  if (folder.empty()) return {};
+  ListingTable table(highestIndex);
+  // Not through the order cache: its listings are kept by folder and
+  // options, not by the size of the table they filled.
+  ListFolder({services_.fs, resolution_, services_.collation, nullptr}, folder, table,
+             {true, sortCode, settings.AutoClear, historyFolder_});
+  return std::move(table.lines);
+}
+
 void THistory::HistoryEntriesCleared(const std::vector<std::string>& historyShortcuts) {
   const std::vector<ListingLine> sources =
       ShellSourcesOf(historyShortcuts, historyFolder_, historyListing_.lines, shellListing_.lines);

@@ -55,6 +55,12 @@ class THistory {
   const std::vector<ListingLine>& ListForMenu(const TSettings& settings);
   const std::vector<ListingLine>& MenuLines() const { return menuListing_.lines; }
   ListingServices MenuListingServices() { return {services_.fs, resolution_, services_.collation, &orderCache_}; }
+  // `folder` (the history or the shell's Recent folder) listed afresh for
+  // the selective clear dialog: every shortcut resolved, ascending by
+  // `sortCode`, at most `highestIndex` + 1 lines. Unreadable shortcuts go as
+  // in every resolving listing of that folder.
+  std::vector<ListingLine> ListForClear(const TSettings& settings, const std::string& folder, int sortCode,
+                                        int highestIndex);
 
   // The user cleared these history files: their shell shortcuts are not
   // captured again until the shell writes them anew. Remembered across runs.

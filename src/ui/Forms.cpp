@@ -175,6 +175,44 @@ std::vector<std::string> ListRowTexts(HWND list) {
   return rows;
 }
 
+// One row of a check list whose rows the form draws: the check box in the
+// place where the list takes clicks on it (its state image's), then the
+// text, highlighted when selected, with a focus rectangle on the focus row.
+void DrawCheckRow(const DRAWITEMSTRUCT& draw) {
+  HWND list = draw.hwndItem;
+  HDC dc = draw.hDC;
+  const RECT row = draw.rcItem;
+  const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+  const bool active = GetFocus() == list;
+  const bool enabled = IsWindowEnabled(list) != FALSE;
+  FillRect(dc, &row, GetSysColorBrush(selected ? (active ? COLOR_HIGHLIGHT : COLOR_BTNFACE) : COLOR_WINDOW));
+  const int height = row.bottom - row.top;
+  int boxWidth = height, boxHeight = height;
+  if (auto states = reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_STATE, 0))) {
+    ImageList_GetIconSize(states, &boxWidth, &boxHeight);
+  }
+  const int side = std::max(std::min(boxWidth, height) - 2, 4);
+  RECT box{row.left + (boxWidth - side) / 2, row.top + (height - side) / 2, 0, 0};
+  box.right = box.left + side;
+  box.bottom = box.top + side;
+  const auto state = SendMessageW(list, LVM_GETITEMSTATE, draw.itemID, LVIS_STATEIMAGEMASK);
+  const bool checked = ((state & LVIS_STATEIMAGEMASK) >> 12) == 2;
+  DrawFrameControl(dc, &box, DFC_BUTTON,
+                   DFCS_BUTTONCHECK | DFCS_FLAT | (checked ? DFCS_CHECKED : 0) | (enabled ? 0 : DFCS_INACTIVE));
+  wchar_t text[1024] = {};
+  LVITEMW item{};
+  item.pszText = text;
+  item.cchTextMax = 1024;
+  SendMessageW(list, LVM_GETITEMTEXTW, draw.itemID, reinterpret_cast<LPARAM>(&item));
+  RECT label{row.left + boxWidth + 2, row.top, row.right, row.bottom};
+  HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(!enabled ? COLOR_GRAYTEXT : selected && active ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  DrawTextW(dc, text, -1, &label, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+  SelectObject(dc, oldFont);
+  if ((draw.itemState & ODS_FOCUS) && active) DrawFocusRect(dc, &label);
+}
+
 BOOL CALLBACK CollectEnabledWindow(HWND w, LPARAM p) {
   auto* list = reinterpret_cast<std::vector<HWND>*>(p);
   if (IsWindowVisible(w) && IsWindowEnabled(w)) list->push_back(w);
@@ -243,8 +281,25 @@ void TForm::Destroy() {
 
 LRESULT TForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
+  if (msg == WM_MOUSEMOVE || msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP || msg == WM_RBUTTONDOWN ||
+      msg == WM_RBUTTONUP || msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP) {
+    RelayToHints(msg, wp, lp);
+  }
   if (HandleMessage(msg, wp, lp, result)) return result;
   switch (msg) {
+    case WM_MEASUREITEM: {
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      const ControlRow* row = measure->CtlType == ODT_LISTVIEW ? Row(static_cast<int>(measure->CtlID)) : nullptr;
+      if (!row || row->rowHeight <= 0) return Default(msg, wp, lp);
+      measure->itemHeight = static_cast<UINT>(Scale(row->rowHeight));
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+      if (draw->CtlType != ODT_LISTVIEW) return Default(msg, wp, lp);
+      DrawCheckRow(*draw);
+      return TRUE;
+    }
     case WM_CLOSE:
       Close(mrCancel);
       return 0;
@@ -381,6 +436,7 @@ void TForm::CreateControl(const ControlRow& row, HWND previous) {
   // A group starts at its first control; the first radio button of a group
   // is also where the tab key enters it.
   if (row.groupStart || (row.kind == ControlKind::RadioButton && !previous)) style |= WS_GROUP;
+  if (row.kind == ControlKind::CheckListView && row.rowHeight > 0) style |= LVS_OWNERDRAWFIXED;
   if (row.kind == ControlKind::RadioButton && (style & WS_GROUP)) style |= WS_TABSTOP;
   int width = Scale(row.width);
   int height = Scale(row.height);
@@ -418,6 +474,11 @@ void TForm::CreateControl(const ControlRow& row, HWND previous) {
       column.mask = LVCF_WIDTH;
       column.cx = width - GetSystemMetrics(SM_CXVSCROLL) - 4;
       SendMessageW(h, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+      if (row.rowHeight > 0) {
+        // An owner-drawn list asks its row height when its size is set.
+        WINDOWPOS pos{h, nullptr, Scale(row.left), Scale(row.top), width, height, SWP_NOZORDER | SWP_NOACTIVATE};
+        SendMessageW(h, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+      }
       break;
     }
     default:
@@ -431,20 +492,66 @@ void TForm::CreateControl(const ControlRow& row, HWND previous) {
 
 void TForm::AddHint(HWND control, const std::string& hint) {
   if (!tooltip_ || hint.empty()) return;
-  hints_.emplace_back(control, std::make_unique<std::wstring>(platform::Wide(hint)));
+  hints_.push_back({control, std::make_unique<std::wstring>(platform::Wide(hint))});
   TOOLINFOW ti{};
   ti.cbSize = sizeof ti;
   ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   ti.hwnd = Handle();
   ti.uId = reinterpret_cast<UINT_PTR>(control);
-  ti.lpszText = hints_.back().second->data();
+  ti.lpszText = hints_.back().text->data();
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  ti.uFlags = 0;
+  ti.uId = static_cast<UINT_PTR>(GetDlgCtrlID(control));
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void TForm::RelayToHints(UINT msg, WPARAM wp, LPARAM lp) {
+  if (!tooltip_) return;
+  const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+  auto placeOf = [this](HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  // The smallest hinted control under the pointer, so that a control in a
+  // group box shows its own hint rather than the box's.
+  const HintTool* under = nullptr;
+  long underArea = 0;
+  for (const HintTool& hint : hints_) {
+    const RECT r = placeOf(hint.control);
+    const long area = static_cast<long>(r.right - r.left) * (r.bottom - r.top);
+    if (!IsWindowVisible(hint.control) || !PtInRect(&r, at) || (under && area >= underArea)) continue;
+    under = &hint;
+    underArea = area;
+  }
+  // Rectangles are taken now, so they follow every layout and DPI.
+  for (HintTool& hint : hints_) {
+    const RECT r = &hint == under ? placeOf(hint.control) : RECT{};
+    if (EqualRect(&r, &hint.rect)) continue;
+    hint.rect = r;
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = Handle();
+    ti.uId = static_cast<UINT_PTR>(GetDlgCtrlID(hint.control));
+    ti.rect = r;
+    SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  MSG relayed{};
+  relayed.hwnd = Handle();
+  relayed.message = msg;
+  relayed.wParam = wp;
+  relayed.lParam = lp;
+  relayed.time = static_cast<DWORD>(GetMessageTime());
+  const DWORD pos = GetMessagePos();
+  relayed.pt = {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
+  SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void TForm::SetHint(int id, const std::string& hint) {
   HWND control = Control(id);
   if (!control) return;
-  auto it = std::find_if(hints_.begin(), hints_.end(), [&](const auto& h) { return h.first == control; });
+  auto it = std::find_if(hints_.begin(), hints_.end(), [&](const HintTool& h) { return h.control == control; });
   if (it == hints_.end()) {
     AddHint(control, hint);
     return;
@@ -457,7 +564,9 @@ void TForm::SetHint(int id, const std::string& hint) {
   ti.uId = reinterpret_cast<UINT_PTR>(control);
   ti.lpszText = text->data();
   SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
-  it->second = std::move(text);
+  ti.uId = static_cast<UINT_PTR>(id);
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+  it->text = std::move(text);
 }
 
 std::string TForm::Hint(int id) const {

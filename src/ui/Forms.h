@@ -66,6 +66,7 @@ struct ControlRow {
   int id = 0;
   const char* name = "";  // the design name, e.g. "PassEdit"
   int left = 0, top = 0, width = 0, height = 0;
+  int rowHeight = 0;  // a check list's rows this high (96 dpi), drawn by the form; 0: the system's
   std::string caption;
   std::string hint;
   std::vector<std::string> items;  // rows of a combo box or list
@@ -195,6 +196,10 @@ class TForm : public TWindow {
  private:
   void CreateControl(const ControlRow& row, HWND previous);
   void AddHint(HWND control, const std::string& hint);
+  // Hands a mouse message of the form itself to the tooltip. It comes where
+  // no control takes the mouse (a disabled control, a group box), so the
+  // hint of the control there is given a rectangle of the form first.
+  void RelayToHints(UINT msg, WPARAM wp, LPARAM lp);
   int FindRowKind(ControlKind kind) const;
   // Keeps the control that has the focus now, to be given it back when the
   // form is activated again.
@@ -229,8 +234,17 @@ class TForm : public TWindow {
     std::vector<int> selection;
   };
   std::vector<Unfocused> unfocused_;
-  // Tooltip texts by control; their addresses stay fixed while tools use them.
-  std::vector<std::pair<HWND, std::unique_ptr<std::wstring>>> hints_;
+  // A control's hint: two tools with one text, whose address stays fixed
+  // while they use it. One is the control itself, for the mouse input the
+  // control takes; the other a rectangle of the form (identified by the
+  // control's id), set to the control's place while the pointer is on it
+  // and the control takes no mouse input itself, and empty otherwise.
+  struct HintTool {
+    HWND control;
+    std::unique_ptr<std::wstring> text;
+    RECT rect{};
+  };
+  std::vector<HintTool> hints_;
   bool inModalLoop_ = false;
   bool loading_ = false;
   bool stateSaved_ = false;

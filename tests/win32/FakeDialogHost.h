@@ -3,6 +3,7 @@
 // applies, and logs every call.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ class FakeDialogHost : public quenlark::ISettingsHost {
   void ScanNow() override { calls.push_back("scan"); }
   void HistoryEntriesCleared(const std::vector<std::string>& files) override {
     calls.push_back("cleared " + std::to_string(files.size()));
+  }
+  std::function<std::vector<quenlark::ListingLine>(const std::string&, int)> clearListing;  // the history's
+  std::vector<quenlark::ListingLine> ClearListing(const std::string& folder, int sortCode) override {
+    return clearListing ? clearListing(folder, sortCode) : std::vector<quenlark::ListingLine>{};
   }
   const std::string& LoginUserName() const override { return login; }
   void ShowHelpTopic(unsigned topic) override { calls.push_back("help " + std::to_string(topic)); }

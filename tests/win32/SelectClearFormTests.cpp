@@ -23,9 +23,11 @@
 #include "platform/Win32Collation.h"
 #include "platform/Win32Desktop.h"
 #include "platform/Win32FileSystem.h"
+#include "platform/Win32NetworkNames.h"
 #include "platform/Win32Shell.h"
 #include "platform/Win32ShortcutReader.h"
 #include "platform/Win32Text.h"
+#include "recent/History.h"
 
 namespace {
 
@@ -130,8 +132,13 @@ struct Fixture {
   RecordingShell shell;
   platform::Win32KeyState keys;
   platform::Win32PathQuery paths;
-  TSelectClearForm form{app, registry, host, {fs, shortcuts, collation, shell, keys, paths, messages}};
+  platform::Win32NetworkNames network;
+  quenlark::THistory history{{registry, fs, shortcuts, collation, network}};
+  TSelectClearForm form{app, registry, host, {fs, shell, keys, paths, messages}};
   Fixture() {
+    host.clearListing = [this](const std::string& folder, int sortCode) {
+      return history.ListForClear(host.settings, folder, sortCode, quenlark::kClearTableHighestIndex);
+    };
     CoInitialize(nullptr);
     app.Initialize();
     form.Create();
@@ -307,6 +314,16 @@ TEST(SelectClearFormTest, KeysAndDoubleClicksDoWhatTheUserSees) {
   f.form.ShowModal();
   EXPECT_EQ(order, (std::vector<int>{F::kUnlLinkButton, F::kRevButton, F::kOkButton, F::kCancelButton,
                                      F::kSendToRecycleCheckBox, F::kRecentFilesCheckListBox}));
+  // Shown again over the same rows, the list starts afresh: the row pressed
+  // is not highlighted, the first row has the focus. Rows are 12 px at 96 dpi.
+  std::vector<int> fresh;
+  RunSteps({[&] {
+    for (UINT flags : {LVNI_FOCUSED, LVNI_SELECTED}) fresh.push_back(static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, -1, flags)));
+    fresh.push_back(HIWORD(SendMessageA(list, LVM_APPROXIMATEVIEWRECT, 2, -1)) - HIWORD(SendMessageA(list, LVM_APPROXIMATEVIEWRECT, 1, -1)));
+    SendMessageA(f.form.Handle(), WM_CLOSE, 0, 0);
+  }});
+  f.form.ShowModal();
+  EXPECT_EQ(fresh, (std::vector<int>{0, -1, f.form.Scale(12)}));
   testsupport::RemoveTree(history);
   CreateDirectoryA(history.c_str(), nullptr);
   RunSteps({[&] {

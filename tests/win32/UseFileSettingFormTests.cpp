@@ -4,6 +4,7 @@
 // process's current folder, which the editor must put back).
 #include <windows.h>
 
+#include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -34,12 +35,17 @@ class ScriptedEditor : public TUseFileSettingForm {
   using TUseFileSettingForm::TUseFileSettingForm;
   std::vector<std::optional<std::string>> fileAnswers, folderAnswers;
   std::vector<std::string> starts;  // where each picker was asked to start
+  std::vector<std::string> opened;  // the file name and filter each file-open dialog opened with
   std::string wander;               // the folder the pickers leave current
 
  protected:
-  std::optional<std::string> RunOpenDialog(const std::string& folder) override {
-    starts.push_back("file " + folder);
-    return Answer(fileAnswers);
+  bool ShowOpenDialog(OPENFILENAMEW& open) override {
+    starts.push_back("file " + platform::ProgramText(open.lpstrInitialDir ? open.lpstrInitialDir : L""));
+    opened.push_back(platform::ProgramText(open.lpstrFile) + "|" + std::to_string(open.nFilterIndex));
+    const std::optional<std::string> answer = Answer(fileAnswers);
+    if (answer) open.lpstrFile[platform::Wide(*answer).copy(open.lpstrFile, open.nMaxFile - 1)] = L'\0';
+    open.nFilterIndex = 3;  // the user switched to the programs' filter
+    return answer.has_value();
   }
   std::optional<std::string> RunFolderPicker() override {
     starts.push_back(SHBrowseForFolderEx.SelectFolder == quenlark::sfManual
@@ -140,6 +146,7 @@ TEST(UseFileSettingFormTest, ControlsFollowTheDesignedTabOrderAndTheWindowKeepsI
   GetClientRect(f.form.Handle(), &client);
   const int frameWidth = (window.right - window.left) - client.right;
   EXPECT_EQ(info.ptMinTrackSize.x, f.form.Scale(320 + 89 + 8) + frameWidth);
+  EXPECT_EQ(info.ptMinTrackSize.y, f.form.Scale(F::kTopPanelHeight + 100)) << "the band and 100, frame included";
   // Shrunk to the minimum, the list still starts below the band and has room.
   SetWindowPos(f.form.Handle(), nullptr, 0, 0, info.ptMinTrackSize.x, info.ptMinTrackSize.y, SWP_NOMOVE | SWP_NOZORDER);
   RECT list{};
@@ -147,6 +154,32 @@ TEST(UseFileSettingFormTest, ControlsFollowTheDesignedTabOrderAndTheWindowKeepsI
   MapWindowPoints(nullptr, f.form.Handle(), reinterpret_cast<POINT*>(&list), 2);
   EXPECT_EQ(list.top, f.form.Scale(F::kTopPanelHeight));
   EXPECT_GT(list.bottom - list.top, f.form.Scale(50));
+}
+
+// A hint shows over a disabled control as over an enabled one: the pointer
+// resting on each button pops the form's tooltip up with its hint.
+TEST(UseFileSettingFormTest, DisabledButtonsShowTheirHintsToo) {
+  Fixture f;
+  f.form.Show();
+  for (int id : {F::kAddButton, F::kDeleteButton, F::kSaveButton}) {
+    RECT r{};
+    GetWindowRect(f.C(id), &r);
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) && GetWindow(tip, GW_OWNER) != f.form.Handle()) {}
+    wchar_t text[1024] = {};
+    TOOLINFOW shown{.cbSize = sizeof shown, .lpszText = text};
+    // The pointer rests on the control's centre (moved anew now and then).
+    for (int n = 0; n < 1500 && f.form.Hint(id) != platform::ProgramText(text); ++n, Sleep(20)) {
+      INPUT move{.type = INPUT_MOUSE, .mi = {.dx = ((r.left + r.right) / 2 + n / 100 % 2) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1),
+                                             .dy = (r.top + r.bottom) / 2 * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1),
+                                             .dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE}};
+      if (n % 100 == 0) SendInput(1, &move, sizeof move);
+      f.app.ProcessMessages();
+      text[0] = L'\0';
+      if (IsWindowVisible(tip)) SendMessageW(tip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&shown));
+    }
+    EXPECT_EQ(platform::ProgramText(text), f.form.Hint(id)) << "enabled: " << IsWindowEnabled(f.C(id));
+  }
 }
 
 TEST(UseFileSettingFormTest, EachEditReachesTheControllerAtOnceAndTheFoldersArePutBack) {
@@ -215,6 +248,9 @@ TEST(UseFileSettingFormTest, EachEditReachesTheControllerAtOnceAndTheFoldersAreP
         EXPECT_EQ(Text(f.C(F::kExecuteEdit)), "C:\\Tools\\edit.exe");
         EXPECT_EQ(CurrentFolder(), home);
         EXPECT_EQ(f.form.starts, (V{"file " + startFolder, "folder (drives)", "folder C:\\Music", "file C:\\Tools\\"}));
+        // One file-open dialog serves both buttons: it opens with the file
+        // and the filter last chosen in it.
+        EXPECT_EQ(f.form.opened, (V{"|1", "C:\\Docs\\plan.txt|3"}));
         f.Click(F::kClearButton);
         EXPECT_EQ(Text(f.C(F::kFileEdit)) + Text(f.C(F::kExecuteEdit)), "");
       },
