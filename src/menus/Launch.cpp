@@ -96,14 +96,28 @@ ShellExecuteRequest ShortcutLaunch(const std::string& shortcutPath, const std::s
   return request;
 }
 
+ShortcutOpening HowToOpen(const platform::ShortcutLaunchParts& parts) {
+  if (!parts.targetOutsideAnsi) return ShortcutOpening::Shell;
+  return parts.linkPathNamesAnotherFile ? ShortcutOpening::Target : ShortcutOpening::ShellThenTarget;
+}
+
 bool OpenShortcut(platform::IShell& shell, const std::string& shortcutPath) {
   const auto parts = shell.ReadShortcut(shortcutPath);
   if (!parts) return false;
-  // A shell may read a shortcut's target in its ANSI code page (Wine's does)
-  // and miss a document whose name that code page cannot spell: such a
-  // target is opened itself, with what the shortcut stores.
-  shell.Execute(ShortcutLaunch(parts->targetOutsideAnsi ? parts->target : shortcutPath, parts->arguments,
-                               parts->workingDirectory, parts->showCommand));
+  auto launch = [&](const std::string& file) {
+    return ShortcutLaunch(file, parts->arguments, parts->workingDirectory, parts->showCommand);
+  };
+  switch (HowToOpen(*parts)) {
+    case ShortcutOpening::Shell:
+      shell.Execute(launch(shortcutPath));
+      break;
+    case ShortcutOpening::ShellThenTarget:
+      if (!shell.ExecuteQuietly(launch(shortcutPath))) shell.Execute(launch(parts->target));
+      break;
+    case ShortcutOpening::Target:
+      shell.Execute(launch(parts->target));
+      break;
+  }
   return true;
 }
 

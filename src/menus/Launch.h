@@ -47,8 +47,20 @@ FavouriteLaunch DecideFavouriteLaunch(const std::string& file, const std::string
 ShellExecuteRequest ShortcutLaunch(const std::string& shortcutPath, const std::string& arguments,
                                    const std::string& workingDirectory, int showCommand);
 
-// Opens a shortcut file with the arguments, working folder and show command
-// it stores; false when it cannot be read now (nothing is opened).
+// How a shortcut is opened. The shell, as the design has it: it opens the
+// shortcut's target with what the shortcut stores and follows a moved
+// document. But a shell may read a shortcut's target in the ANSI code page
+// (Wine's does) and miss a target that code page cannot spell: then the
+// shell is asked first without its error box, and the target itself is
+// opened, with what the shortcut stores, only when the shell could not open
+// it. When the shell would open another file by the spelling it reads (the
+// look-alike of a best fit), the target itself is opened at once.
+enum class ShortcutOpening { Shell, ShellThenTarget, Target };
+ShortcutOpening HowToOpen(const platform::ShortcutLaunchParts& parts);
+
+// Opens a shortcut file as HowToOpen says, with the arguments, working folder
+// and show command it stores; false when it cannot be read now (nothing is
+// opened). At most one error box: the shell's, of the last try.
 bool OpenShortcut(platform::IShell& shell, const std::string& shortcutPath);
 
 // Opens a favourite as DecideFavouriteLaunch says, with Ctrl read live.

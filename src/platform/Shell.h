@@ -23,8 +23,12 @@ struct ShortcutLaunchParts {
   std::string workingDirectory;
   int showCommand = 1;  // SW_SHOWNORMAL
   // The system's ANSI code page cannot spell the target exactly: a shell
-  // that reads shortcuts in it (Wine's does) would miss the document.
+  // that reads shortcuts in it (Wine's does) may miss the document.
   bool targetOutsideAnsi = false;
+  // The path the shell link object's GetPath gives differs from the target
+  // and names a file: a shell that opens the shortcut by that path would open
+  // that other file (the look-alike Wine best-fits the name to).
+  bool linkPathNamesAnotherFile = false;
 };
 
 class IShell {
@@ -32,6 +36,12 @@ class IShell {
   virtual ~IShell() = default;
   // Runs one execute request; the shell's answer is not looked at.
   virtual void Execute(const ShellExecuteRequest& request) = 0;
+  // Runs one execute request without the shell's own error box; true when
+  // the shell opened it. One that cannot tell runs it as Execute and says so.
+  virtual bool ExecuteQuietly(const ShellExecuteRequest& request) {
+    Execute(request);
+    return true;
+  }
   // Reads a shortcut file through the shell link object; nullopt when it
   // cannot be read (or the shell link object is not available).
   virtual std::optional<ShortcutLaunchParts> ReadShortcut(const std::string& shortcutPath) = 0;

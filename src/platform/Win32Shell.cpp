@@ -26,6 +26,21 @@ void Win32Shell::Execute(const ShellExecuteRequest& r) {
                 r.showCommand);
 }
 
+bool Win32Shell::ExecuteQuietly(const ShellExecuteRequest& r) {
+  const std::wstring verb = Wide(r.verb), file = Wide(r.file), parameters = Wide(r.parameters),
+                     directory = Wide(r.directory);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_FLAG_NO_UI;
+  info.hwnd = r.ownerIsController ? controller_ : nullptr;
+  info.lpVerb = verb.empty() ? nullptr : verb.c_str();
+  info.lpFile = file.c_str();
+  info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+  info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
+  info.nShow = r.showCommand;
+  return ShellExecuteExW(&info) != FALSE;
+}
+
 namespace {
 
 // Whether a shell reading shortcuts in the ANSI code page could miss this
@@ -69,9 +84,16 @@ std::optional<ShortcutLaunchParts> Win32Shell::ReadShortcut(const std::string& s
   if (FAILED(link->GetWorkingDirectory(directory, MAX_PATH))) return std::nullopt;
   if (FAILED(link->GetArguments(arguments, MAX_PATH))) return std::nullopt;
   if (FAILED(link->GetShowCmd(&show))) return std::nullopt;
-  const std::wstring exact = ExactTarget(*link.get(), std::wstring(WideUntilNul(target, MAX_PATH)));
-  return ShortcutLaunchParts{ProgramText(exact), ProgramText(WideUntilNul(arguments, MAX_PATH)),
-                             ProgramText(WideUntilNul(directory, MAX_PATH)), show, OutsideAnsi(exact)};
+  // A made-up spelling is the best there is: the shell is asked as ever.
+  const std::wstring linkPath(WideUntilNul(target, MAX_PATH));
+  const std::wstring exact = ExactTarget(*link.get(), linkPath).value_or(linkPath);
+  const bool another = exact != linkPath && GetFileAttributesW(linkPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+  return ShortcutLaunchParts{ProgramText(exact),
+                             ProgramText(WideUntilNul(arguments, MAX_PATH)),
+                             ProgramText(WideUntilNul(directory, MAX_PATH)),
+                             show,
+                             OutsideAnsi(exact),
+                             another};
 }
 
 SHFILEOPSTRUCTW RecycleOperation(HWND owner, const std::wstring& source) {

@@ -15,6 +15,8 @@ class Win32Shell : public IShell {
   explicit Win32Shell(HWND controller = nullptr) : controller_(controller) {}
   void SetController(HWND controller) { controller_ = controller; }
   void Execute(const ShellExecuteRequest& request) override;
+  // ShellExecuteExW with SEE_MASK_FLAG_NO_UI.
+  bool ExecuteQuietly(const ShellExecuteRequest& request) override;
   std::optional<ShortcutLaunchParts> ReadShortcut(const std::string& shortcutPath) override;
   bool RecycleFiles(const std::string& list) override;
 

@@ -8,7 +8,9 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/TargetChoice.h"
 #include "platform/Win32Handles.h"
+#include "platform/Win32Text.h"
 
 namespace platform {
 
@@ -36,13 +38,9 @@ enum class LinkResult {
   NoPath,      // loaded, but it points to no file-system path
   NotLoaded,   // the object could not load the file
   ObjectFailed, // the object itself failed (COM not initialised, class missing, ...)
-  MadeUp,       // loaded, with a path spelled with "?" that names no file
+  MadeUp,       // loaded, with a spelling the object made up that names no file
   NotLoadable   // a shell link whose item list is cut short: never loaded
 };
-
-bool MadeUpSpelling(const std::wstring& target) {
-  return target.find_first_of(L"?\uFFFD", target.rfind(L"\\\\?\\", 0) == 0 ? 4 : 0) != std::wstring::npos;
-}
 
 LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& path) {
   path.clear();
@@ -69,15 +67,13 @@ LinkResult ReadThroughShellLink(const std::string& shortcutPath, std::string& pa
   wchar_t buffer[MAX_PATH] = {};
   WIN32_FIND_DATAW findData{};
   if (FAILED(link->GetPath(buffer, MAX_PATH, &findData, kUncPriority))) return LinkResult::ObjectFailed;
-  std::wstring target(WideUntilNul(buffer, MAX_PATH));
-  if (target.empty()) return LinkResult::NoPath;
-  target = ExactTarget(*link.get(), std::move(target));
-  // A "?" or U+FFFD in a path that names no file is a spelling the object
-  // made up: nothing is decided about the shortcut, which stays where it is.
-  if (MadeUpSpelling(target) && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    return LinkResult::MadeUp;
-  }
-  path = ProgramText(target);
+  const std::wstring linkPath(WideUntilNul(buffer, MAX_PATH));
+  if (linkPath.empty()) return LinkResult::NoPath;
+  // A spelling the object made up that names no file: nothing is decided
+  // about the shortcut, which stays where it is.
+  const std::optional<std::wstring> target = ExactTarget(*link.get(), linkPath);
+  if (!target) return LinkResult::MadeUp;
+  path = ProgramText(*target);
   return LinkResult::Path;
 }
 
@@ -154,25 +150,27 @@ std::wstring ThroughAnsiCodePage(std::wstring_view path) {
 
 }  // namespace
 
-std::wstring ExactTarget(IShellLinkW& link, std::wstring target) {
+std::optional<std::wstring> ExactTarget(IShellLinkW& link, const std::wstring& linkPath) {
+  std::wstring listed;
   PIDLIST_ABSOLUTE item = nullptr;
-  if (FAILED(link.GetIDList(&item)) || !item) return target;
-  wchar_t exact[MAX_PATH] = {};
-  if (SHGetPathFromIDListW(item, exact)) {
-    const std::wstring_view listed = WideUntilNul(exact, MAX_PATH);
-    const bool bestFitted = listed.size() == target.size() &&
-                            CompareStringOrdinal(listed.data(), static_cast<int>(listed.size()), target.data(),
-                                                 static_cast<int>(target.size()), TRUE) != CSTR_EQUAL;
-    if (bestFitted || MadeUpSpelling(target)) {
-      auto names = [](const wchar_t* path) { return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES; };
-      // The best fit of a file that is gone stands for that file, never for
-      // the look-alike that may be there.
-      const bool gone = !names(exact);
-      if (!gone || (bestFitted && target == ThroughAnsiCodePage(listed) && names(target.c_str()))) target = listed;
-    }
+  if (SUCCEEDED(link.GetIDList(&item)) && item) {
+    wchar_t exact[MAX_PATH] = {};
+    if (SHGetPathFromIDListW(item, exact)) listed = WideUntilNul(exact, MAX_PATH);
   }
   CoTaskMemFree(item);
-  return target;
+  const TargetFacts facts{
+      ProgramText(linkPath), ProgramText(listed),
+      [](const std::string& path) { return ProgramText(ThroughAnsiCodePage(Wide(path))); },
+      [](const std::string& path) { return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }};
+  switch (ChooseTarget(facts)) {
+    case TargetVerdict::LinkPath:
+      return linkPath;
+    case TargetVerdict::ListedPath:
+      return listed;
+    case TargetVerdict::MadeUp:
+      break;
+  }
+  return std::nullopt;
 }
 
 bool SafeToLoad(const std::string& shortcutPath) { return ReadHeader(shortcutPath) != Header::CutItemList; }

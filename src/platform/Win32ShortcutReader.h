@@ -4,26 +4,18 @@
 #include <windows.h>
 #include <shobjidl.h>
 
+#include <optional>
 #include <string>
 
 #include "platform/ShortcutReader.h"
 
 namespace platform {
 
-// The target of a loaded shell link, given the path its GetPath gave. Some
-// shell link objects (Wine's) keep a target's path in the ANSI code page and
-// give what that code page lacks best-fitted ("Sus?.txt" for a target "S",
-// U+00FC, U+00DF, U+301C ".txt"), or as "?" or U+FFFD; the item list may name
-// the file exactly. When GetPath's path has a "?" or U+FFFD, or differs from
-// the item list's character for character (the same length, not merely in
-// case: not a UNC path against a drive letter), and the item list's path
-// names a file, that path is the target, even when the best-fitted one names
-// a file too (that would be another file); when the item list's file is
-// gone and GetPath gives the look-alike the ANSI code page spells it as,
-// the item list's path is the target too (a missing document, not another).
-// On Windows the two agree and the disk is not touched, so a target on a
-// drive that is away costs nothing.
-std::wstring ExactTarget(IShellLinkW& link, std::wstring target);
+// The target of a loaded shell link, given the path its GetPath gave: the
+// reader gathers the item list's path and what the disk and the ANSI code
+// page say of them, and ChooseTarget (platform/TargetChoice) picks the path.
+// Nothing for a spelling the object made up that names no file.
+std::optional<std::wstring> ExactTarget(IShellLinkW& link, const std::wstring& linkPath);
 
 // False for a file that claims an item list and holds it cut short, or whose
 // items run past the list's own size: such a file is not given to the shell

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -146,25 +147,37 @@ TEST(FavouriteLaunchTest, WebAddressesAndEmptyNamesGoToTheShellAsTheyAre) {
   ExpectRequest(Decide(disk, "", "", false), "", "", "");
 }
 
-// A shortcut opens as the shell file it is, with its stored arguments,
-// folder and window state; one whose target the ANSI code page cannot spell
-// opens that target itself, which a shell reading the shortcut in its ANSI
-// code page would miss.
-TEST(OpenShortcutTest, ATargetOutsideTheCodePageIsOpenedItself) {
+// Through the shell, with the shortcut's arguments, folder and window state;
+// a target the ANSI code page cannot spell: the shell quietly first, the
+// target only when it cannot (Wine), at once when the shell reads a look-alike.
+TEST(OpenShortcutTest, TheShellFirstTheTargetOnlyWhenTheShellCannot) {
   struct Shell : platform::IShell {
     std::optional<platform::ShortcutLaunchParts> parts;
-    std::vector<ShellExecuteRequest> executed;
-    void Execute(const ShellExecuteRequest& r) override { executed.push_back(r); }
+    bool opens = true;
+    std::vector<std::string> calls;
+    bool Record(const std::string& how, const ShellExecuteRequest& r) {
+      calls.push_back(how + r.file + "|" + r.parameters + "|" + r.directory + "|" + std::to_string(r.showCommand));
+      return opens;
+    }
+    void Execute(const ShellExecuteRequest& r) override { Record("shell:", r); }
+    bool ExecuteQuietly(const ShellExecuteRequest& r) override { return Record("quiet:", r); }
     std::optional<platform::ShortcutLaunchParts> ReadShortcut(const std::string&) override { return parts; }
     bool RecycleFiles(const std::string&) override { return false; }
-  } shell;
+  };
   std::string foreign = "C:\\d\\S";
   cp932::AppendEscape(foreign, u'\u00FC');
-  for (const std::string& target : {std::string("C:\\d\\表.txt"), foreign}) {
-    shell.parts = platform::ShortcutLaunchParts{target, "/x", "C:\\d", 3, target == foreign};
-    ASSERT_TRUE(OpenShortcut(shell, "C:\\R\\A.lnk"));
-    const ShellExecuteRequest& r = shell.executed.back();
-    EXPECT_EQ(r.file + "|" + r.parameters + "|" + r.directory + "|" + std::to_string(r.showCommand),
-              (target == foreign ? foreign : "C:\\R\\A.lnk") + "|/x|C:\\d|3");
+  const std::string viaLink = "C:\\R\\A.lnk|/x|C:\\d|3", viaTarget = foreign + "|/x|C:\\d|3";
+  const struct { bool outsideAnsi, anotherFile, shellOpens; std::vector<std::string> calls; } rows[] = {
+      {false, false, false, {"shell:" + viaLink}},
+      {true, false, true, {"quiet:" + viaLink}},
+      {true, false, false, {"quiet:" + viaLink, "shell:" + viaTarget}},
+      {true, true, true, {"shell:" + viaTarget}},
+  };
+  for (const auto& row : rows) {
+    Shell shell;
+    shell.parts = platform::ShortcutLaunchParts{foreign, "/x", "C:\\d", 3, row.outsideAnsi, row.anotherFile};
+    shell.opens = row.shellOpens;
+    EXPECT_TRUE(OpenShortcut(shell, "C:\\R\\A.lnk"));
+    EXPECT_EQ(shell.calls, row.calls) << row.outsideAnsi << row.anotherFile << row.shellOpens;
   }
 }

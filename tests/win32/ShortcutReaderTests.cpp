@@ -300,11 +300,11 @@ TEST_F(ShortcutTest, JapaneseNamesRoundTripByteExact) {
 
 // Targets whose names code page 932 cannot spell, written by the shell link
 // object, resolve exactly (Wine's GetPath best-fits them, the item list does
-// not), also beside a file named as the best fit would spell it.
+// not), also beside a file named as the best fit would spell it, and a real U+FFFD.
 TEST_F(ShortcutTest, NamesOutsideTheCodePageResolveExactly) {
   ASSERT_TRUE(WriteBytes(Path("Sus.txt"), "a look-alike"));
   for (const std::wstring name : {L"S\u00FC\u00DF.txt", L"\u6CE2\u301C.txt", L"a\u2212b.txt", L"\uD55C\uAD6D\uC5B4.txt",
-                                  L"\u6D4B\u8BD5 1.txt", L"test\U0001F600.txt", L"\u8868\u793A.txt"}) {
+                                  L"\u6D4B\u8BD5 1.txt", L"test\U0001F600.txt", L"\u8868\u793A.txt", L"a\uFFFDb.txt"}) {
     const std::string document = Path(platform::ProgramText(name));
     SCOPED_TRACE(document);
     HANDLE file = CreateFileW(platform::Wide(document).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -314,12 +314,18 @@ TEST_F(ShortcutTest, NamesOutsideTheCodePageResolveExactly) {
     const platform::ShortcutTarget target = Resolve(Path("doc.lnk"));
     EXPECT_EQ(target.status, ShortcutStatus::Resolved);
     EXPECT_EQ(target.path, document);
+    const auto parts = platform::Win32Shell().ReadShortcut(Path("doc.lnk"));
+    EXPECT_EQ(parts ? parts->target + (parts->linkPathNamesAnotherFile ? "|look-alike" : "") : "",
+              document + (name == L"S\u00FC\u00DF.txt" ? "|look-alike" : ""));
   }
-  // Its document gone, the shortcut still names it, not the look-alike.
-  const std::string gone = Path(platform::ProgramText(L"S\u00FC\u00DF.txt"));
-  ASSERT_TRUE(testsupport::WriteShortcut(Path("gone.lnk"), gone));
-  ASSERT_TRUE(DeleteFileW(platform::Wide(gone).c_str()));
-  EXPECT_EQ(Resolve(Path("gone.lnk")).path, gone);
+  // Gone, they are missing documents: not the look-alike, nor unknown.
+  for (const std::wstring name : {L"S\u00FC\u00DF.txt", L"a\uFFFDb.txt"}) {
+    const std::string gone = Path(platform::ProgramText(name));
+    ASSERT_TRUE(testsupport::WriteShortcut(Path("gone.lnk"), gone));
+    ASSERT_TRUE(DeleteFileW(platform::Wide(gone).c_str()));
+    const platform::ShortcutTarget target = Resolve(Path("gone.lnk"));
+    EXPECT_EQ(target.status == ShortcutStatus::Resolved ? target.path : "unknown", gone);
+  }
 }
 
 TEST_F(ShortcutTest, CopyKeepsTheLastWriteTime) {
