@@ -171,12 +171,6 @@ void DrawCp932Text(HDC dc, const std::string& text, RECT& area, UINT format) {
 
 }  // namespace
 
-int SystemDpi() {
-  platform::WindowDc screen;
-  const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
-  return dpi > 0 ? dpi : kBaseDpi;
-}
-
 // ---------------------------------------------------------------- TCoolMenu
 
 struct TCoolMenu::Opening {

@@ -19,12 +19,9 @@
 
 #include "platform/Win32Handles.h"
 #include "ui/CoolMenuLayout.h"
+#include "ui/Dpi.h"
 
 namespace quenlark::ui {
-
-// The system's DPI as the screen gives it (96 when it cannot be read). The
-// renderer and the menus' pictures scale to it.
-int SystemDpi();
 
 // Raised when an item cannot be switched to owner drawing; the message is
 // the item's caption followed by " のオーナードローに失敗しました".
