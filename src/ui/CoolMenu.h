@@ -69,6 +69,10 @@ class TCoolMenu {
   // Values below 18 are refused and the old value stays.
   bool SetItemHeight(int itemHeight);
 
+  // The DPI the next opening measures and paints at (that of the monitor
+  // the menu opens on); 0, the default, is the system's.
+  void SetDpi(int dpi) { dpi_ = dpi; }
+
   std::vector<TItemImage>& ItemImages() { return itemImages_; }
   // Appends an entry (no image, no item) for the caller to fill in.
   TItemImage& AddItemImage();
@@ -123,6 +127,7 @@ class TCoolMenu {
   TRememberedItem ItemOrBlank(UINT itemId) const;
 
   int itemHeight_ = coolmenu::kDefaultItemHeight;
+  int dpi_ = 0;
   std::vector<TItemImage> itemImages_;
   std::map<UINT, TRememberedItem> items_;
   std::unique_ptr<Opening> opening_;

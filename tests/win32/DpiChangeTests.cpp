@@ -3,6 +3,7 @@
 // the new DPI, makes the font for it and takes the suggested rectangle. Wine
 // gives every monitor one DPI, so the message is sent here by hand.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include "FakeRegistry.h"
 #include "dialogs/PassChangeUnit.h"
 #include "dialogs/SettingUnit.h"
+#include "menus/MenuPresenter.h"
 
 namespace {
 
@@ -97,4 +99,36 @@ TEST(DpiChangeTest, EveryControlFollowsItsTableRowToTheNewDpiAndBack) {
   EXPECT_EQ(FontHeight(first), font96);
   form.Destroy();
   passChange.Destroy();
+}
+
+// A menu opened on a monitor of 144 or 192 dpi: the renderer measures its
+// rows with the menu font for that DPI, the pictures are made at its size.
+TEST(DpiChangeTest, AMenuMeasuresAndTakesPicturesAtTheDpiItIsGiven) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  quenlark::TMenuImages images(instance);
+  quenlark::ui::TPopupCool renderer(instance);
+  HMENU menu = CreatePopupMenu();
+  AppendMenuA(menu, MF_STRING, 7, "x");
+  renderer.SetMenu(menu);
+  renderer.OwnerDrawItems(menu);
+  std::vector<UINT> heights;
+  for (const int dpi : {96, 144, 192}) {
+    SCOPED_TRACE(dpi);
+    images.SetDpi(dpi);
+    int cx = 0, cy = 0;
+    ImageList_GetIconSize(images.IconImageList(), &cx, &cy);
+    EXPECT_EQ(cx, dpi / 6);  // 16, 24, 32
+    renderer.ReleaseOpening();
+    renderer.OwnerDrawItems(menu);
+    renderer.SetDpi(dpi);
+    MEASUREITEMSTRUCT measure{ODT_MENU, 0, 7, 0, 0, reinterpret_cast<ULONG_PTR>(&renderer)};
+    LRESULT result = 0;
+    quenlark::ui::TPopupCool::RouteMessage(nullptr, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure), result);
+    heights.push_back(measure.itemHeight);
+  }
+  // The system's menu font at 96 dpi plus 5 pixels, each scaled.
+  EXPECT_EQ(heights[1], static_cast<UINT>(MulDiv(static_cast<int>(heights[0]) - 5, 144, 96) + 8));
+  EXPECT_EQ(heights[2], static_cast<UINT>(MulDiv(static_cast<int>(heights[0]) - 5, 192, 96) + 10));
+  renderer.SetMenu(nullptr);
+  DestroyMenu(menu);
 }
