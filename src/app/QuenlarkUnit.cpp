@@ -11,6 +11,7 @@
 #include "menus/RecentMenu.h"
 #include "menus/TrayHint.h"
 #include "platform/Win32System.h"
+#include "ui/Dpi.h"
 
 namespace quenlark {
 
@@ -70,13 +71,22 @@ void TQuenlarkForm::FormCreate() {
 
 void TQuenlarkForm::CreateFrontDoor() {
   HINSTANCE instance = app_.Instance();
-  // The tray pictures at the small-icon size of the screen's DPI; owned here
-  // and destroyed with the controller.
-  const int cx = GetSystemMetrics(SM_CXSMICON);
-  const int cy = GetSystemMetrics(SM_CYSMICON);
-  activeImage_.reset(static_cast<HICON>(LoadImageW(instance, L"TRAYACTIVE", IMAGE_ICON, cx, cy, 0)));
-  sleepImage_.reset(static_cast<HICON>(LoadImageW(instance, L"TRAYSLEEP", IMAGE_ICON, cx, cy, 0)));
+  // The tray pictures at the small-icon size of the DPI of the primary
+  // monitor, where the notification area is; owned here and destroyed with
+  // the controller. Made again for a new taskbar, whose DPI may differ.
+  auto loadTrayImages = [this, instance] {
+    const int trayDpi = ui::MonitorDpiAt(POINT{0, 0});
+    const int cx = ui::SystemMetricForDpi(SM_CXSMICON, trayDpi);
+    const int cy = ui::SystemMetricForDpi(SM_CYSMICON, trayDpi);
+    activeImage_.reset(static_cast<HICON>(LoadImageW(instance, L"TRAYACTIVE", IMAGE_ICON, cx, cy, 0)));
+    sleepImage_.reset(static_cast<HICON>(LoadImageW(instance, L"TRAYSLEEP", IMAGE_ICON, cx, cy, 0)));
+  };
+  loadTrayImages();
   trayIcon_ = std::make_unique<TTrayIcon>(Handle(), kTrayMessage, NewTimerId());
+  trayIcon_->OnTaskbarCreated = [this, loadTrayImages] {
+    loadTrayImages();
+    UpdateTrayIcon();
+  };
   clickWaitTimer_ = NewTimerId();
   trayIcon_->OnClick = [this](MouseButton button, POINT at) { QuenlarkTrayIconClick(button, at); };
   trayIcon_->OnDblClick = [this] { QuenlarkTrayIconDblClick(); };

@@ -12,6 +12,14 @@ void TMenuPresenter::Rebuild(const std::vector<MenuItem>& items, bool iconDisp, 
   // Whatever an earlier opening left (a build that was never shown) goes
   // first, so that a rebuild starts from an empty menu and image list.
   Release();
+  // The menu opens where the pointer is (the tray icon clicked, or the
+  // pointer's place for a hot key): it is measured and painted at the DPI of
+  // that monitor.
+  POINT cursor{};
+  const int dpi = GetCursorPos(&cursor) ? ui::MonitorDpiAt(cursor) : ui::SystemDpi();
+  images_.SetDpi(dpi);
+  renderer_.Images = images_.IconImageList();
+  renderer_.SetDpi(dpi);
   menu_.EnsureMenu();
   ui::TPopupCool* renderer = nullptr;
   if (iconDisp) {

@@ -140,7 +140,8 @@ constexpr std::size_t kKeptIcons = 320;
 }  // namespace
 
 TMenuImages::TMenuImages(HINSTANCE instance)
-    : size_(ui::coolmenu::ImageSizeFor(ui::SystemDpi())),
+    : instance_(instance),
+      size_(ui::coolmenu::ImageSizeFor(ui::SystemDpi())),
       icons_(ImageList_Create(size_, size_, ILC_COLOR32 | ILC_MASK, 16, 16)),
       commands_(ImageList_Create(size_, size_, ILC_COLOR24 | ILC_MASK, 9, 0)),
       kept_(&DestroyCachedIcon, kKeptIcons) {
@@ -149,6 +150,18 @@ TMenuImages::TMenuImages(HINSTANCE instance)
 }
 
 TMenuImages::~TMenuImages() = default;
+
+void TMenuImages::SetDpi(int dpi) {
+  const int size = ui::coolmenu::ImageSizeFor(dpi);
+  if (size == size_) return;
+  size_ = size;
+  added_.clear();
+  kept_.Clear();
+  icons_.reset(ImageList_Create(size_, size_, ILC_COLOR32 | ILC_MASK, 16, 16));
+  commands_.reset(ImageList_Create(size_, size_, ILC_COLOR24 | ILC_MASK, 9, 0));
+  if (platform::UniqueBitmap strip = LoadCommandStrip(instance_, size_))
+    ImageList_AddMasked(commands_.get(), strip.get(), kCommandMask);
+}
 
 void TMenuImages::Clear() {
   ImageList_RemoveAll(icons_.get());

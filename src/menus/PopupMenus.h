@@ -29,6 +29,11 @@ class TMenuImages {
   TMenuImages(const TMenuImages&) = delete;
   TMenuImages& operator=(const TMenuImages&) = delete;
 
+  // The pictures at the size for a DPI (that of the monitor the menu opens
+  // on): the lists are made again, and nothing kept at another size stays.
+  void SetDpi(int dpi);
+  int ImageSize() const { return size_; }
+
   HIMAGELIST IconImageList() const { return icons_.get(); }
   HIMAGELIST MenuIconImageList() const { return commands_.get(); }
   // Empties the image list of the opening; the pictures kept between
@@ -50,6 +55,7 @@ class TMenuImages {
   std::size_t KeptCount() const { return kept_.Size(); }
 
  private:
+  HINSTANCE instance_;
   int size_;
   UniqueImageList icons_;
   UniqueImageList commands_;

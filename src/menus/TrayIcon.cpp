@@ -102,6 +102,10 @@ bool TTrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (active_) {
       shown_ = false;
       retries_ = 0;
+    }
+    if (OnTaskbarCreated) {
+      OnTaskbarCreated();
+    } else if (active_) {
       Add();
     }
     return false;  // others may want to know too

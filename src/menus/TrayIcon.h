@@ -36,6 +36,10 @@ class TTrayIcon {
 
   std::function<void(MouseButton button, POINT at)> OnClick;
   std::function<void()> OnDblClick;
+  // A new taskbar (its DPI may differ from the old one's) asks for the icon
+  // again: the handler gives SetIcon the picture made for it, which adds the
+  // icon. Without a handler the icon is added again with its picture.
+  std::function<void()> OnTaskbarCreated;
 
   // True when the message was the icon's (callback, taskbar re-creation or
   // the retry timer).

@@ -71,8 +71,8 @@ void Fill(HDC dc, const LayoutRect& area, SysColour colour) {
 // The system's menu font (the user may change it while the program runs, so
 // it is read at every opening): its face, height, italic, and bold when
 // heavier than 500; `bold` forces bold for a default item. The height is in
-// pixels at the system DPI.
-platform::UniqueFont LoadMenuFont(bool bold, int& height) {
+// pixels at `dpi` (the system gives it at the system's DPI).
+platform::UniqueFont LoadMenuFont(bool bold, int dpi, int& height) {
   LOGFONTW source{};
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
@@ -88,7 +88,8 @@ platform::UniqueFont LoadMenuFont(bool bold, int& height) {
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(source), &source);
 
   LOGFONTW lf{};
-  lf.lfHeight = source.lfHeight;
+  const int systemDpi = SystemDpi();
+  lf.lfHeight = dpi == systemDpi ? source.lfHeight : MulDiv(source.lfHeight, dpi, systemDpi);
   lf.lfItalic = source.lfItalic;
   lf.lfWeight = (bold || source.lfWeight > 500) ? FW_BOLD : FW_NORMAL;
   lf.lfCharSet = DEFAULT_CHARSET;
@@ -171,12 +172,6 @@ void DrawCp932Text(HDC dc, const std::string& text, RECT& area, UINT format) {
 
 }  // namespace
 
-int SystemDpi() {
-  platform::WindowDc screen;
-  const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
-  return dpi > 0 ? dpi : kBaseDpi;
-}
-
 // ---------------------------------------------------------------- TCoolMenu
 
 struct TCoolMenu::Opening {
@@ -212,7 +207,7 @@ TCoolMenu::~TCoolMenu() {
 TCoolMenu::Opening& TCoolMenu::CurrentOpening() {
   if (!opening_) {
     opening_ = std::make_unique<Opening>();
-    opening_->dpi = SystemDpi();
+    opening_->dpi = dpi_ > 0 ? dpi_ : SystemDpi();
     opening_->imageSize = ImageSizeFor(opening_->dpi);
   }
   return *opening_;
@@ -221,7 +216,7 @@ TCoolMenu::Opening& TCoolMenu::CurrentOpening() {
 HFONT TCoolMenu::MenuFont(bool bold) {
   Opening& opening = CurrentOpening();
   platform::UniqueFont& font = bold ? opening.boldFont : opening.font;
-  if (!font) font = LoadMenuFont(bold, opening.fontHeight);
+  if (!font) font = LoadMenuFont(bold, opening.dpi, opening.fontHeight);
   return font.get();
 }
 

@@ -19,12 +19,9 @@
 
 #include "platform/Win32Handles.h"
 #include "ui/CoolMenuLayout.h"
+#include "ui/Dpi.h"
 
 namespace quenlark::ui {
-
-// The system's DPI as the screen gives it (96 when it cannot be read). The
-// renderer and the menus' pictures scale to it.
-int SystemDpi();
 
 // Raised when an item cannot be switched to owner drawing; the message is
 // the item's caption followed by " のオーナードローに失敗しました".
@@ -71,6 +68,10 @@ class TCoolMenu {
   int ItemHeight() const { return itemHeight_; }
   // Values below 18 are refused and the old value stays.
   bool SetItemHeight(int itemHeight);
+
+  // The DPI the next opening measures and paints at (that of the monitor
+  // the menu opens on); 0, the default, is the system's.
+  void SetDpi(int dpi) { dpi_ = dpi; }
 
   std::vector<TItemImage>& ItemImages() { return itemImages_; }
   // Appends an entry (no image, no item) for the caller to fill in.
@@ -126,6 +127,7 @@ class TCoolMenu {
   TRememberedItem ItemOrBlank(UINT itemId) const;
 
   int itemHeight_ = coolmenu::kDefaultItemHeight;
+  int dpi_ = 0;
   std::vector<TItemImage> itemImages_;
   std::map<UINT, TRememberedItem> items_;
   std::unique_ptr<Opening> opening_;

@@ -8,6 +8,7 @@
 #include "platform/Win32Handles.h"
 #include "platform/Win32System.h"
 #include "ui/CoolMenu.h"
+#include "ui/Dpi.h"
 
 namespace quenlark {
 
@@ -249,7 +250,10 @@ bool TForm::Create() {
                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) {
     return false;
   }
-  dpi_ = ui::SystemDpi();
+  // The DPI of the monitor the form is opened from; were it placed on a
+  // monitor of another DPI, WM_DPICHANGED (or ShowDpi) scales it there.
+  POINT cursor{};
+  dpi_ = GetCursorPos(&cursor) ? ui::MonitorDpiAt(cursor) : ui::SystemDpi();
   RECT r{0, 0, Scale(clientWidth_), Scale(clientHeight_)};
   if (sizeKind_ == SizeKind::Client) AdjustWindowRectEx(&r, style_, FALSE, exStyle_);
   if (!CreateHandle(exStyle_, className_.c_str(), caption_.c_str(), style_, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -287,6 +291,11 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   }
   if (HandleMessage(msg, wp, lp, result)) return result;
   switch (msg) {
+    case WM_DPICHANGED: {
+      const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+      ChangeDpi(HIWORD(wp), suggested);
+      return 0;
+    }
     case WM_MEASUREITEM: {
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
       const ControlRow* row = measure->CtlType == ODT_LISTVIEW ? Row(static_cast<int>(measure->CtlID)) : nullptr;
@@ -438,28 +447,18 @@ void TForm::CreateControl(const ControlRow& row, HWND previous) {
   if (row.groupStart || (row.kind == ControlKind::RadioButton && !previous)) style |= WS_GROUP;
   if (row.kind == ControlKind::CheckListView && row.rowHeight > 0) style |= LVS_OWNERDRAWFIXED;
   if (row.kind == ControlKind::RadioButton && (style & WS_GROUP)) style |= WS_TABSTOP;
-  int width = Scale(row.width);
-  int height = Scale(row.height);
-  if (row.kind == ControlKind::ComboBox) height += Scale(200);  // room for the dropped list
+  const RECT place = RowRect(row);
+  const int width = place.right - place.left;
+  const int height = place.bottom - place.top;
   HWND h = nullptr;
   // Every control is a Unicode window: typed double-byte characters arrive
   // whole, and the program converts its CP932 text with code page 932.
   const std::wstring caption = platform::Wide(row.caption);
-  h = CreateWindowExW(cls.exStyle, cls.windowClass, caption.c_str(), style, Scale(row.left), Scale(row.top), width,
-                      height, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), app_.Instance(),
+  h = CreateWindowExW(cls.exStyle, cls.windowClass, caption.c_str(), style, place.left, place.top, width, height, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), app_.Instance(),
                       nullptr);
   if (!h) return;
   SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  if (row.width == 0 && (row.kind == ControlKind::Label || row.kind == ControlKind::Link)) {
-    // A label without a designed size takes the size of its text.
-    if (platform::WindowDc dc{h}) {
-      HGDIOBJ old = SelectObject(dc.get(), font_.get());
-      SIZE extent{};
-      GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &extent);
-      SelectObject(dc.get(), old);
-      SetWindowPos(h, nullptr, 0, 0, extent.cx, extent.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-  }
+  FitToText(row, h);
   switch (row.kind) {
     case ControlKind::PasswordEdit:
       SendMessageW(h, EM_SETPASSWORDCHAR, L'*', 0);
@@ -472,13 +471,8 @@ void TForm::CreateControl(const ControlRow& row, HWND previous) {
       SendMessageW(h, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
       LVCOLUMNW column{};
       column.mask = LVCF_WIDTH;
-      column.cx = width - GetSystemMetrics(SM_CXVSCROLL) - 4;
       SendMessageW(h, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-      if (row.rowHeight > 0) {
-        // An owner-drawn list asks its row height when its size is set.
-        WINDOWPOS pos{h, nullptr, Scale(row.left), Scale(row.top), width, height, SWP_NOZORDER | SWP_NOACTIVATE};
-        SendMessageW(h, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
-      }
+      PlaceListRows(row, h, place);
       break;
     }
     default:
@@ -488,6 +482,88 @@ void TForm::CreateControl(const ControlRow& row, HWND previous) {
   if (row.notifyDoubleClick) SetWindowSubclass(h, &DoubleClickSubclass, 0, 0);
   if (row.kind == ControlKind::Link) SetWindowSubclass(h, &LinkSubclass, 0, 0);
   AddHint(h, row.hint);
+}
+
+RECT TForm::RowRect(const ControlRow& row) const {
+  const int left = Scale(row.left), top = Scale(row.top);
+  int height = Scale(row.height);
+  if (row.kind == ControlKind::ComboBox) height += Scale(200);  // room for the dropped list
+  return RECT{left, top, left + Scale(row.width), top + height};
+}
+
+void TForm::FitToText(const ControlRow& row, HWND control) {
+  // A label without a designed size takes the size of its text.
+  if (row.width != 0 || (row.kind != ControlKind::Label && row.kind != ControlKind::Link)) return;
+  std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  caption.resize(static_cast<std::size_t>(GetWindowTextW(control, caption.data(), static_cast<int>(caption.size()))));
+  if (platform::WindowDc dc{control}) {
+    HGDIOBJ old = SelectObject(dc.get(), font_.get());
+    SIZE extent{};
+    GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &extent);
+    SelectObject(dc.get(), old);
+    SetWindowPos(control, nullptr, 0, 0, extent.cx, extent.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void TForm::PlaceListRows(const ControlRow& row, HWND list, const RECT& place) {
+  const int width = place.right - place.left;
+  SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, width - ui::SystemMetricForDpi(SM_CXVSCROLL, dpi_) - 4);
+  if (row.rowHeight > 0) {
+    // An owner-drawn list asks its row height when its size is set.
+    WINDOWPOS pos{list, nullptr, place.left, place.top, width, place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE};
+    SendMessageW(list, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+  }
+}
+
+void TForm::ChangeDpi(int dpi, const RECT* suggested) {
+  if (dpi <= 0) return;
+  dpi_ = dpi;
+  // The new font first: the controls drop the old one before it goes.
+  platform::UniqueFont font{CreateFormFont(dpi_)};
+  SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  for (const ControlRow& row : rows_) {
+    HWND h = Control(row.id);
+    if (!h) continue;
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    if (row.kind == ControlKind::StatusBar) continue;  // placed by its own WM_SIZE
+    if (row.kind == ControlKind::UpDown) {
+      // Placed against its buddy (placed before it), as when it was made.
+      SendMessageW(h, UDM_SETBUDDY, SendMessageW(h, UDM_GETBUDDY, 0, 0), 0);
+      continue;
+    }
+    const RECT place = RowRect(row);
+    SetWindowPos(h, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (row.kind == ControlKind::CheckListView) PlaceListRows(row, h, place);
+  }
+  font_ = std::move(font);
+  for (const ControlRow& row : rows_) {
+    if (HWND h = Control(row.id)) FitToText(row, h);
+  }
+  if (tooltip_) SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, ui::SystemMetricForDpi(SM_CXSCREEN, dpi_));
+  RECT bounds{};
+  if (suggested) {
+    bounds = *suggested;
+  } else {
+    // No rectangle from the system: the form keeps its top-left corner and
+    // takes its designed size at the new DPI.
+    GetWindowRect(Handle(), &bounds);
+    RECT r{0, 0, Scale(clientWidth_), Scale(clientHeight_)};
+    if (sizeKind_ == SizeKind::Client) AdjustWindowRectEx(&r, style_, FALSE, exStyle_);
+    bounds.right = bounds.left + r.right - r.left;
+    bounds.bottom = bounds.top + r.bottom - r.top;
+  }
+  // The form's own WM_SIZE lays out what its table does not place.
+  SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  FormDpiChanged();
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TForm::ShowAtWindowDpi() {
+  // Placed on a monitor of another DPI than the one it was made for.
+  const int dpi = ui::WindowDpi(Handle());
+  if (dpi != dpi_) ChangeDpi(dpi, nullptr);
 }
 
 void TForm::AddHint(HWND control, const std::string& hint) {
@@ -796,6 +872,7 @@ void TForm::Show() {
   if (!Handle()) return;
   if (!IsWindowVisible(Handle())) {
     focus_ = nullptr;
+    ShowAtWindowDpi();
     FormShow();
     RememberFocus();
   }
@@ -815,6 +892,7 @@ int TForm::ShowModal() {
   for (HWND w : disabled) EnableWindow(w, FALSE);
 
   focus_ = nullptr;
+  ShowAtWindowDpi();
   FormShow();
   RememberFocus();
   ShowWindow(Handle(), SW_SHOW);

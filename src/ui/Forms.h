@@ -129,8 +129,8 @@ class TForm : public TWindow {
   FormBounds Bounds() const;
   void SetBounds(const FormBounds& bounds);
 
-  // The screen's DPI as the form was created with, and a 96-dpi length
-  // scaled to it.
+  // The DPI of the monitor the form is on (the one it was created for, then
+  // each that WM_DPICHANGED tells), and a 96-dpi length scaled to it.
   int Dpi() const { return dpi_; }
   int Scale(int length) const { return MulDiv(length, dpi_, 96); }
 
@@ -154,6 +154,9 @@ class TForm : public TWindow {
   virtual void FormShow() {}
   virtual void FormClose() {}
   virtual void FormDestroy() {}
+  // After the form took a new DPI (WM_DPICHANGED): every table control is
+  // placed and has the new font; a form redoes what else depends on the DPI.
+  virtual void FormDpiChanged() {}
   // Releases what the form owns besides its window, once, when it is
   // destroyed (after FormDestroy). Never run from inside a message handler,
   // so nothing a handler still stands on goes away under it.
@@ -195,6 +198,16 @@ class TForm : public TWindow {
 
  private:
   void CreateControl(const ControlRow& row, HWND previous);
+  // A row's rectangle in the form at its DPI.
+  RECT RowRect(const ControlRow& row) const;
+  // A label without a designed width sized to its text in the form's font.
+  void FitToText(const ControlRow& row, HWND control);
+  // A check list's column across its width and its owner-drawn row height.
+  void PlaceListRows(const ControlRow& row, HWND list, const RECT& place);
+  // The form at a new DPI: font, every control from its table row, the
+  // window at `suggested` (or its designed size at the DPI).
+  void ChangeDpi(int dpi, const RECT* suggested);
+  void ShowAtWindowDpi();
   void AddHint(HWND control, const std::string& hint);
   // Hands a mouse message of the form itself to the tooltip. It comes where
   // no control takes the mouse (a disabled control, a group box), so the

@@ -105,4 +105,10 @@ TEST_F(TrayIconTest, ComesBackWhenTheTaskbarIsCreatedAgain) {
   tray->HandleMessage(RegisterWindowMessageA("TaskbarCreated"), 0, 0);
   EXPECT_TRUE(IconExists());
   EXPECT_TRUE(tray->Shown());
+  // Told of the new taskbar, the owner gives the picture made for its DPI.
+  HICON fresh = LoadIcon(nullptr, IDI_WARNING);
+  tray->OnTaskbarCreated = [&] { tray->SetIcon(fresh); };
+  Shell_NotifyIconA(NIM_DELETE, &data);
+  tray->HandleMessage(RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(tray->Icon() == fresh && IconExists() && tray->Shown());
 }
