@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "platform/Win32Handles.h"
+#include "platform/Theme.h"
 #include "platform/Win32System.h"
 #include "ui/CoolMenu.h"
 
@@ -285,6 +286,8 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       msg == WM_RBUTTONUP || msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP) {
     RelayToHints(msg, wp, lp);
   }
+  // The title bar follows the apps' theme when it changes.
+  if (msg == WM_SETTINGCHANGE || msg == WM_THEMECHANGED) platform::FollowThemeInTitleBar(Handle());
   if (HandleMessage(msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_MEASUREITEM: {
@@ -799,6 +802,7 @@ void TForm::Show() {
     FormShow();
     RememberFocus();
   }
+  platform::FollowThemeInTitleBar(Handle());
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
   BringWindowToTop(Handle());
@@ -817,6 +821,7 @@ int TForm::ShowModal() {
   focus_ = nullptr;
   FormShow();
   RememberFocus();
+  platform::FollowThemeInTitleBar(Handle());
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
 
