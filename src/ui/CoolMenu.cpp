@@ -461,7 +461,17 @@ void TCoolMenu::DrawMark(HDC dc, const LayoutRect& box, HBITMAP mark) {
   std::optional<ScopedSelect> selectInverted;
   if (opening.palette.dark) {
     invertedDc.reset(CreateCompatibleDC(dc));
-    inverted.reset(CreateCompatibleBitmap(dc, kImageSize, kImageSize));
+    // 24 bits a pixel: no fourth byte for the inversion to set, which would
+    // keep the key colour from matching.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = kImageSize;
+    info.bmiHeader.biHeight = kImageSize;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    inverted.reset(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!invertedDc || !inverted) return;
     selectInverted.emplace(invertedDc.get(), inverted.get());
     BitBlt(invertedDc.get(), 0, 0, kImageSize, kImageSize, source, 0, 0, NOTSRCCOPY);
