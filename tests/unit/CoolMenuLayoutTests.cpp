@@ -185,9 +185,7 @@ TEST(CoolMenuLayoutTest, SystemPaletteTakesEachColourFromItsSystemIndex) {
   EXPECT_EQ(p.separator, p.Of(SysColour::GrayText));
   EXPECT_EQ(p.separatorLight, p.Of(SysColour::BtnHighlight));
   EXPECT_EQ(p.disabledPicture, p.Of(SysColour::BtnShadow));
-  EXPECT_EQ(p.ditherLight, MakeColour(255, 255, 255));
-  EXPECT_TRUE(p.systemFrames);
-  EXPECT_FALSE(p.dark);
+  EXPECT_TRUE(p.systemFrames && !p.dark && p.ditherLight == MakeColour(255, 255, 255));
 }
 
 TEST(CoolMenuLayoutTest, SeparatorRunsAcrossTheRowLessOnePixelAtEachEnd) {
