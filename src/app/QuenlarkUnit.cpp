@@ -10,6 +10,7 @@
 #include "menus/ProgramMenu.h"
 #include "menus/RecentMenu.h"
 #include "menus/TrayHint.h"
+#include "platform/Theme.h"
 #include "platform/Win32System.h"
 #include "ui/Dpi.h"
 
@@ -39,6 +40,8 @@ void TQuenlarkForm::FormCreate() {
     return;
   }
 
+  // The menus ask at each opening, so a change of theme shows at the next one.
+  ui::SetDarkThemeQuery(platform::AppsUseDarkTheme);
   SetClassLongPtrW(app_.Handle(), GCLP_HICON, reinterpret_cast<LONG_PTR>(LoadIconW(app_.Instance(), L"MAINICON")));
   app_.HintHidePause = 10000;
   app_.ShowMainForm = false;

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstring>
 #include <exception>
+#include <optional>
+#include <utility>
 
 #include "platform/Win32Handles.h"
 
@@ -63,9 +65,42 @@ class ScopedSaveDc {
 RECT ToRect(const LayoutRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 LayoutRect ToLayout(const RECT& r) { return LayoutRect{r.left, r.top, r.right, r.bottom}; }
 
-void Fill(HDC dc, const LayoutRect& area, SysColour colour) {
+// The DC's own brush in `colour`, selected for one scope.
+class ScopedColourBrush {
+ public:
+  ScopedColourBrush(HDC dc, MenuColour colour) : select_(dc, GetStockObject(DC_BRUSH)) { SetDCBrushColor(dc, colour); }
+
+ private:
+  ScopedSelect select_;
+};
+
+void Fill(HDC dc, const LayoutRect& area, MenuColour colour) {
   RECT r = ToRect(area);
-  FillRect(dc, &r, GetSysColorBrush(static_cast<int>(colour)));
+  const COLORREF old = SetDCBrushColor(dc, colour);
+  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  SetDCBrushColor(dc, old);
+}
+
+// A one-pixel frame: `topLeft` on the top and left edges, `bottomRight` on
+// the others, as the system's 3-D edges draw it in its own colours.
+void Frame(HDC dc, const RECT& r, MenuColour topLeft, MenuColour bottomRight) {
+  Fill(dc, LayoutRect{r.left, r.top, r.right - 1, r.top + 1}, topLeft);
+  Fill(dc, LayoutRect{r.left, r.top, r.left + 1, r.bottom - 1}, topLeft);
+  Fill(dc, LayoutRect{r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
+  Fill(dc, LayoutRect{r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+}
+
+std::function<bool()>& DarkThemeQuery() {
+  static std::function<bool()> query;
+  return query;
+}
+
+// The palette of one opening: the dark one when the query says so, else the
+// system's colours as they are now.
+MenuPalette ChoosePalette() {
+  const std::function<bool()>& dark = DarkThemeQuery();
+  if (dark && dark()) return DarkPalette();
+  return SystemPalette([](SysColour role) -> MenuColour { return GetSysColor(static_cast<int>(role)); });
 }
 
 // The system's menu font (the user may change it while the program runs, so
@@ -102,7 +137,7 @@ platform::UniqueFont LoadMenuFont(bool bold, int dpi, int& height) {
 
 // The 8 x 8 dither brush of a checked square: the menu colour with white on
 // alternate pixels, made straight from a packed bitmap in memory.
-platform::UniqueBrush MakeDitherBrush() {
+platform::UniqueBrush MakeDitherBrush(const MenuPalette& palette) {
   struct {
     BITMAPINFOHEADER header;
     DWORD pixels[kDitherSize * kDitherSize];
@@ -113,12 +148,13 @@ platform::UniqueBrush MakeDitherBrush() {
   dib.header.biPlanes = 1;
   dib.header.biBitCount = 32;
   dib.header.biCompression = BI_RGB;
-  const COLORREF menu = GetSysColor(COLOR_MENU);
   // DIB pixels are blue, green, red from the low byte up.
-  const DWORD menuPixel = (GetRValue(menu) << 16) | (GetGValue(menu) << 8) | GetBValue(menu);
+  auto pixel = [](COLORREF c) -> DWORD { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); };
+  const DWORD menuPixel = pixel(palette.menu);
+  const DWORD lightPixel = pixel(palette.ditherLight);
   for (int y = 0; y < kDitherSize; ++y)
     for (int x = 0; x < kDitherSize; ++x)
-      dib.pixels[y * kDitherSize + x] = DitherPixelIsWhite(x, y) ? 0x00FFFFFFu : menuPixel;
+      dib.pixels[y * kDitherSize + x] = DitherPixelIsWhite(x, y) ? lightPixel : menuPixel;
   return platform::UniqueBrush(CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS));
 }
 
@@ -175,6 +211,7 @@ void DrawCp932Text(HDC dc, const std::string& text, RECT& area, UINT format) {
 // ---------------------------------------------------------------- TCoolMenu
 
 struct TCoolMenu::Opening {
+  MenuPalette palette;
   int dpi = kBaseDpi;
   int imageSize = kImageSize;
   int fontHeight = 0;
@@ -207,6 +244,7 @@ TCoolMenu::~TCoolMenu() {
 TCoolMenu::Opening& TCoolMenu::CurrentOpening() {
   if (!opening_) {
     opening_ = std::make_unique<Opening>();
+    opening_->palette = ChoosePalette();
     opening_->dpi = dpi_ > 0 ? dpi_ : SystemDpi();
     opening_->imageSize = ImageSizeFor(opening_->dpi);
   }
@@ -332,16 +370,17 @@ void TCoolMenu::PaintItem(const DRAWITEMSTRUCT& draw) {
 void TCoolMenu::DrawItem(const PaintContext& pc, const TRememberedItem& item, bool focused) {
   ScopedSaveDc save(pc.dc);
   const ItemGeometry& g = pc.geometry;
+  const MenuPalette& palette = CurrentOpening().palette;
   // The whole row gets the menu colour first, so that an icon column the
   // highlight spares never keeps pixels of an earlier paint.
-  Fill(pc.dc, g.row, SysColour::Menu);
+  Fill(pc.dc, g.row, palette.menu);
   if (item.Separator) {
     RECT row = ToRect(g.row);
     DrawSeparator(pc.dc, row);
   } else {
     switch (Highlight(MenuStyle, pc.state)) {
-      case HighlightArea::Row: Fill(pc.dc, g.row, SysColour::Highlight); break;
-      case HighlightArea::Text: Fill(pc.dc, g.text, SysColour::Highlight); break;
+      case HighlightArea::Row: Fill(pc.dc, g.row, palette.highlight); break;
+      case HighlightArea::Text: Fill(pc.dc, g.text, palette.highlight); break;
       case HighlightArea::None: break;
     }
     DrawImageFrame(pc);
@@ -357,6 +396,11 @@ void TCoolMenu::DrawItem(const PaintContext& pc, const TRememberedItem& item, bo
 void TCoolMenu::DrawImageFrame(const PaintContext& pc) {
   if (!DrawsImageFrame(MenuStyle, pc.state)) return;
   RECT square = ToRect(pc.geometry.square);
+  const MenuPalette& palette = CurrentOpening().palette;
+  if (!palette.systemFrames) {
+    Frame(pc.dc, square, palette.etch, palette.shadow);
+    return;
+  }
   DrawEdge(pc.dc, &square, BDR_RAISEDINNER, BF_TOPLEFT);
   DrawEdge(pc.dc, &square, BDR_RAISEDINNER, BF_SOFT | BF_BOTTOMRIGHT);
 }
@@ -365,11 +409,12 @@ void TCoolMenu::DrawCheckImage(const PaintContext& pc) {
   const SquarePlan plan = Square(MenuStyle, pc.state);
   const LayoutRect& box = pc.geometry.image;
   RECT square = ToRect(pc.geometry.square);
+  const MenuPalette& palette = CurrentOpening().palette;
   switch (plan.fill) {
-    case SquareFill::Menu: Fill(pc.dc, pc.geometry.square, SysColour::Menu); break;
+    case SquareFill::Menu: Fill(pc.dc, pc.geometry.square, palette.menu); break;
     case SquareFill::Dither: {
       Opening& opening = CurrentOpening();
-      if (!opening.dither) opening.dither = MakeDitherBrush();
+      if (!opening.dither) opening.dither = MakeDitherBrush(palette);
       if (opening.dither) FillRect(pc.dc, &square, opening.dither.get());
       break;
     }
@@ -384,7 +429,9 @@ void TCoolMenu::DrawCheckImage(const PaintContext& pc) {
     case SquareContent::CheckMono: DrawMark(pc.dc, box, Pictures().checkMono.get()); break;
     case SquareContent::None: break;
   }
-  if (plan.sunken) {
+  if (plan.sunken && !palette.systemFrames) {
+    Frame(pc.dc, square, palette.shadow, palette.etch);
+  } else if (plan.sunken) {
     DrawEdge(pc.dc, &square, BDR_SUNKENINNER, BF_SOFT | BF_TOPLEFT);
     DrawEdge(pc.dc, &square, BDR_SUNKENOUTER, BF_BOTTOMRIGHT);
   }
@@ -400,8 +447,33 @@ void TCoolMenu::DrawMark(HDC dc, const LayoutRect& box, HBITMAP mark) {
   ScopedSelect select(opening.pictureDc.get(), mark);
   ScopedSaveDc save(dc);
   SetStretchBltMode(dc, COLORONCOLOR);
-  GdiTransparentBlt(dc, box.left, box.top, box.Width(), box.Height(), opening.pictureDc.get(), 0, 0, kImageSize,
-                    kImageSize, kCheckTransparent);
+  HDC source = opening.pictureDc.get();
+  COLORREF key = kCheckTransparent;
+  // The marks are black line art edged in white: on a dark menu they are
+  // drawn inverted (white edged in black), the key colour inverted with them.
+  platform::UniqueMemoryDc invertedDc;
+  platform::UniqueBitmap inverted;
+  std::optional<ScopedSelect> selectInverted;
+  if (opening.palette.dark) {
+    invertedDc.reset(CreateCompatibleDC(dc));
+    // 24 bits a pixel: no fourth byte for the inversion to set, which would
+    // keep the key colour from matching.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = kImageSize;
+    info.bmiHeader.biHeight = kImageSize;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    inverted.reset(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!invertedDc || !inverted) return;
+    selectInverted.emplace(invertedDc.get(), inverted.get());
+    BitBlt(invertedDc.get(), 0, 0, kImageSize, kImageSize, source, 0, 0, NOTSRCCOPY);
+    source = invertedDc.get();
+    key = RGB(255 - GetRValue(key), 255 - GetGValue(key), 255 - GetBValue(key));
+  }
+  GdiTransparentBlt(dc, box.left, box.top, box.Width(), box.Height(), source, 0, 0, kImageSize, kImageSize, key);
 }
 
 void TCoolMenu::DrawItemText(const PaintContext& pc, const TRememberedItem& item) {
@@ -410,21 +482,23 @@ void TCoolMenu::DrawItemText(const PaintContext& pc, const TRememberedItem& item
   const std::string text = DisplayText(item.Caption);
   const UINT format = DT_LEFT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER;
   const TextPlan plan = Text(MenuStyle, pc.state);
+  const MenuPalette& palette = CurrentOpening().palette;
   RECT area = ToRect(pc.geometry.text);
   if (plan.etched) {
     RECT etch = area;
     OffsetRect(&etch, 1, 1);
-    SetTextColor(pc.dc, GetSysColor(static_cast<int>(plan.etchColour)));
+    SetTextColor(pc.dc, palette.Of(plan.etchColour));
     DrawCp932Text(pc.dc, text, etch, format);
   }
-  SetTextColor(pc.dc, GetSysColor(static_cast<int>(plan.colour)));
+  SetTextColor(pc.dc, palette.Of(plan.colour));
   DrawCp932Text(pc.dc, text, area, format);
 }
 
 void TCoolMenu::DrawSeparator(HDC dc, const RECT& row) {
   const SeparatorLines lines = Separator(ToLayout(row));
-  Fill(dc, LayoutRect{lines.left, lines.y, lines.right, lines.y + 1}, SysColour::GrayText);
-  Fill(dc, LayoutRect{lines.left, lines.y + 1, lines.right, lines.y + 2}, SysColour::BtnHighlight);
+  const MenuPalette& palette = CurrentOpening().palette;
+  Fill(dc, LayoutRect{lines.left, lines.y, lines.right, lines.y + 1}, palette.separator);
+  Fill(dc, LayoutRect{lines.left, lines.y + 1, lines.right, lines.y + 2}, palette.separatorLight);
 }
 
 void TCoolMenu::DrawDisabledImage(HDC dc, int x, int y, int imageIndex) {
@@ -451,11 +525,11 @@ void TCoolMenu::DrawDisabledImage(HDC dc, int x, int y, int imageIndex) {
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkColor(dc, RGB(255, 255, 255));
   {
-    ScopedSelect brush(dc, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+    ScopedColourBrush brush(dc, opening.palette.disabledPictureEtch);
     BitBlt(dc, x + 1, y + 1, size, size, maskDc.get(), 0, 0, kRopPaintWhereSet);
   }
   {
-    ScopedSelect brush(dc, GetSysColorBrush(COLOR_BTNSHADOW));
+    ScopedColourBrush brush(dc, opening.palette.disabledPicture);
     BitBlt(dc, x, y, size, size, maskDc.get(), 0, 0, kRopPaintWhereSet);
   }
 }
@@ -624,5 +698,7 @@ bool TPopupCool::RouteMessage(HWND, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
   }
   return renderer != nullptr;
 }
+
+void SetDarkThemeQuery(std::function<bool()> query) { DarkThemeQuery() = std::move(query); }
 
 }  // namespace quenlark::ui

@@ -23,6 +23,12 @@
 
 namespace quenlark::ui {
 
+// Tells the renderers whether the apps' theme is dark. It is asked once at
+// each opening of a menu, which then keeps its palette until it closes; a
+// change of theme shows at the next opening. Without a query the menus take
+// the system's colours.
+void SetDarkThemeQuery(std::function<bool()> query);
+
 // Raised when an item cannot be switched to owner drawing; the message is
 // the item's caption followed by " のオーナードローに失敗しました".
 class ECoolMenuError : public std::runtime_error {

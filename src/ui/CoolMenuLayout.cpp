@@ -1,5 +1,7 @@
 #include "ui/CoolMenuLayout.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "base/Cp932.h"
@@ -109,6 +111,10 @@ TextPlan Text(TMenuStyle style, const ItemState& state) {
   return plan;
 }
 
+MenuColour TextBackground(TMenuStyle style, const ItemState& state, const MenuPalette& palette) {
+  return Highlight(style, state) == HighlightArea::None ? palette.menu : palette.highlight;
+}
+
 SeparatorLines Separator(const LayoutRect& row) {
   SeparatorLines lines;
   lines.y = row.top + row.Height() / 2;
@@ -175,6 +181,54 @@ int ImageIndexOf(std::span<const TItemImage> entries, int imageCount, unsigned i
     return index < imageCount ? index : -1;
   }
   return -1;
+}
+
+MenuColour MenuPalette::Of(SysColour role) const {
+  switch (role) {
+    case SysColour::Menu: return menu;
+    case SysColour::MenuText: return menuText;
+    case SysColour::Highlight: return highlight;
+    case SysColour::HighlightText: return highlightText;
+    case SysColour::BtnShadow: return shadow;
+    case SysColour::GrayText: return grayText;
+    case SysColour::BtnHighlight: return etch;
+  }
+  return menuText;
+}
+
+MenuPalette DarkPalette() {
+  // Close to the dark menus of the system's own programs.
+  MenuPalette p;
+  p.menu = MakeColour(0x2B, 0x2B, 0x2B);
+  p.menuText = MakeColour(0xFF, 0xFF, 0xFF);
+  p.highlight = MakeColour(0x41, 0x41, 0x41);
+  p.highlightText = MakeColour(0xFF, 0xFF, 0xFF);
+  p.grayText = MakeColour(0xB0, 0xB0, 0xB0);
+  p.etch = MakeColour(0x50, 0x50, 0x50);
+  p.shadow = MakeColour(0x18, 0x18, 0x18);
+  p.separator = MakeColour(0x55, 0x55, 0x55);
+  p.separatorLight = MakeColour(0x2B, 0x2B, 0x2B);
+  p.ditherLight = MakeColour(0x4A, 0x4A, 0x4A);
+  p.disabledPicture = MakeColour(0x90, 0x90, 0x90);
+  p.disabledPictureEtch = MakeColour(0x2B, 0x2B, 0x2B);
+  p.systemFrames = false;
+  p.dark = true;
+  return p;
+}
+
+namespace {
+double Luminance(MenuColour c) {
+  auto channel = [](unsigned v) {
+    const double s = v / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c & 0xFF) + 0.7152 * channel((c >> 8) & 0xFF) + 0.0722 * channel((c >> 16) & 0xFF);
+}
+}  // namespace
+
+double ContrastRatio(MenuColour a, MenuColour b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 }  // namespace quenlark::ui

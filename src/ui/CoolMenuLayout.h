@@ -28,6 +28,65 @@ enum class SysColour : int {
   BtnHighlight = 20,   // COLOR_BTNHIGHLIGHT
 };
 
+// A colour as the system's COLORREF holds it: red in the low byte, then
+// green, then blue.
+using MenuColour = std::uint32_t;
+constexpr MenuColour MakeColour(int r, int g, int b) {
+  return static_cast<MenuColour>(r) | (static_cast<MenuColour>(g) << 8) | (static_cast<MenuColour>(b) << 16);
+}
+
+// Every colour the two looks paint with, chosen once at each opening of a
+// menu: the system's colours (light theme, high contrast) or DarkPalette when
+// the apps' theme is dark.
+struct MenuPalette {
+  MenuColour menu = 0;           // background of the other items
+  MenuColour menuText = 0;       // their text
+  MenuColour highlight = 0;      // background of the selected item
+  MenuColour highlightText = 0;  // its text
+  MenuColour grayText = 0;       // disabled text, a disabled check mark's square
+  MenuColour etch = 0;           // disabled text's etch, light side of frames
+  MenuColour shadow = 0;         // dark side of frames
+  MenuColour separator = 0;      // a separator's upper line
+  MenuColour separatorLight = 0; // its lower line
+  MenuColour ditherLight = 0;    // the light pixels of a checked square's dither
+  MenuColour disabledPicture = 0;      // a disabled picture's shape
+  MenuColour disabledPictureEtch = 0;  // its etch one pixel right and down
+  // The system draws the frames (its 3-D edges); otherwise they are drawn in
+  // etch and shadow.
+  bool systemFrames = true;
+  // The check marks are drawn on a light plate so that their black reads.
+  bool dark = false;
+
+  MenuColour Of(SysColour role) const;
+  friend bool operator==(const MenuPalette&, const MenuPalette&) = default;
+};
+
+// Today's look: every colour read from the system by `sysColour` (GetSysColor
+// on Windows), the dither's light pixels white.
+template <class SysColourFn>
+MenuPalette SystemPalette(SysColourFn sysColour) {
+  MenuPalette p;
+  p.menu = sysColour(SysColour::Menu);
+  p.menuText = sysColour(SysColour::MenuText);
+  p.highlight = sysColour(SysColour::Highlight);
+  p.highlightText = sysColour(SysColour::HighlightText);
+  p.grayText = sysColour(SysColour::GrayText);
+  p.etch = sysColour(SysColour::BtnHighlight);
+  p.shadow = sysColour(SysColour::BtnShadow);
+  p.separator = p.grayText;
+  p.separatorLight = p.etch;
+  p.ditherLight = MakeColour(255, 255, 255);
+  p.disabledPicture = p.shadow;
+  p.disabledPictureEtch = p.etch;
+  return p;
+}
+
+// The fixed palette of the dark theme; every text reads at 4.5 : 1 or more.
+MenuPalette DarkPalette();
+
+// WCAG's contrast ratio of two colours (1 to 21).
+double ContrastRatio(MenuColour a, MenuColour b);
+
 struct LayoutRect {
   int left = 0, top = 0, right = 0, bottom = 0;
   int Width() const { return right - left; }
@@ -130,6 +189,8 @@ struct TextPlan {
   SysColour colour = SysColour::MenuText;
 };
 TextPlan Text(TMenuStyle style, const ItemState& state);
+// The colour under an item's text: the highlight where it covers the text.
+MenuColour TextBackground(TMenuStyle style, const ItemState& state, const MenuPalette& palette);
 
 // The separator's two lines: GrayText at y, BtnHighlight at y + 1, both from
 // `left` up to but not including `right`.

@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "platform/Win32Handles.h"
+#include "platform/Theme.h"
 #include "platform/Win32System.h"
 #include "ui/CoolMenu.h"
 #include "ui/Dpi.h"
@@ -289,6 +290,8 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       msg == WM_RBUTTONUP || msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP) {
     RelayToHints(msg, wp, lp);
   }
+  // The title bar follows the apps' theme when it changes.
+  if (msg == WM_SETTINGCHANGE || msg == WM_THEMECHANGED) platform::FollowThemeInTitleBar(Handle());
   if (HandleMessage(msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_DPICHANGED: {
@@ -876,6 +879,7 @@ void TForm::Show() {
     FormShow();
     RememberFocus();
   }
+  platform::FollowThemeInTitleBar(Handle());
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
   BringWindowToTop(Handle());
@@ -895,6 +899,7 @@ int TForm::ShowModal() {
   ShowAtWindowDpi();
   FormShow();
   RememberFocus();
+  platform::FollowThemeInTitleBar(Handle());
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
 

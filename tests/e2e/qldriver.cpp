@@ -103,6 +103,7 @@ int Usage() {
                "  answer-box CLASS ID         press button ID of that process's message box\n"
                "  tray-delete CLASS           remove the tray icon of the window, as a crashed taskbar loses it\n"
                "  taskbar-created             broadcast the message a new taskbar sends to every window\n"
+               "  setting-change AREA         broadcast WM_SETTINGCHANGE naming AREA (e.g. ImmersiveColorSet)\n"
                "  key-time KEY                print the last-write time of a HKCU key (100 ns units)\n"
                "  menu-cycle CLASS N          open and close the tray menus N times (left and right clicks in\n"
                "                              turn, posted as the taskbar does); print how many opened\n"
@@ -573,6 +574,12 @@ int wmain(int argc, wchar_t** argv) {
     const UINT msg = RegisterWindowMessageW(L"TaskbarCreated");
     DWORD_PTR result = 0;
     return SendMessageTimeoutW(HWND_BROADCAST, msg, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) ? 0 : 1;
+  }
+  if (cmd == "setting-change" && a.size() == 1) {
+    const std::wstring area = Wide(a[0]);
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area.c_str()),
+                               SMTO_ABORTIFHUNG, 5000, &result) ? 0 : 1;
   }
   if (cmd == "key-time" && a.size() == 1) {
     HKEY key = OpenKey(a[0], KEY_READ, false);

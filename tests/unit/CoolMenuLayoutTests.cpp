@@ -162,6 +162,32 @@ TEST(CoolMenuLayoutTest, TextColoursFollowSelectionAndDisabledTextIsEtched) {
   EXPECT_EQ(highlighted.colour, SysColour::GrayText);
 }
 
+TEST(CoolMenuLayoutTest, DarkPaletteTextReadsAtFourAndAHalfToOneInEveryState) {
+  EXPECT_NEAR(ContrastRatio(MakeColour(0, 0, 0), MakeColour(255, 255, 255)), 21.0, 1e-9);
+  EXPECT_NEAR(ContrastRatio(MakeColour(0x77, 0x77, 0x77), MakeColour(255, 255, 255)), 4.48, 0.01);
+  const MenuPalette dark = DarkPalette();
+  for (TMenuStyle style : {msOffice, msWindows})
+    for (int bits = 0; bits < 16; ++bits) {
+      const ItemState state = State(bits & 1, bits & 2, bits & 4, bits & 8);
+      const MenuColour text = dark.Of(Text(style, state).colour);
+      EXPECT_GE(ContrastRatio(text, TextBackground(style, state, dark)), 4.5) << "look " << style << " state " << bits;
+    }
+  // Disabled text stays apart from enabled text, and the menu is dark.
+  EXPECT_NE(dark.grayText, dark.menuText);
+  EXPECT_GE(ContrastRatio(dark.menu, MakeColour(255, 255, 255)), 12.0);
+}
+
+TEST(CoolMenuLayoutTest, SystemPaletteTakesEachColourFromItsSystemIndex) {
+  const MenuPalette p = SystemPalette([](SysColour role) { return static_cast<MenuColour>(role) * 0x010101u; });
+  for (SysColour role : {SysColour::Menu, SysColour::MenuText, SysColour::Highlight, SysColour::HighlightText,
+                         SysColour::BtnShadow, SysColour::GrayText, SysColour::BtnHighlight})
+    EXPECT_EQ(p.Of(role), static_cast<MenuColour>(role) * 0x010101u);
+  EXPECT_EQ(p.separator, p.Of(SysColour::GrayText));
+  EXPECT_EQ(p.separatorLight, p.Of(SysColour::BtnHighlight));
+  EXPECT_EQ(p.disabledPicture, p.Of(SysColour::BtnShadow));
+  EXPECT_TRUE(p.systemFrames && !p.dark && p.ditherLight == MakeColour(255, 255, 255));
+}
+
 TEST(CoolMenuLayoutTest, SeparatorRunsAcrossTheRowLessOnePixelAtEachEnd) {
   SeparatorLines lines = Separator({0, 30, 150, 40});
   EXPECT_EQ(lines.y, 35);
