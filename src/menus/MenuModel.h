@@ -26,7 +26,7 @@ enum class MenuCommand {
 struct IconRequest {
   enum class Kind {
     None,
-    // Image `index` of the fixed command images (MenuIconImageList).
+    // Image `index` of the fixed command images (the CMD icon resources).
     CommandImage,
     // The small shell icon of `path` itself, looked up on disk (SHGetFileInfo,
     // attributes 0).

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <cstdint>
+#include <iterator>
 
 #include "base/Cp932.h"
 #include "platform/Win32Handles.h"
@@ -12,8 +13,11 @@ namespace quenlark {
 
 namespace {
 
-// The command pictures: one bitmap of 16 x 16 images, magenta transparent.
-constexpr COLORREF kCommandMask = RGB(255, 0, 255);
+// The command pictures' icon resources, in the order of their indexes. Each
+// holds the sizes 16 to 64 px, so a menu loads the one for its DPI.
+constexpr const wchar_t* kCommandPictures[] = {L"CMDHISTORY",     L"CMDSETTINGS", L"CMDFAVOURITES",
+                                               L"CMDCLEAR",       L"CMDHELP",     L"CMDSHELLRECENT",
+                                               L"CMDABOUT",       L"CMDDOCUMENT", L"CMDEXIT"};
 
 // A shell icon of at least `size` pixels (the small one when it is big
 // enough, else the large one, which the image list shrinks), or null. Folders
@@ -55,27 +59,11 @@ platform::UniqueIcon LookUpIcon(const IconRequest& request, int size) {
   return platform::UniqueIcon(ok ? info.hIcon : nullptr);
 }
 
-// The command pictures' strip (16 x 16 pictures side by side) at `size`:
-// each pixel repeated, not blended, so that the key colour stays exact.
-platform::UniqueBitmap LoadCommandStrip(HINSTANCE instance, int size) {
-  platform::UniqueBitmap strip(
-      static_cast<HBITMAP>(LoadImageW(instance, L"MENUCOMMANDS", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  BITMAP shape{};
-  if (!strip || size == ui::coolmenu::kImageSize || !GetObjectW(strip.get(), sizeof shape, &shape)) return strip;
-  const int count = shape.bmWidth / ui::coolmenu::kImageSize;
-  platform::WindowDc screen;
-  platform::UniqueMemoryDc source(CreateCompatibleDC(screen.get()));
-  platform::UniqueMemoryDc target(CreateCompatibleDC(screen.get()));
-  platform::UniqueBitmap scaled(CreateCompatibleBitmap(screen.get(), count * size, size));
-  if (count <= 0 || !source || !target || !scaled) return strip;
-  HGDIOBJ oldSource = SelectObject(source.get(), strip.get());
-  HGDIOBJ oldTarget = SelectObject(target.get(), scaled.get());
-  SetStretchBltMode(target.get(), COLORONCOLOR);
-  StretchBlt(target.get(), 0, 0, count * size, size, source.get(), 0, 0, count * ui::coolmenu::kImageSize,
-             ui::coolmenu::kImageSize, SRCCOPY);
-  SelectObject(target.get(), oldTarget);
-  SelectObject(source.get(), oldSource);
-  return scaled;
+// Command picture `index` at `size` pixels, or null for an index out of range.
+platform::UniqueIcon LoadCommandPicture(HINSTANCE instance, int index, int size) {
+  if (index < 0 || index >= static_cast<int>(std::size(kCommandPictures))) return platform::UniqueIcon();
+  return platform::UniqueIcon(
+      static_cast<HICON>(LoadImageW(instance, kCommandPictures[index], IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 // Files whose small icon is their own (programs, icons, shortcuts...), not
@@ -143,11 +131,7 @@ TMenuImages::TMenuImages(HINSTANCE instance)
     : instance_(instance),
       size_(ui::coolmenu::ImageSizeFor(ui::SystemDpi())),
       icons_(ImageList_Create(size_, size_, ILC_COLOR32 | ILC_MASK, 16, 16)),
-      commands_(ImageList_Create(size_, size_, ILC_COLOR24 | ILC_MASK, 9, 0)),
-      kept_(&DestroyCachedIcon, kKeptIcons) {
-  if (platform::UniqueBitmap strip = LoadCommandStrip(instance, size_))
-    ImageList_AddMasked(commands_.get(), strip.get(), kCommandMask);
-}
+      kept_(&DestroyCachedIcon, kKeptIcons) {}
 
 TMenuImages::~TMenuImages() = default;
 
@@ -158,9 +142,6 @@ void TMenuImages::SetDpi(int dpi) {
   added_.clear();
   kept_.Clear();
   icons_.reset(ImageList_Create(size_, size_, ILC_COLOR32 | ILC_MASK, 16, 16));
-  commands_.reset(ImageList_Create(size_, size_, ILC_COLOR24 | ILC_MASK, 9, 0));
-  if (platform::UniqueBitmap strip = LoadCommandStrip(instance_, size_))
-    ImageList_AddMasked(commands_.get(), strip.get(), kCommandMask);
 }
 
 void TMenuImages::Clear() {
@@ -190,7 +171,7 @@ int TMenuImages::Add(const IconRequest& asked) {
   platform::UniqueIcon fresh;
   if (!icon) {
     fresh = request.kind == IconRequest::Kind::CommandImage
-                ? platform::UniqueIcon(ImageList_GetIcon(commands_.get(), request.index, ILD_TRANSPARENT))
+                ? LoadCommandPicture(instance_, request.index, size_)
                 : LookUpIcon(request, size_);
     if (!fresh) return -1;
     ++lookUps_;

@@ -19,9 +19,10 @@ namespace quenlark {
 inline void DestroyImageList(HIMAGELIST list) { ImageList_Destroy(list); }
 using UniqueImageList = platform::Unique<HIMAGELIST, &DestroyImageList>;
 
-// The image lists of the menus: the file icons, refilled by every build, and
-// the fixed command pictures. Their pictures are 16 pixels square at 96 DPI
-// and take the icon size that fits the system's DPI (24 at 144 DPI).
+// The image list of the menus: the file icons and the command pictures,
+// refilled by every build. Its pictures are 16 pixels square at 96 DPI and
+// take the size for the menu's DPI (24 at 144, 32 at 192); a command picture
+// is loaded at that size from its icon resource, never enlarged.
 class TMenuImages {
  public:
   explicit TMenuImages(HINSTANCE instance);
@@ -35,7 +36,6 @@ class TMenuImages {
   int ImageSize() const { return size_; }
 
   HIMAGELIST IconImageList() const { return icons_.get(); }
-  HIMAGELIST MenuIconImageList() const { return commands_.get(); }
   // Empties the image list of the opening; the pictures kept between
   // openings stay.
   void Clear();
@@ -58,7 +58,6 @@ class TMenuImages {
   HINSTANCE instance_;
   int size_;
   UniqueImageList icons_;
-  UniqueImageList commands_;
   std::map<std::string, int> added_;
   IconCache kept_;
   int lookUps_ = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <exception>
 #include <optional>
@@ -24,8 +25,8 @@ static_assert(static_cast<int>(SysColour::GrayText) == COLOR_GRAYTEXT);
 static_assert(static_cast<int>(SysColour::BtnHighlight) == COLOR_BTNHIGHLIGHT);
 static_assert(kMncExecute == MNC_EXECUTE && kMncIgnore == MNC_IGNORE);
 
-// The check marks' transparent colour.
-constexpr COLORREF kCheckTransparent = RGB(128, 0, 128);
+// The check marks' icon resources, indexed by TCoolMenu::Mark.
+constexpr const wchar_t* kMarkResources[] = {L"CHECK", L"CHECKMONO"};
 // Paints the brush where the (monochrome) source is set and leaves the
 // destination alone elsewhere, with text colour black and background white.
 constexpr DWORD kRopPaintWhereSet = 0x00E20746;
@@ -158,15 +159,47 @@ platform::UniqueBrush MakeDitherBrush(const MenuPalette& palette) {
   return platform::UniqueBrush(CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS));
 }
 
-// The check marks, shared by all renderers of the process.
-struct SharedPictures {
-  platform::UniqueBitmap check;
-  platform::UniqueBitmap checkMono;
-  int users = 0;
-};
-SharedPictures& Pictures() {
-  static SharedPictures pictures;
-  return pictures;
+// Check mark `resource` at `size` pixels as a 32-bit premultiplied bitmap
+// for GdiAlphaBlend, inverted (white edged in black) for a dark menu; null
+// when the resource or a GDI call fails. An icon whose colour carries no
+// alpha takes it from its mask.
+platform::UniqueBitmap MarkBitmap(HINSTANCE instance, const wchar_t* resource, int size, bool inverted) {
+  platform::UniqueIcon icon(static_cast<HICON>(LoadImageW(instance, resource, IMAGE_ICON, size, size, 0)));
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon.get(), &info)) return platform::UniqueBitmap();
+  platform::UniqueBitmap colour(info.hbmColor);
+  platform::UniqueBitmap mask(info.hbmMask);
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(format.bmiHeader);
+  format.bmiHeader.biWidth = size;
+  format.bmiHeader.biHeight = -size;  // top-down
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  const std::size_t count = static_cast<std::size_t>(size) * size;
+  std::vector<std::uint32_t> pixels(count), maskPixels(count);
+  platform::WindowDc screen;
+  if (!colour || !mask || !GetDIBits(screen.get(), colour.get(), 0, size, pixels.data(), &format, DIB_RGB_COLORS) ||
+      !GetDIBits(screen.get(), mask.get(), 0, size, maskPixels.data(), &format, DIB_RGB_COLORS))
+    return platform::UniqueBitmap();
+  bool hasAlpha = false;
+  for (std::uint32_t pixel : pixels) hasAlpha |= (pixel >> 24) != 0;
+  void* bits = nullptr;
+  platform::UniqueBitmap result(CreateDIBSection(screen.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!result || !bits) return platform::UniqueBitmap();
+  auto* out = static_cast<std::uint32_t*>(bits);
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint32_t alpha = hasAlpha ? pixels[i] >> 24 : ((maskPixels[i] & 0xFFFFFF) ? 0 : 255);
+    std::uint32_t premultiplied = alpha << 24;
+    for (int shift = 0; shift < 24; shift += 8) {
+      std::uint32_t channel = (pixels[i] >> shift) & 0xFF;
+      if (inverted) channel = 255 - channel;
+      premultiplied |= ((channel * alpha + 127) / 255) << shift;
+    }
+    out[i] = premultiplied;
+  }
+  GdiFlush();
+  return result;
 }
 
 // Every popup renderer of the process, in the order they were created.
@@ -222,24 +255,13 @@ struct TCoolMenu::Opening {
   platform::UniqueMemoryDc measureDc;
   // Holds a check mark or an image as the source of a blit.
   platform::UniqueMemoryDc pictureDc;
+  // The check marks at imageSize in the palette's look, made at first use.
+  platform::UniqueBitmap marks[2];
 };
 
-TCoolMenu::TCoolMenu(HINSTANCE resourceInstance) {
-  SharedPictures& pictures = Pictures();
-  // A renderer that finds the marks missing (an earlier one was given the
-  // wrong module) loads them again.
-  if (!pictures.check) pictures.check.reset(LoadBitmapW(resourceInstance, L"CHECK"));
-  if (!pictures.checkMono) pictures.checkMono.reset(LoadBitmapW(resourceInstance, L"CHECKMONO"));
-  ++pictures.users;
-}
+TCoolMenu::TCoolMenu(HINSTANCE resourceInstance) : resourceInstance_(resourceInstance) {}
 
-TCoolMenu::~TCoolMenu() {
-  opening_.reset();
-  SharedPictures& pictures = Pictures();
-  if (--pictures.users > 0) return;
-  pictures.check.reset();
-  pictures.checkMono.reset();
-}
+TCoolMenu::~TCoolMenu() = default;
 
 TCoolMenu::Opening& TCoolMenu::CurrentOpening() {
   if (!opening_) {
@@ -425,8 +447,8 @@ void TCoolMenu::DrawCheckImage(const PaintContext& pc) {
       if (Images) ImageList_Draw(Images, pc.imageIndex, pc.dc, box.left, box.top, ILD_TRANSPARENT);
       break;
     case SquareContent::DisabledImage: DrawDisabledImage(pc.dc, box.left, box.top, pc.imageIndex); break;
-    case SquareContent::Check: DrawMark(pc.dc, box, Pictures().check.get()); break;
-    case SquareContent::CheckMono: DrawMark(pc.dc, box, Pictures().checkMono.get()); break;
+    case SquareContent::Check: DrawMark(pc.dc, box, Mark::Black); break;
+    case SquareContent::CheckMono: DrawMark(pc.dc, box, Mark::Grey); break;
     case SquareContent::None: break;
   }
   if (plan.sunken && !palette.systemFrames) {
@@ -437,43 +459,21 @@ void TCoolMenu::DrawCheckImage(const PaintContext& pc) {
   }
 }
 
-// A 16 x 16 check mark stretched over the image box, its key colour left
-// out. Pixels are repeated, not blended, so the key colour stays exact.
-void TCoolMenu::DrawMark(HDC dc, const LayoutRect& box, HBITMAP mark) {
-  if (!mark) return;
+// A check mark drawn over the image box at the box's own size, blended by
+// its alpha. The marks are black line art edged in white: on a dark menu
+// they are drawn inverted (white edged in black).
+void TCoolMenu::DrawMark(HDC dc, const LayoutRect& box, Mark which) {
   Opening& opening = CurrentOpening();
+  platform::UniqueBitmap& mark = opening.marks[static_cast<int>(which)];
+  if (!mark)
+    mark = MarkBitmap(resourceInstance_, kMarkResources[static_cast<int>(which)], opening.imageSize,
+                      opening.palette.dark);
   if (!opening.pictureDc) opening.pictureDc.reset(CreateCompatibleDC(dc));
-  if (!opening.pictureDc) return;
-  ScopedSelect select(opening.pictureDc.get(), mark);
-  ScopedSaveDc save(dc);
-  SetStretchBltMode(dc, COLORONCOLOR);
-  HDC source = opening.pictureDc.get();
-  COLORREF key = kCheckTransparent;
-  // The marks are black line art edged in white: on a dark menu they are
-  // drawn inverted (white edged in black), the key colour inverted with them.
-  platform::UniqueMemoryDc invertedDc;
-  platform::UniqueBitmap inverted;
-  std::optional<ScopedSelect> selectInverted;
-  if (opening.palette.dark) {
-    invertedDc.reset(CreateCompatibleDC(dc));
-    // 24 bits a pixel: no fourth byte for the inversion to set, which would
-    // keep the key colour from matching.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = kImageSize;
-    info.bmiHeader.biHeight = kImageSize;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    inverted.reset(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!invertedDc || !inverted) return;
-    selectInverted.emplace(invertedDc.get(), inverted.get());
-    BitBlt(invertedDc.get(), 0, 0, kImageSize, kImageSize, source, 0, 0, NOTSRCCOPY);
-    source = invertedDc.get();
-    key = RGB(255 - GetRValue(key), 255 - GetGValue(key), 255 - GetBValue(key));
-  }
-  GdiTransparentBlt(dc, box.left, box.top, box.Width(), box.Height(), source, 0, 0, kImageSize, kImageSize, key);
+  if (!mark || !opening.pictureDc) return;
+  ScopedSelect select(opening.pictureDc.get(), mark.get());
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  GdiAlphaBlend(dc, box.left, box.top, box.Width(), box.Height(), opening.pictureDc.get(), 0, 0, opening.imageSize,
+                opening.imageSize, blend);
 }
 
 void TCoolMenu::DrawItemText(const PaintContext& pc, const TRememberedItem& item) {

@@ -56,9 +56,8 @@ struct TRememberedItem {
 // one font, not two hundred, and nothing of it outlives the opening.
 class TCoolMenu {
  public:
-  // The check marks "CHECK" and "CHECKMONO" are bitmap resources of
-  // `resourceInstance`, loaded once for all renderers and released with the
-  // last one.
+  // The check marks are the icon resources "CHECK" and "CHECKMONO" of
+  // `resourceInstance`, loaded at the size for each opening's DPI.
   explicit TCoolMenu(HINSTANCE resourceInstance);
   virtual ~TCoolMenu();
   TCoolMenu(const TCoolMenu&) = delete;
@@ -128,10 +127,12 @@ class TCoolMenu {
   // The drawing objects of the current opening, made on first use.
   Opening& CurrentOpening();
   HFONT MenuFont(bool bold);
-  void DrawMark(HDC dc, const LayoutRect& box, HBITMAP mark);
+  enum class Mark { Black, Grey };
+  void DrawMark(HDC dc, const LayoutRect& box, Mark which);
   void OwnerDrawLevel(HMENU menu, const std::string& parentCaption, int depth);
   TRememberedItem ItemOrBlank(UINT itemId) const;
 
+  HINSTANCE resourceInstance_;
   int itemHeight_ = coolmenu::kDefaultItemHeight;
   int dpi_ = 0;
   std::vector<TItemImage> itemImages_;

@@ -19,7 +19,7 @@ int Scaled(int value, int dpi) {
 int ImageSizeFor(int dpi) {
   const int wanted = Scaled(kImageSize, dpi);
   int size = kImageSize;
-  for (int candidate : {20, 24, 32})
+  for (int candidate : {20, 24, 32, 40, 48, 64})
     if (candidate <= wanted) size = candidate;
   return size;
 }

@@ -123,8 +123,9 @@ inline constexpr unsigned kMncExecute = 2;  // MNC_EXECUTE
 // pixel (halves away from zero); a DPI of 0 or less counts as kBaseDpi.
 int Scaled(int value, int dpi);
 // The side of the item pictures and check marks at `dpi`: the largest of the
-// icon sizes 16, 20, 24 and 32 that fits in 16 pixels scaled to the DPI, so
-// that the system's own icon sizes are used rather than an odd stretch.
+// sizes their icon resources hold (16, 20, 24, 32, 40, 48 and 64) that fits
+// in 16 pixels scaled to the DPI, so a picture is drawn at its own size,
+// never stretched.
 int ImageSizeFor(int dpi);
 
 bool AcceptsItemHeight(int itemHeight);

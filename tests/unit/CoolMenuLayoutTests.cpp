@@ -70,14 +70,15 @@ TEST(CoolMenuLayoutTest, SizesScaleWithTheDpiAndPicturesTakeTheIconSizeThatFits)
   EXPECT_EQ(g.text.left, 32);
   EXPECT_EQ(g.image, (LayoutRect{3, 1, 27, 25}));  // 24 x 24, centred
 
-  // 16 at 96, the next system icon size that 16 scaled reaches, at most 32.
+  // 16 at 96, the next size the pictures hold that 16 scaled reaches, at most 64.
   EXPECT_EQ(ImageSizeFor(72), 16);
   EXPECT_EQ(ImageSizeFor(96), 16);
   EXPECT_EQ(ImageSizeFor(110), 16);
   EXPECT_EQ(ImageSizeFor(120), 20);
   EXPECT_EQ(ImageSizeFor(168), 24);
   EXPECT_EQ(ImageSizeFor(192), 32);
-  EXPECT_EQ(ImageSizeFor(480), 32);
+  EXPECT_EQ(ImageSizeFor(288), 48);
+  EXPECT_EQ(ImageSizeFor(480), 64);
   EXPECT_EQ(Scaled(5, 0), 5);  // an unknown DPI is taken as 96
   EXPECT_EQ(Scaled(-5, 144), -8);
 }

@@ -71,7 +71,8 @@ long CheckMarkWidth(int rowHeight) {
   int first = -1, last = -1;
   for (int x = 0; x < column; ++x)
     for (int y = 0; y < rowHeight; ++y)
-      if (GetPixel(dc.get(), x, y) == RGB(0, 0, 0)) {
+      if (const COLORREF pixel = GetPixel(dc.get(), x, y);
+          GetRValue(pixel) < 128 && GetGValue(pixel) < 128 && GetBValue(pixel) < 128) {
         if (first < 0) first = x;
         last = x;
       }
@@ -135,7 +136,8 @@ TEST(MenuDpiTest, RowsIconsAndCheckMarksScaleWithTheSystemDpi) {
   EXPECT_EQ(AnswerOf(at96, "images"), 1);
   EXPECT_EQ(AnswerOf(at144, "images"), 1);
 
-  // The check mark's black strokes span 8 of its 16 columns; half again at 144.
+  // The check mark's dark strokes span 8 of its 16 columns; half again at
+  // 144, where the mark is its own 24-px picture.
   EXPECT_EQ(AnswerOf(at96, "mark"), 8);
   EXPECT_NEAR(AnswerOf(at144, "mark"), 12, 1);
 }
