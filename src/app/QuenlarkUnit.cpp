@@ -259,14 +259,15 @@ std::vector<MenuItem> TQuenlarkForm::RecentOrFavouriteItems() {
 ChosenItem TQuenlarkForm::PopUp(std::uint8_t menuCode, ScreenPoint at) {
   const ui::TMenuStyle style = settings_.OfficeStyle ? ui::TMenuStyle::msOffice : ui::TMenuStyle::msWindows;
   TMenuPresenter& menu = menuCode == kProgramMenu ? *quenlarkPopupMenu_ : *recentPopupMenu_;
+  const POINT point{at.x, at.y};
   if (menuCode == kProgramMenu) {
-    menu.Rebuild(MirrorMainMenu(settings_.IconDisp), settings_.IconDisp, style);
+    menu.Rebuild(MirrorMainMenu(settings_.IconDisp), settings_.IconDisp, style, 0, point);
   } else {
     // The presenter keeps the pictures of the recent files and of the
     // favourites apart: each menu's build drops only its own unused ones.
-    menu.Rebuild(RecentOrFavouriteItems(), settings_.IconDisp, style, frontDoor_.MenuChoice);
+    menu.Rebuild(RecentOrFavouriteItems(), settings_.IconDisp, style, frontDoor_.MenuChoice, point);
   }
-  return menu.Show(Handle(), {at.x, at.y});
+  return menu.Show(Handle(), point);
 }
 
 void TQuenlarkForm::RunCommand(const ChosenItem& item) {
