@@ -77,7 +77,13 @@ TEST(DpiChangeTest, AMenuMeasuresAndTakesPicturesAtTheDpiItIsGiven) {
   AppendMenuA(menu, MF_STRING, 7, "x");
   renderer.SetMenu(menu);
   std::vector<int> heights;
+  NONCLIENTMETRICSW system{}, metrics{};
+  system.cbSize = sizeof system;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, system.cbSize, &system, 0);
   for (const int dpi : {96, 144, 192}) {
+    // The menu's font as the system makes it for the DPI, where it can.
+    EXPECT_TRUE(ui::NonClientMetricsForDpi(metrics, dpi) &&
+                metrics.lfMenuFont.lfHeight == MulDiv(system.lfMenuFont.lfHeight, dpi, 96));
     images.SetDpi(dpi);
     int cx = 0, cy = 0;
     EXPECT_TRUE(ImageList_GetIconSize(images.IconImageList(), &cx, &cy) && cx == dpi / 6);  // 16, 24, 32
