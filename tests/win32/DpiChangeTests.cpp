@@ -47,9 +47,9 @@ TEST(DpiChangeTest, EveryControlFollowsItsTableRowToTheNewDpiAndBack) {
     GetWindowRect(h, &now);
     EXPECT_TRUE(form.Dpi() == dpi && EqualRect(&now, &suggested) && FontHeight(first) == -MulDiv(12, dpi, 96));
     SendMessageW(checks.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), 0);
-    int box = 0, boxHeight = 0;
+    int box = 0, boxHeight = 0;  // the check boxes 16, 24, 32 pixels
     ImageList_GetIconSize(ListView_GetImageList(checks.Control(5), LVSIL_STATE), &box, &boxHeight);
-    EXPECT_TRUE(box == dpi / 6 && boxHeight == box) << "check boxes of " << box << " px at " << dpi;  // 16, 24, 32
+    EXPECT_TRUE(box == dpi / 6 && boxHeight == box) << box << " px at " << dpi;
     for (std::size_t i = 0; i < rows.size(); ++i) {
       const auto& row = rows[i];
       SCOPED_TRACE(std::string(row.name) + " at " + std::to_string(dpi));
@@ -77,11 +77,9 @@ TEST(DpiChangeTest, AMenuMeasuresAndTakesPicturesAtTheDpiItIsGiven) {
   AppendMenuA(menu, MF_STRING, 7, "x");
   renderer.SetMenu(menu);
   std::vector<int> heights;
-  NONCLIENTMETRICSW system{}, metrics{};
-  system.cbSize = sizeof system;
+  NONCLIENTMETRICSW system{sizeof system}, metrics{};
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, system.cbSize, &system, 0);
   for (const int dpi : {96, 144, 192}) {
-    // The menu's font as the system makes it for the DPI, where it can.
     EXPECT_TRUE(ui::NonClientMetricsForDpi(metrics, dpi) &&
                 metrics.lfMenuFont.lfHeight == MulDiv(system.lfMenuFont.lfHeight, dpi, 96));
     images.SetDpi(dpi);

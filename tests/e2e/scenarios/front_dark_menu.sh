@@ -22,18 +22,14 @@ measure_menu() {  # measure_menu NAME -> "mean bright-share" of the menu's pixel
 
 use_shell_folder
 reg_set System OfficeStyle 1
-reg_set System DateTimeDisp 2
-use_document 'older.qlt.lnk' "$DocsW\\older.qlt" -300
 use_document 'newest.qlt.lnk' "$DocsW\\newest.qlt" -100
 drv reg-set-dword "$THEME_KEY" AppsUseLightTheme 0 >/dev/null || fail "cannot set AppsUseLightTheme"
 ql_start
-wait_listing "$HistoryW" "$(printf 'NEWEST.QLT.lnk\nOLDER.QLT.lnk')" 4
+wait_listing "$HistoryW" "NEWEST.QLT.lnk" 4
 wait_tray
 tray_click left ctrl
 wait_menu >/dev/null
-xdotool mousemove 500 300  # the icon's hint would cover the menu
-sleep 0.5
-shot recent_menu_office_dark
+menu_shot recent_menu_office_dark
 keys Escape
 wait_no_menu
 tray_click right
