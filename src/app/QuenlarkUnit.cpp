@@ -12,7 +12,6 @@
 #include "menus/TrayHint.h"
 #include "platform/Theme.h"
 #include "platform/Win32System.h"
-#include "ui/Dpi.h"
 
 namespace quenlark {
 
@@ -74,19 +73,17 @@ void TQuenlarkForm::FormCreate() {
 
 void TQuenlarkForm::CreateFrontDoor() {
   HINSTANCE instance = app_.Instance();
-  // The tray pictures at the small-icon size of the DPI of the primary
-  // monitor, where the notification area is; owned here and destroyed with
-  // the controller. Made again for a new taskbar, whose DPI may differ.
+  trayIcon_ = std::make_unique<TTrayIcon>(Handle(), kTrayMessage, NewTimerId());
+  // The tray pictures at the size for the notification area's DPI; owned
+  // here and destroyed with the controller. Made again for a new taskbar or
+  // a new DPI, and the icon modified to show them.
   auto loadTrayImages = [this, instance] {
-    const int trayDpi = ui::MonitorDpiAt(POINT{0, 0});
-    const int cx = ui::SystemMetricForDpi(SM_CXSMICON, trayDpi);
-    const int cy = ui::SystemMetricForDpi(SM_CYSMICON, trayDpi);
-    activeImage_.reset(static_cast<HICON>(LoadImageW(instance, L"TRAYACTIVE", IMAGE_ICON, cx, cy, 0)));
-    sleepImage_.reset(static_cast<HICON>(LoadImageW(instance, L"TRAYSLEEP", IMAGE_ICON, cx, cy, 0)));
+    const SIZE size = trayIcon_->PictureSize();
+    activeImage_.reset(static_cast<HICON>(LoadImageW(instance, L"TRAYACTIVE", IMAGE_ICON, size.cx, size.cy, 0)));
+    sleepImage_.reset(static_cast<HICON>(LoadImageW(instance, L"TRAYSLEEP", IMAGE_ICON, size.cx, size.cy, 0)));
   };
   loadTrayImages();
-  trayIcon_ = std::make_unique<TTrayIcon>(Handle(), kTrayMessage, NewTimerId());
-  trayIcon_->OnTaskbarCreated = [this, loadTrayImages] {
+  trayIcon_->OnTaskbarCreated = trayIcon_->OnDpiChanged = [this, loadTrayImages] {
     loadTrayImages();
     UpdateTrayIcon();
   };
@@ -259,14 +256,15 @@ std::vector<MenuItem> TQuenlarkForm::RecentOrFavouriteItems() {
 ChosenItem TQuenlarkForm::PopUp(std::uint8_t menuCode, ScreenPoint at) {
   const ui::TMenuStyle style = settings_.OfficeStyle ? ui::TMenuStyle::msOffice : ui::TMenuStyle::msWindows;
   TMenuPresenter& menu = menuCode == kProgramMenu ? *quenlarkPopupMenu_ : *recentPopupMenu_;
+  const POINT point{at.x, at.y};
   if (menuCode == kProgramMenu) {
-    menu.Rebuild(MirrorMainMenu(settings_.IconDisp), settings_.IconDisp, style);
+    menu.Rebuild(MirrorMainMenu(settings_.IconDisp), settings_.IconDisp, style, 0, point);
   } else {
     // The presenter keeps the pictures of the recent files and of the
     // favourites apart: each menu's build drops only its own unused ones.
-    menu.Rebuild(RecentOrFavouriteItems(), settings_.IconDisp, style, frontDoor_.MenuChoice);
+    menu.Rebuild(RecentOrFavouriteItems(), settings_.IconDisp, style, frontDoor_.MenuChoice, point);
   }
-  return menu.Show(Handle(), {at.x, at.y});
+  return menu.Show(Handle(), point);
 }
 
 void TQuenlarkForm::RunCommand(const ChosenItem& item) {

@@ -8,15 +8,15 @@ TMenuPresenter::TMenuPresenter(HINSTANCE instance) : images_(instance), renderer
 
 TMenuPresenter::~TMenuPresenter() { renderer_.SetMenu(nullptr); }
 
-void TMenuPresenter::Rebuild(const std::vector<MenuItem>& items, bool iconDisp, ui::TMenuStyle style, int iconScope) {
+void TMenuPresenter::Rebuild(const std::vector<MenuItem>& items, bool iconDisp, ui::TMenuStyle style, int iconScope,
+                             POINT at) {
   // Whatever an earlier opening left (a build that was never shown) goes
   // first, so that a rebuild starts from an empty menu and image list.
   Release();
-  // The menu opens where the pointer is (the tray icon clicked, or the
-  // pointer's place for a hot key): it is measured and painted at the DPI of
-  // that monitor.
-  POINT cursor{};
-  const int dpi = GetCursorPos(&cursor) ? ui::MonitorDpiAt(cursor) : ui::SystemDpi();
+  // Measured and painted at the DPI of the monitor the menu opens on (the
+  // tray icon's for a click, the pointer's place for a hot key), wherever
+  // the pointer has moved since.
+  const int dpi = ui::MonitorDpiAt(at);
   images_.SetDpi(dpi);
   renderer_.Images = images_.IconImageList();
   renderer_.SetDpi(dpi);

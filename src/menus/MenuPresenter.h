@@ -29,7 +29,11 @@ class TMenuPresenter {
   // take the menu); without, plain system items. Pictures are kept between
   // builds of the same `iconScope` (one for each menu the presenter shows)
   // while their files are unchanged; those a build did not use are dropped.
-  void Rebuild(const std::vector<MenuItem>& items, bool iconDisp, ui::TMenuStyle style, int iconScope = 0);
+  // The menu is measured and its pictures made at the DPI of the monitor
+  // that holds `at`, the point Show will open it at (the primary monitor's
+  // top-left corner unless told).
+  void Rebuild(const std::vector<MenuItem>& items, bool iconDisp, ui::TMenuStyle style, int iconScope = 0,
+               POINT at = {});
   HMENU Handle() const;
   int ItemCount() const;
   // What the item with this identifier does (None for an unknown one).

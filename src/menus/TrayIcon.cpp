@@ -8,19 +8,24 @@
 
 #include "menus/TrayHint.h"
 #include "platform/Win32Text.h"
+#include "ui/Dpi.h"
 
 namespace quenlark {
 
 namespace {
 constexpr UINT kIconId = 0;
 constexpr int kMaxRetries = 60;  // one a second for a minute
+
+// The DPI of the primary monitor, whose taskbar holds the notification area.
+int NotificationAreaDpi() { return ui::MonitorDpiAt(POINT{0, 0}); }
 }  // namespace
 
 TTrayIcon::TTrayIcon(HWND owner, UINT callbackMessage, UINT_PTR retryTimerId)
     : owner_(owner),
       callbackMessage_(callbackMessage),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
-      retryTimer_(retryTimerId) {}
+      retryTimer_(retryTimerId),
+      dpi_(NotificationAreaDpi()) {}
 
 TTrayIcon::~TTrayIcon() {
   Delete();
@@ -90,6 +95,16 @@ void TTrayIcon::SetIcon(HICON icon) {
   shown_ ? Modify() : Add();
 }
 
+SIZE TTrayIcon::PictureSize() const {
+  return {ui::SystemMetricForDpi(SM_CXSMICON, dpi_), ui::SystemMetricForDpi(SM_CYSMICON, dpi_)};
+}
+
+bool TTrayIcon::FollowDpi(int dpi) {
+  if (dpi <= 0 || dpi == dpi_) return false;
+  dpi_ = dpi;
+  return true;
+}
+
 void TTrayIcon::SetHint(const std::string& hint) {
   if (hint == hint_) return;
   hint_ = hint;
@@ -103,12 +118,18 @@ bool TTrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       shown_ = false;
       retries_ = 0;
     }
+    FollowDpi(NotificationAreaDpi());
     if (OnTaskbarCreated) {
       OnTaskbarCreated();
     } else if (active_) {
       Add();
     }
     return false;  // others may want to know too
+  }
+  if (msg == WM_DPICHANGED || msg == WM_DISPLAYCHANGE || msg == WM_SETTINGCHANGE) {
+    // A setting change that brings no new DPI (a theme, say) changes nothing.
+    if (FollowDpi(msg == WM_DPICHANGED ? HIWORD(wp) : NotificationAreaDpi()) && OnDpiChanged) OnDpiChanged();
+    return false;
   }
   if (msg == WM_TIMER && wp == retryTimer_) {
     KillTimer(owner_, retryTimer_);

@@ -40,9 +40,19 @@ class TTrayIcon {
   // again: the handler gives SetIcon the picture made for it, which adds the
   // icon. Without a handler the icon is added again with its picture.
   std::function<void()> OnTaskbarCreated;
+  // The notification area took another DPI: the handler gives SetIcon a
+  // picture of PictureSize(). The owner, a window at the primary monitor's
+  // top-left corner where the notification area is, hands on WM_DPICHANGED,
+  // which tells that monitor's new DPI, and WM_DISPLAYCHANGE and
+  // WM_SETTINGCHANGE, after which the monitor is asked (as for a new taskbar).
+  std::function<void()> OnDpiChanged;
+  // The DPI of the notification area as last told, and the size of the
+  // icon's picture at it (the small-icon size).
+  int Dpi() const { return dpi_; }
+  SIZE PictureSize() const;
 
-  // True when the message was the icon's (callback, taskbar re-creation or
-  // the retry timer).
+  // True when the message was the icon's (callback or the retry timer); the
+  // taskbar's re-creation and the DPI's messages are the owner's too.
   bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
   // The timer on the owner window that retries a failed add.
@@ -53,11 +63,14 @@ class TTrayIcon {
   void Modify();
   void Delete();
   NOTIFYICONDATAW Data(UINT flags) const;
+  // Takes the DPI; true when it differs from the one before.
+  bool FollowDpi(int dpi);
 
   HWND owner_;
   UINT callbackMessage_;
   UINT taskbarCreated_;
   UINT_PTR retryTimer_;
+  int dpi_;
   HICON icon_ = nullptr;
   std::string hint_ = "Quenlark";
   bool active_ = false;

@@ -111,8 +111,12 @@ MenuPalette ChoosePalette() {
 platform::UniqueFont LoadMenuFont(bool bold, int dpi, int& height) {
   LOGFONTW source{};
   NONCLIENTMETRICSW metrics{};
+  // The system's menu font as the system makes it for the DPI (its own
+  // rounding and any size the user chose for that scale); where it cannot,
+  // the font of the system's DPI is scaled below.
+  const bool forDpi = NonClientMetricsForDpi(metrics, dpi);
   metrics.cbSize = sizeof(metrics);
-  bool found = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+  bool found = forDpi || SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
   if (!found) {
     // Systems before Vista know the structure without its last field.
     metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
@@ -125,7 +129,7 @@ platform::UniqueFont LoadMenuFont(bool bold, int dpi, int& height) {
 
   LOGFONTW lf{};
   const int systemDpi = SystemDpi();
-  lf.lfHeight = dpi == systemDpi ? source.lfHeight : MulDiv(source.lfHeight, dpi, systemDpi);
+  lf.lfHeight = forDpi || dpi == systemDpi ? source.lfHeight : MulDiv(source.lfHeight, dpi, systemDpi);
   lf.lfItalic = source.lfItalic;
   lf.lfWeight = (bold || source.lfWeight > 500) ? FW_BOLD : FW_NORMAL;
   lf.lfCharSet = DEFAULT_CHARSET;

@@ -11,6 +11,7 @@ constexpr int kEffectiveDpi = 0;
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
 
 // A function of a system DLL, or nullptr where this Windows lacks it. The
 // functions are looked up by name so that the program still starts on
@@ -37,6 +38,12 @@ GetDpiForMonitorFn DpiForMonitor() {
 
 GetSystemMetricsForDpiFn MetricsForDpi() {
   static const auto fn = SystemFunction<GetSystemMetricsForDpiFn>(L"user32.dll", "GetSystemMetricsForDpi", false);
+  return fn;
+}
+
+SystemParametersInfoForDpiFn ParametersForDpi() {
+  static const auto fn =
+      SystemFunction<SystemParametersInfoForDpiFn>(L"user32.dll", "SystemParametersInfoForDpi", false);
   return fn;
 }
 
@@ -74,6 +81,14 @@ int SystemMetricForDpi(int index, int dpi) {
   }
   // Without the function the system's metric is that of the system's DPI.
   return MulDiv(GetSystemMetrics(index), dpi, SystemDpi());
+}
+
+bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi) {
+  SystemParametersInfoForDpiFn fn = ParametersForDpi();
+  if (!fn || dpi <= 0) return false;
+  // The function takes the whole structure only (with iPaddedBorderWidth).
+  metrics.cbSize = sizeof metrics;
+  return fn(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, static_cast<UINT>(dpi)) != FALSE;
 }
 
 }  // namespace quenlark::ui

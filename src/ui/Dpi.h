@@ -19,5 +19,10 @@ int WindowDpi(HWND window);
 int MonitorDpiAt(POINT point);
 // A system metric (e.g. SM_CXSMICON) as it is at a DPI.
 int SystemMetricForDpi(int index, int dpi);
+// The system's non-client metrics (the menu's font among them) as the system
+// makes them for a DPI; false where this Windows cannot tell them for a DPI
+// other than its own (before Windows 10 1607): the caller scales the
+// system's.
+bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi);
 
 }  // namespace quenlark::ui

@@ -215,6 +215,46 @@ void DrawCheckRow(const DRAWITEMSTRUCT& draw) {
   if ((draw.itemState & ODS_FOCUS) && active) DrawFocusRect(dc, &label);
 }
 
+// Gives a check list check boxes at the small-icon size of a DPI. A list
+// makes its state images (the boxes) once, at the system's DPI, and does not
+// make them again when its window moves to a monitor of another DPI; where
+// their size is not that of the DPI, the form draws the two states a click
+// toggles between itself. Their size is also where the list takes clicks on
+// the box, and the width of the box the owner-drawn rows paint.
+void FitCheckBoxes(HWND list, int dpi) {
+  const int cx = ui::SystemMetricForDpi(SM_CXSMICON, dpi), cy = ui::SystemMetricForDpi(SM_CYSMICON, dpi);
+  int width = 0, height = 0;
+  auto current = reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+  if (current && ImageList_GetIconSize(current, &width, &height) && width == cx && height == cy) return;
+  HIMAGELIST boxes = ImageList_Create(cx, cy, ILC_COLOR32 | ILC_MASK, 2, 0);
+  platform::WindowDc screen{list};
+  platform::UniqueMemoryDc dc{CreateCompatibleDC(screen.get())};
+  if (!boxes || !dc) {
+    if (boxes) ImageList_Destroy(boxes);
+    return;
+  }
+  constexpr COLORREF kKey = RGB(255, 0, 255);
+  const int inset = std::max(cx / 8, 1);
+  for (const UINT state : {0u, static_cast<UINT>(DFCS_CHECKED)}) {
+    platform::UniqueBitmap bitmap{CreateCompatibleBitmap(screen.get(), cx, cy)};
+    HGDIOBJ old = SelectObject(dc.get(), bitmap.get());
+    RECT all{0, 0, cx, cy};
+    platform::UniqueBrush key{CreateSolidBrush(kKey)};
+    FillRect(dc.get(), &all, key.get());
+    RECT box{inset, (cy - (cx - 2 * inset)) / 2, cx - inset, 0};
+    box.bottom = box.top + (cx - 2 * inset);
+    DrawFrameControl(dc.get(), &box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | state);
+    SelectObject(dc.get(), old);
+    ImageList_AddMasked(boxes, bitmap.get(), kKey);
+  }
+  // The list hands back the boxes it had; without LVS_SHAREIMAGELISTS it
+  // destroys the new ones with its window.
+  if (auto previous = reinterpret_cast<HIMAGELIST>(
+          SendMessageW(list, LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(boxes)))) {
+    ImageList_Destroy(previous);
+  }
+}
+
 BOOL CALLBACK CollectEnabledWindow(HWND w, LPARAM p) {
   auto* list = reinterpret_cast<std::vector<HWND>*>(p);
   if (IsWindowVisible(w) && IsWindowEnabled(w)) list->push_back(w);
@@ -510,6 +550,7 @@ void TForm::FitToText(const ControlRow& row, HWND control) {
 
 void TForm::PlaceListRows(const ControlRow& row, HWND list, const RECT& place) {
   const int width = place.right - place.left;
+  FitCheckBoxes(list, dpi_);
   SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, width - ui::SystemMetricForDpi(SM_CXVSCROLL, dpi_) - 4);
   if (row.rowHeight > 0) {
     // An owner-drawn list asks its row height when its size is set.

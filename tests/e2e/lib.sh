@@ -360,6 +360,10 @@ wait_visible() {  # wait_visible CLASS COUNT SECONDS
   done
 }
 
+# A screenshot of an open menu, the pointer moved off the tray icon (whose
+# hint would cover the menu's last row).
+menu_shot() { xdotool mousemove 500 300 && sleep 0.5 && shot "$1"; }
+
 # Waits for a popup menu and prints its rectangle (left top right bottom).
 wait_menu() {
   drv menu-rect "$(patience "${1:-0}")" || fail "no popup menu appeared"

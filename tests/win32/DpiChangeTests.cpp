@@ -19,6 +19,10 @@ LONG FontHeight(HWND control) {
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
   return font.lfHeight;
 }
+struct CheckListForm : TForm {  // a check list drawn by the system, without the form's rows
+  CheckListForm(TApplication& app, platform::IRegistry& r) : TForm(app, r, "TQuenlarkCheckList", "", 200, 100) {}
+  void FormCreate() override { CreateControls({{.kind = ControlKind::CheckListView, .id = 5, .width = 190, .height = 90}}); }
+};
 }  // namespace
 TEST(DpiChangeTest, EveryControlFollowsItsTableRowToTheNewDpiAndBack) {
   TApplication app{GetModuleHandleA(nullptr)};
@@ -28,7 +32,8 @@ TEST(DpiChangeTest, EveryControlFollowsItsTableRowToTheNewDpiAndBack) {
   test::ScriptedMessages messages;
   TPassChangeForm passChange{app, registry, messages};
   TSettingForm form{app, registry, host, passChange, messages};
-  ASSERT_TRUE(passChange.Create() && form.Create());
+  CheckListForm checks{app, registry};
+  ASSERT_TRUE(passChange.Create() && form.Create() && checks.Create());
   const HWND h = form.Handle(), first = form.Control(form.Rows().front().id);
   const auto& rows = form.Rows();
   std::vector<RECT> at96;
@@ -41,6 +46,10 @@ TEST(DpiChangeTest, EveryControlFollowsItsTableRowToTheNewDpiAndBack) {
     SendMessageW(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     GetWindowRect(h, &now);
     EXPECT_TRUE(form.Dpi() == dpi && EqualRect(&now, &suggested) && FontHeight(first) == -MulDiv(12, dpi, 96));
+    SendMessageW(checks.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), 0);
+    int box = 0, boxHeight = 0;  // the check boxes 16, 24, 32 pixels
+    ImageList_GetIconSize(ListView_GetImageList(checks.Control(5), LVSIL_STATE), &box, &boxHeight);
+    EXPECT_TRUE(box == dpi / 6 && boxHeight == box) << box << " px at " << dpi;
     for (std::size_t i = 0; i < rows.size(); ++i) {
       const auto& row = rows[i];
       SCOPED_TRACE(std::string(row.name) + " at " + std::to_string(dpi));
@@ -68,7 +77,11 @@ TEST(DpiChangeTest, AMenuMeasuresAndTakesPicturesAtTheDpiItIsGiven) {
   AppendMenuA(menu, MF_STRING, 7, "x");
   renderer.SetMenu(menu);
   std::vector<int> heights;
+  NONCLIENTMETRICSW system{sizeof system}, metrics{};
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, system.cbSize, &system, 0);
   for (const int dpi : {96, 144, 192}) {
+    EXPECT_TRUE(ui::NonClientMetricsForDpi(metrics, dpi) &&
+                metrics.lfMenuFont.lfHeight == MulDiv(system.lfMenuFont.lfHeight, dpi, 96));
     images.SetDpi(dpi);
     int cx = 0, cy = 0;
     EXPECT_TRUE(ImageList_GetIconSize(images.IconImageList(), &cx, &cy) && cx == dpi / 6);  // 16, 24, 32

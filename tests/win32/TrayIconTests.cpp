@@ -112,3 +112,14 @@ TEST_F(TrayIconTest, ComesBackWhenTheTaskbarIsCreatedAgain) {
   tray->HandleMessage(RegisterWindowMessageA("TaskbarCreated"), 0, 0);
   EXPECT_TRUE(tray->Icon() == fresh && IconExists() && tray->Shown());
 }
+
+TEST_F(TrayIconTest, AsksForAPictureAtEachNewDpiOfTheNotificationArea) {
+  const int system = tray->Dpi();  // WM_DPICHANGED tells a DPI, the others ask the monitor (the system's under Wine)
+  std::vector<LONG> sizes;
+  tray->OnDpiChanged = [&] { sizes.push_back(tray->PictureSize().cx); };
+  for (const auto& [message, dpi] : {std::pair{WM_DPICHANGED, 144}, {WM_DPICHANGED, 144}, {WM_SETTINGCHANGE, 0},
+                                     {WM_DISPLAYCHANGE, 0}, {WM_DPICHANGED, 192}}) {
+    EXPECT_FALSE(tray->HandleMessage(message, MAKEWPARAM(dpi, dpi), 0));
+  }
+  EXPECT_EQ(sizes, (std::vector<LONG>{24, system / 6, 32}));
+}

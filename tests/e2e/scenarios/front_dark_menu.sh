@@ -1,6 +1,7 @@
 # With the apps' theme dark the program's menu is dark with light, readable
 # text; switching the theme to light and telling the windows so makes the
-# next opening light, without a restart.
+# next opening light, without a restart. A recent-files menu in the flat
+# look with Ctrl held (full paths) is shot while the theme is dark.
 THEME_KEY='Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
 trap 'drv reg-set-dword "$THEME_KEY" AppsUseLightTheme 1 >/dev/null || true; scenario_teardown' EXIT
 
@@ -19,9 +20,18 @@ measure_menu() {  # measure_menu NAME -> "mean bright-share" of the menu's pixel
   wait_no_menu
 }
 
+use_shell_folder
+reg_set System OfficeStyle 1
+use_document 'newest.qlt.lnk' "$DocsW\\newest.qlt" -100
 drv reg-set-dword "$THEME_KEY" AppsUseLightTheme 0 >/dev/null || fail "cannot set AppsUseLightTheme"
 ql_start
+wait_listing "$HistoryW" "NEWEST.QLT.lnk" 4
 wait_tray
+tray_click left ctrl
+wait_menu >/dev/null
+menu_shot recent_menu_office_dark
+keys Escape
+wait_no_menu
 tray_click right
 read -r mean bright <<<"$(measure_menu program_menu_dark)"
 echo "dark: mean $mean, bright share $bright"
