@@ -7,10 +7,11 @@
 #   QUENLARK_PACKAGE_DIR  where cpack writes the zips
 #
 # The program zip, quenlark-<version>-win64.zip (win32 for i686), holds one
-# folder of the same name with quenlark.exe, the help file when the help is
-# built, and the readmes. quenlark-<version>-win64-debug.zip holds
-# quenlark.exe.debug in a folder of the same name as the program's, for
-# reading crash addresses of that very build.
+# folder of the same name with quenlark.exe, the help files (Japanese and
+# English) when the help is built, and the readmes.
+# quenlark-<version>-win64-debug.zip holds quenlark.exe.debug in a folder of
+# the same name as the program's, for reading crash addresses of that very
+# build.
 
 set(QUENLARK_PACKAGE_DIR ${PROJECT_BINARY_DIR}/packages CACHE PATH "Where cpack writes the release zips")
 
@@ -25,10 +26,11 @@ install(TARGETS quenlark RUNTIME DESTINATION ${QUENLARK_PACKAGE_NAME} COMPONENT 
 # The readmes are CRLF text for Notepad: installed as they are in dist/.
 install(FILES ${PROJECT_SOURCE_DIR}/dist/readme-ja.txt ${PROJECT_SOURCE_DIR}/dist/readme-en.txt
         DESTINATION ${QUENLARK_PACKAGE_NAME} COMPONENT program)
-# The help file, when the help is built (help/CMakeLists.txt defines the
-# target quenlark_help and QUENLARK_HELP_CHM, the built Quenlark.chm).
+# The help files, when the help is built (help/CMakeLists.txt defines the
+# target quenlark_help and QUENLARK_HELP_FILES, the built Quenlark.chm and
+# Quenlark-en.chm).
 if(TARGET quenlark_help)
-  install(FILES ${QUENLARK_HELP_CHM} DESTINATION ${QUENLARK_PACKAGE_NAME} COMPONENT program)
+  install(FILES ${QUENLARK_HELP_FILES} DESTINATION ${QUENLARK_PACKAGE_NAME} COMPONENT program)
 endif()
 if(QUENLARK_SPLIT_DEBUG)
   install(FILES $<TARGET_FILE:quenlark>.debug DESTINATION ${QUENLARK_PACKAGE_NAME} COMPONENT debug)

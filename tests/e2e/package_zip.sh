@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # A release zip as a user gets it: its contents (one folder with the program,
-# the readmes and, when the help is built, the help file; no debug file), the
-# program stripped and linked to the debug file of the debug zip, and the
-# program unpacked into a fresh Wine prefix of its own and started there: its
-# tray icon appears, its history folder is made beside it and the settings
-# get the project version.
+# the readmes and, when the help is built, the Japanese and English help
+# files; no debug file), the program stripped and linked to the debug file
+# of the debug zip, and the program unpacked into a fresh Wine prefix of its
+# own and started there: its tray icon appears, its history folder is made
+# beside it and the settings get the project version.
 #
 #   package_zip.sh ZIP
 #
 # Environment (set by CTest): QUENLARK_BUILD (the test tree, for
 # qldriver.exe), QUENLARK_SOURCE, QUENLARK_VERSION, QUENLARK_OBJDUMP,
-# QUENLARK_EXPECT_HELP (1 when the help file belongs in the zip).
+# QUENLARK_EXPECT_HELP (1 when the help files belong in the zip).
 # The prefix and the Xvfb display are this test's own (its Wine session in
 # $QUENLARK_BUILD/e2e/package_zip/wine), removed at the end.
 set -euo pipefail
@@ -43,7 +43,8 @@ $name/quenlark.exe
 $name/readme-en.txt
 $name/readme-ja.txt"
 [ "${QUENLARK_EXPECT_HELP:-0}" = 1 ] && want="$want
-$name/Quenlark.chm"
+$name/Quenlark.chm
+$name/Quenlark-en.chm"
 got=$(unzip -Z1 "$zip" | LC_ALL=C sort)
 want=$(echo "$want" | LC_ALL=C sort)
 [ "$got" == "$want" ] || { echo "FAIL: $zip holds:"$'\n'"$got"$'\n'"expected:"$'\n'"$want" >&2; exit 1; }
