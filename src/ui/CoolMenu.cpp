@@ -140,6 +140,18 @@ platform::UniqueFont LoadMenuFont(bool bold, int dpi, int& height) {
   return platform::UniqueFont(CreateFontIndirectW(&lf));
 }
 
+// The header of a top-down 32-bit DIB of `width` x `height` pixels.
+BITMAPINFOHEADER TopDown32(int width, int height) {
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof(header);
+  header.biWidth = width;
+  header.biHeight = -height;
+  header.biPlanes = 1;
+  header.biBitCount = 32;
+  header.biCompression = BI_RGB;
+  return header;
+}
+
 // The 8 x 8 dither brush of a checked square: the menu colour with white on
 // alternate pixels, made straight from a packed bitmap in memory.
 platform::UniqueBrush MakeDitherBrush(const MenuPalette& palette) {
@@ -147,12 +159,7 @@ platform::UniqueBrush MakeDitherBrush(const MenuPalette& palette) {
     BITMAPINFOHEADER header;
     DWORD pixels[kDitherSize * kDitherSize];
   } dib{};
-  dib.header.biSize = sizeof(dib.header);
-  dib.header.biWidth = kDitherSize;
-  dib.header.biHeight = -kDitherSize;  // top-down
-  dib.header.biPlanes = 1;
-  dib.header.biBitCount = 32;
-  dib.header.biCompression = BI_RGB;
+  dib.header = TopDown32(kDitherSize, kDitherSize);
   // DIB pixels are blue, green, red from the low byte up.
   auto pixel = [](COLORREF c) -> DWORD { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); };
   const DWORD menuPixel = pixel(palette.menu);
@@ -174,12 +181,7 @@ platform::UniqueBitmap MarkBitmap(HINSTANCE instance, const wchar_t* resource, i
   platform::UniqueBitmap colour(info.hbmColor);
   platform::UniqueBitmap mask(info.hbmMask);
   BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof(format.bmiHeader);
-  format.bmiHeader.biWidth = size;
-  format.bmiHeader.biHeight = -size;  // top-down
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
+  format.bmiHeader = TopDown32(size, size);
   const std::size_t count = static_cast<std::size_t>(size) * size;
   std::vector<std::uint32_t> pixels(count), maskPixels(count);
   platform::WindowDc screen;
