@@ -221,7 +221,11 @@ void DrawCheckRow(const DRAWITEMSTRUCT& draw) {
 // their size is not that of the DPI, the form draws the two states a click
 // toggles between itself. Their size is also where the list takes clicks on
 // the box, and the width of the box the owner-drawn rows paint.
-void FitCheckBoxes(HWND list, int dpi) {
+// At the system's DPI the list's own boxes stay unless the form replaced
+// them at another DPI before (`drawn`, set here), so a list that never
+// moves looks as the system draws it.
+void FitCheckBoxes(HWND list, int dpi, bool& drawn) {
+  if (dpi == ui::SystemDpi() && !drawn) return;
   const int cx = ui::SystemMetricForDpi(SM_CXSMICON, dpi), cy = ui::SystemMetricForDpi(SM_CYSMICON, dpi);
   int width = 0, height = 0;
   auto current = reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_STATE, 0));
@@ -247,6 +251,7 @@ void FitCheckBoxes(HWND list, int dpi) {
     SelectObject(dc.get(), old);
     ImageList_AddMasked(boxes, bitmap.get(), kKey);
   }
+  drawn = true;
   // The list hands back the boxes it had; without LVS_SHAREIMAGELISTS it
   // destroys the new ones with its window.
   if (auto previous = reinterpret_cast<HIMAGELIST>(
@@ -550,7 +555,7 @@ void TForm::FitToText(const ControlRow& row, HWND control) {
 
 void TForm::PlaceListRows(const ControlRow& row, HWND list, const RECT& place) {
   const int width = place.right - place.left;
-  FitCheckBoxes(list, dpi_);
+  FitCheckBoxes(list, dpi_, checkBoxesDrawn_);
   SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, width - ui::SystemMetricForDpi(SM_CXVSCROLL, dpi_) - 4);
   if (row.rowHeight > 0) {
     // An owner-drawn list asks its row height when its size is set.

@@ -233,6 +233,9 @@ class TForm : public TWindow {
   DWORD exStyle_;
   SizeKind sizeKind_;
   int dpi_ = 96;
+  // A check list's boxes were drawn by the form for a DPI other than the
+  // system's (a form has at most one check list).
+  bool checkBoxesDrawn_ = false;
   HWND tooltip_ = nullptr;
   HWND focus_ = nullptr;  // the control to focus when the form is activated
   platform::UniqueFont font_;
