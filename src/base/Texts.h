@@ -158,7 +158,8 @@ enum class TextId : int {
   UseFileSubmenuStartRow,  // %s: the submenu's name
   UseFileSubmenuUnnamed,
   UseFileSubmenuEndRow,
-  UseFileStatus,  // %d: the number of favourites
+  UseFileStatus,      // %d: the number of favourites
+  UseFileStatusHint,  // %d: the most favourites there can be
   UseFileDeleteCaption,
   UseFileDeleteOne,   // %s: the row
   UseFileDeleteMany,  // %d: the number of rows

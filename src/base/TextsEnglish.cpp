@@ -166,6 +166,7 @@ constexpr TextEntry kEnglish[] = {
     {T::UseFileSubmenuUnnamed, "unnamed"},
     {T::UseFileSubmenuEndRow, "<<<<<<<<<<<<<<<  Submenu end  <<<<<<<<<<<<<<<"},
     {T::UseFileStatus, "Favourites: %d"},
+    {T::UseFileStatusHint, "Up to %d favourites can be added."},
     {T::UseFileDeleteCaption, "Confirm Remove"},
     {T::UseFileDeleteOne, "Remove \"%s\"?"},
     {T::UseFileDeleteMany, "Remove these %d favourites?"},

@@ -166,6 +166,7 @@ constexpr TextEntry kJapanese[] = {
     {T::UseFileSubmenuUnnamed, "階層名未設定"},
     {T::UseFileSubmenuEndRow, "<<<<<<<<<<<<<<<  階層化 終わり  <<<<<<<<<<<<<<<"},
     {T::UseFileStatus, "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : %d個"},
+    {T::UseFileStatusHint, "最大%d個まで、ﾌｧｲﾙやﾌｫﾙﾀﾞを登録できます。"},
     {T::UseFileDeleteCaption, "削除確認"},
     {T::UseFileDeleteOne, "“%s” を削除しますか？"},
     {T::UseFileDeleteMany, "%d個の設定を削除しますか？"},

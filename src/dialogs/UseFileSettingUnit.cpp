@@ -164,7 +164,7 @@ void TUseFileSettingForm::FormCreate() {
 }
 
 void TUseFileSettingForm::FormShow() {
-  SetHint(kStatusBar, "最大" + std::to_string(kFavouriteSlots) + "個まで、ﾌｧｲﾙやﾌｫﾙﾀﾞを登録できます。");
+  SetHint(kStatusBar, FormatText(T::UseFileStatusHint, kFavouriteSlots));
   model_.Load(host_.CurrentFavourites());
   // The rows are written afresh: the list may hold those of the last showing.
   SetItems(kFileListBox, model_.RowTexts());
