@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "base/Texts.h"
+
 namespace quenlark {
 
 std::string HelpTopicPage(unsigned topic) {
@@ -15,9 +17,9 @@ std::string HelpTopicPage(unsigned topic) {
   }
 }
 
-std::string HelpNotFoundMessage(const std::string& path) { return "ﾍﾙﾌﾟﾌｧｲﾙが見つかりません。\n" + path; }
+std::string HelpNotFoundMessage(const std::string& path) { return FormatText(TextId::HelpNotFound, path.c_str()); }
 
-std::string HelpNotShownMessage(const std::string& path) { return "ﾍﾙﾌﾟを表示できません。\n" + path; }
+std::string HelpNotShownMessage(const std::string& path) { return FormatText(TextId::HelpNotShown, path.c_str()); }
 
 THelpViewer::THelpViewer(IHelpSystem& system, std::string programFolder)
     : system_(system),

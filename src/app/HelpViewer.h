@@ -12,9 +12,6 @@ namespace quenlark {
 
 inline constexpr const char* kWinHelpFileName = "Quenlark.hlp";
 inline constexpr const char* kHtmlHelpFileName = "Quenlark.chm";
-// The title of Quenlark.chm (help/Quenlark.hhp), which the program gives the
-// help window itself (see Win32HelpSystem::CallHtmlHelp).
-inline constexpr const char* kHtmlHelpTitle = "Quenlark ヘルプ";
 
 // The request for the contents rather than a topic.
 inline constexpr unsigned kHelpContents = 0;

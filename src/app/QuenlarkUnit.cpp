@@ -227,7 +227,7 @@ bool TQuenlarkForm::AskPassword(std::string& entered) {
 }
 
 bool TQuenlarkForm::RetryAfterWrongPassword() {
-  return services_.messages.Show("ﾊﾟｽﾜｰﾄﾞが違います。", "ﾊﾟｽﾜｰﾄﾞｴﾗｰ",
+  return services_.messages.Show(Text(TextId::PassWrong), Text(TextId::PassErrorCaption),
                                  platform::kMbOkCancel | platform::kMbIconExclamation) == platform::kIdOk;
 }
 

@@ -1,5 +1,6 @@
 #include "app/Win32HelpSystem.h"
 
+#include "base/Texts.h"
 #include "platform/Win32Text.h"
 
 namespace quenlark {
@@ -34,7 +35,7 @@ bool Win32HelpSystem::CallHtmlHelp(const std::string& target, HtmlHelpCommand co
   // Wine's viewer decodes the compiled help's title with the process's ANSI
   // code page, which garbles it on every system but a Japanese one; the
   // program's own text reads the same everywhere.
-  SetWindowTextW(window, platform::Wide(kHtmlHelpTitle).c_str());
+  SetWindowTextW(window, platform::Wide(Text(TextId::HelpTitle)).c_str());
   // A modal dialog disables the program's windows while it is up, the help
   // window too when it was open before; the page asked for from that dialog
   // must be readable (scrolled, clicked) beside it.
@@ -43,7 +44,7 @@ bool Win32HelpSystem::CallHtmlHelp(const std::string& target, HtmlHelpCommand co
 }
 
 void Win32HelpSystem::ShowMessage(const std::string& text) {
-  messages_.Show(text, "Quenlark", platform::kMbOk | platform::kMbIconExclamation);
+  messages_.Show(text, Text(TextId::HelpErrorCaption), platform::kMbOk | platform::kMbIconExclamation);
 }
 
 }  // namespace quenlark

@@ -12,7 +12,8 @@ namespace quenlark {
 namespace {
 
 // The version label's caption comes from the version resource when the form is made.
-const ControlRow kControls[] = {
+std::vector<ControlRow> Controls() {
+  return {
     {.kind = ControlKind::Icon, .id = TAboutForm::kIconId, .name = "ProgramIcon", .left = 16, .top = 16, .width = 32,
      .height = 32},
     {.kind = ControlKind::Label, .id = TAboutForm::kProductId, .name = "ProductName", .left = 64, .top = 16,
@@ -20,15 +21,16 @@ const ControlRow kControls[] = {
     {.kind = ControlKind::Label, .id = TAboutForm::kVersionId, .name = "Version", .left = 64, .top = 36, .width = 220,
      .height = 16},
     {.kind = ControlKind::Label, .id = TAboutForm::kDescriptionId, .name = "Comments", .left = 64, .top = 56,
-     .width = 220, .height = 16, .caption = "[最近使ったﾌｧｲﾙ]拡張ﾄﾚｲｱｲｺﾝ"},
+     .width = 220, .height = 16, .caption = Text(TextId::AboutDescription)},
     // Links take the size of their text: the hand and the click are on the address only.
     {.kind = ControlKind::Link, .id = TAboutForm::kWebId, .name = "WebLabel", .left = 64, .top = 80,
      .caption = kMakerWebPage},
     {.kind = ControlKind::Link, .id = TAboutForm::kMailId, .name = "MailLabel", .left = 64, .top = 98,
      .caption = "quenlark@kestrow.example"},
     {.kind = ControlKind::DefaultButton, .id = IDOK, .name = "OKButton", .left = 112, .top = 118, .width = 75,
-     .height = 24, .caption = "OK"},
-};
+     .height = 24, .caption = Text(TextId::AboutOk)},
+  };
+}
 
 }  // namespace
 
@@ -64,10 +66,10 @@ std::string ModuleProductVersion(HMODULE module) {
 
 void TAboutForm::FormCreate() {
   const std::string version = ModuleProductVersion(app_.Instance());
-  std::vector<ControlRow> controls(std::begin(kControls), std::end(kControls));
+  std::vector<ControlRow> controls = Controls();
   for (ControlRow& row : controls) {
     // Without a readable version resource the built-in version is shown.
-    if (row.id == kVersionId) row.caption = "Version " + (version.empty() ? std::string(kProgramVersion) : version);
+    if (row.id == kVersionId) row.caption = FormatText(TextId::AboutVersion, version.empty() ? kProgramVersion : version.c_str());
   }
   CreateControls(controls);
   SetCommands({{kWebId, [this] { OpenLink(kMakerWebPage); }}, {kMailId, [this] { OpenLink(kMakerMail); }}});

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "base/Texts.h"
 #include "platform/Shell.h"
 #include "ui/Forms.h"
 
@@ -22,7 +23,7 @@ class TAboutForm : public TForm {
   // The links go to the shell; the version comes from the resource of the
   // application's module.
   TAboutForm(TApplication& app, platform::IRegistry& registry, platform::IShell& shell)
-      : TForm(app, registry, "TAboutForm", "ﾊﾞｰｼﾞｮﾝ情報", 300, 150), shell_(shell) {}
+      : TForm(app, registry, "TAboutForm", Text(TextId::AboutCaption), 300, 150), shell_(shell) {}
 
  protected:
   void FormCreate() override;

@@ -1,12 +1,13 @@
 #include "dialogs/PassChangeModel.h"
 
+#include "base/Texts.h"
 #include "platform/Desktop.h"
 
 namespace quenlark {
 
 Validation PassChangeModel::Validate(int firstEntryControl) const {
   if (PassEdit1 == PassEdit2) return std::nullopt;
-  return ValidationFailure{"入力された2つのﾊﾟｽﾜｰﾄﾞが異なります。", "ﾊﾟｽﾜｰﾄﾞｴﾗｰ", platform::kMbIconError,
+  return ValidationFailure{Text(TextId::PassChangeMismatch), Text(TextId::PassErrorCaption), platform::kMbIconError,
                            firstEntryControl};
 }
 

@@ -13,13 +13,13 @@ std::vector<ControlRow> Controls(PassChangeModel& model) {
     {.kind = ControlKind::PasswordEdit, .id = TPassChangeForm::kPassEdit2, .name = "PassEdit2", .left = 64,
      .top = 40, .width = 169, .height = 20, .binding = BindText(model.PassEdit2)},
     {.kind = ControlKind::Button, .id = TPassChangeForm::kOkButton, .name = "OkButton", .left = 64, .top = 72,
-     .width = 73, .height = 25, .caption = "OK"},
+     .width = 73, .height = 25, .caption = Text(TextId::PassChangeOk)},
     {.kind = ControlKind::CancelButton, .id = TPassChangeForm::kCancelButton, .name = "CancelButton", .left = 160,
-     .top = 72, .width = 73, .height = 25, .caption = "ｷｬﾝｾﾙ"},
+     .top = 72, .width = 73, .height = 25, .caption = Text(TextId::PassChangeCancel)},
     {.kind = ControlKind::Label, .id = TPassChangeForm::kPassLabel1, .name = "PassLabel1", .left = 8, .top = 12,
-     .caption = "ﾊﾟｽﾜｰﾄﾞ "},
+     .caption = Text(TextId::PassChangeLabel1)},
     {.kind = ControlKind::Label, .id = TPassChangeForm::kPassLabel2, .name = "PassLabel2", .left = 8, .top = 44,
-     .caption = "再入力"},
+     .caption = Text(TextId::PassChangeLabel2)},
   };
 }
 

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "base/Texts.h"
 #include "dialogs/PassChangeModel.h"
 #include "platform/Desktop.h"
 #include "ui/Forms.h"
@@ -14,7 +15,7 @@ class TPassChangeForm : public TForm {
   enum : int { kPassLabel1 = 100, kPassLabel2, kPassEdit1, kPassEdit2, kOkButton, kCancelButton };
 
   TPassChangeForm(TApplication& app, platform::IRegistry& registry, platform::IMessageBox& messages)
-      : TForm(app, registry, "TPassChangeForm", "ﾊﾟｽﾜｰﾄﾞ変更", 245, 104), messages_(messages) {}
+      : TForm(app, registry, "TPassChangeForm", Text(TextId::PassChangeCaption), 245, 104), messages_(messages) {}
 
   // The password: set before showing, read after the dialog closed with OK.
   std::string PassWordValue;

@@ -4,21 +4,23 @@ namespace quenlark {
 
 namespace {
 
-const ControlRow kControls[] = {
+std::vector<ControlRow> Controls() {
+  return {
     {.kind = ControlKind::PasswordEdit, .id = TPass::kPassEdit, .name = "PassEdit", .left = 35, .top = 48,
      .width = 174, .height = 20},
     {.kind = ControlKind::DefaultButton, .id = TPass::kOkButton, .name = "OkButton", .left = 224, .top = 8,
-     .width = 75, .height = 25, .caption = "入  力"},
+     .width = 75, .height = 25, .caption = Text(TextId::PassOk)},
     {.kind = ControlKind::CancelButton, .id = TPass::kCancelButton, .name = "CancelButton", .left = 224, .top = 48,
-     .width = 75, .height = 25, .caption = "ｷｬﾝｾﾙ"},
+     .width = 75, .height = 25, .caption = Text(TextId::PassCancel)},
     {.kind = ControlKind::Label, .id = TPass::kPassLabel, .name = "PassLabel", .left = 16, .top = 18,
-     .caption = "ﾊﾟｽﾜｰﾄﾞを入力してください｡"},
-};
+     .caption = Text(TextId::PassLabel)},
+  };
+}
 
 }  // namespace
 
 void TPass::FormCreate() {
-  CreateControls(kControls);
+  CreateControls(Controls());
   focusTimer_ = NewTimerId();
 }
 

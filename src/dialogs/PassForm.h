@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "base/Texts.h"
 #include "ui/Forms.h"
 
 namespace quenlark {
@@ -12,7 +13,7 @@ class TPass : public TForm {
   enum : int { kPassLabel = 100, kPassEdit, kOkButton = IDOK, kCancelButton = IDCANCEL };
 
   TPass(TApplication& app, platform::IRegistry& registry)
-      : TForm(app, registry, "TPass", "ﾊﾟｽﾜｰﾄﾞ入力", 313, 82, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+      : TForm(app, registry, "TPass", Text(TextId::PassCaption), 313, 82, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
               WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_TOPMOST) {}
 
   // The entry, emptied before each question and read after it.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/Texts.h"
 #include "base/Cp932.h"
 #include "base/Util.h"
 
@@ -27,9 +28,9 @@ bool NameableByAnsiCalls(const std::string& name) {
 
 ClearSource ClearSourceFor(int mode, int sortSelect, const std::string& shellRecentFolder,
                            const std::string& historyFolder) {
-  if (mode == 0) return {"最近使ったﾌｧｲﾙのｸﾘｱ - ｽﾀｰﾄﾒﾆｭｰ", shellRecentFolder, kSortByName, false};
+  if (mode == 0) return {Text(TextId::ClearWindowsRecentTitle), shellRecentFolder, kSortByName, false};
   // The listing is ascending; the newest-first order reads it from its end.
-  if (mode == 1) return {"最近使ったﾌｧｲﾙのｸﾘｱ - Quenlark", historyFolder, sortSelect, sortSelect == kSortByDate};
+  if (mode == 1) return {Text(TextId::ClearQuenlarkRecentTitle), historyFolder, sortSelect, sortSelect == kSortByDate};
   return {};
 }
 
@@ -57,7 +58,7 @@ void SelectClearModel::Fill(std::vector<ListingLine> lines, const std::string& f
     rows_.push_back({std::move(text), line});
     ++listedCount_;
   }
-  if (listedCount_ == 0) rows_.push_back({kNoClearEntries, -1});
+  if (listedCount_ == 0) rows_.push_back({Text(TextId::ClearNone), -1});
   Checks = InitialChecks();
   Focus = listedCount_ > 0 ? 0 : -1;
 }

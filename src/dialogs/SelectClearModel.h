@@ -19,11 +19,9 @@ namespace quenlark {
 
 // The dialog's table of lines has indexes 0 to 100.
 inline constexpr int kClearTableHighestIndex = 100;
-// The one row of an empty list.
-inline constexpr const char* kNoClearEntries = "(なし)";
 
 // A row of the list: its text and the listing line it stands for (-1 for the
-// "(なし)" row, which stands for nothing).
+// row of an empty list, TextId::ClearNone, which stands for nothing).
 struct ClearRow {
   std::string text;
   int line = -1;

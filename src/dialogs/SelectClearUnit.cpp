@@ -13,8 +13,7 @@ namespace {
 using K = ControlKind;
 using F = TSelectClearForm;
 
-constexpr const char* kConfirmCaption = "ｸﾘｱ確認";
-constexpr const char* kConfirmText = "ﾁｪｯｸされている[最近使ったﾌｧｲﾙ]をｸﾘｱしますか？";
+using T = TextId;
 // The band of buttons and the check box along the bottom edge.
 constexpr int kBandHeight = 62;
 
@@ -24,21 +23,21 @@ constexpr int kBandHeight = 62;
 std::vector<ControlRow> Controls(SelectClearModel& m) {
   return {
       {.kind = K::Button, .id = F::kUnlLinkButton, .name = "UnlLinkButton", .left = 8, .top = 219, .width = 64,
-       .height = 25, .caption = "ﾘﾝｸ切れ(&L)", .hint = "ﾘﾝｸ切れをﾏｰｸ"},
+       .height = 25, .caption = Text(T::ClearLinkButton), .hint = Text(T::ClearLinkHint)},
       {.kind = K::Button, .id = F::kRevButton, .name = "RevButton", .left = 77, .top = 219, .width = 64,
-       .height = 25, .caption = "反転(&R)", .hint = "ﾁｪｯｸﾏｰｸを反転"},
+       .height = 25, .caption = Text(T::ClearRevButton), .hint = Text(T::ClearRevHint)},
       {.kind = K::DefaultButton, .id = F::kOkButton, .name = "OkButton", .left = 146, .top = 219, .width = 64,
-       .height = 25, .caption = "ｸﾘｱ(&C)", .hint = "ﾁｪｯｸされているﾌｧｲﾙをｸﾘｱし終了"},
+       .height = 25, .caption = Text(T::ClearOk), .hint = Text(T::ClearOkHint)},
       {.kind = K::CancelButton, .id = F::kCancelButton, .name = "CancelButton", .left = 215, .top = 219,
-       .width = 64, .height = 25, .caption = "ｷｬﾝｾﾙ", .hint = "ｸﾘｱの処理をｷｬﾝｾﾙし終了"},
+       .width = 64, .height = 25, .caption = Text(T::ClearCancel), .hint = Text(T::ClearCancelHint)},
       {.kind = K::CheckBox, .id = F::kSendToRecycleCheckBox, .name = "SendToRecycleCheckBox", .left = 8, .top = 250,
-       .width = 272, .height = 17, .caption = "ｸﾘｱでごみ箱へ移動する",
-       .hint = "[最近使ったﾌｧｲﾙ]のｼｮｰﾄｶｯﾄを削除せずに、ごみ箱へ移動させます。", .binding = BindCheck(m.Recycle)},
+       .width = 272, .height = 17, .caption = Text(T::ClearRecycle),
+       .hint = Text(T::ClearRecycleHint), .binding = BindCheck(m.Recycle)},
       {.kind = K::GroupBox, .id = F::kRecentFilesGroupBox, .name = "RecentFilesGroupBox", .left = 8, .top = 8,
-       .width = 272, .height = 197, .caption = "[最近使ったﾌｧｲﾙ]の一覧  ",
+       .width = 272, .height = 197, .caption = Text(T::ClearListGroup),
        .binding = BindShown([&m] { return m.CounterText(); })},
       {.kind = K::CheckListView, .id = F::kRecentFilesCheckListBox, .name = "RecentFilesCheckListBox", .left = 16,
-       .top = 26, .width = 256, .height = 171, .rowHeight = 12, .hint = "[最近使ったﾌｧｲﾙ]の一覧(ﾁｪｯｸされているﾌｧｲﾙをｸﾘｱ)",
+       .top = 26, .width = 256, .height = 171, .rowHeight = 12, .hint = Text(T::ClearListHint),
        .binding = BindRows(m)},
   };
 }
@@ -159,7 +158,7 @@ void TSelectClearForm::RevButtonClick() {
 void TSelectClearForm::OkButtonClick() {
   StoreControls();
   if (model_.ListedCount() == 0) return;
-  const int answer = services_.messages.Show(kConfirmText, kConfirmCaption,
+  const int answer = services_.messages.Show(Text(T::ClearConfirmText), Text(T::ClearConfirmCaption),
                                              platform::kMbYesNo | platform::kMbDefButton2 | platform::kMbIconQuestion);
   if (answer != platform::kIdYes) return;
   // The folder is listed again now: a file a scan removed meanwhile is skipped.

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Texts.h"
 #include "dialogs/SettingsHost.h"
 #include "dialogs/SelectClearModel.h"
 #include "platform/Desktop.h"
@@ -42,7 +43,7 @@ class TSelectClearForm : public TForm {
   };
 
   TSelectClearForm(TApplication& app, platform::IRegistry& registry, ISettingsHost& host, Services services)
-      : TForm(app, registry, "TSelectClearForm", "[最近使ったﾌｧｲﾙ]のｸﾘｱ", 296, 309,
+      : TForm(app, registry, "TSelectClearForm", Text(TextId::ClearCaption), 296, 309,
               WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_CONTROLPARENT, SizeKind::Window),
         host_(host),
         services_(services) {}

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "base/Texts.h"
 #include "dialogs/SettingsHost.h"
 #include "base/Util.h"
 #include "platform/Desktop.h"
@@ -10,27 +11,27 @@ namespace quenlark {
 
 namespace {
 
-constexpr const char* kErrorCaption = "設定エラー";
 constexpr std::int32_t kHotKeyBits = 0xFFFF;
 
 ValidationFailure Failure(std::string message, int control) {
-  return {std::move(message), kErrorCaption, platform::kMbOk | platform::kMbIconExclamation, control};
+  return {std::move(message), Text(TextId::SettingErrorCaption), platform::kMbOk | platform::kMbIconExclamation, control};
 }
 
-std::string RangeMessage(const char* field, int low, int high) {
-  return std::string(field) + "の入力範囲は" + std::to_string(low) + "～" + std::to_string(high) + "です。";
+std::string RangeMessage(TextId field, int low, int high) {
+  return FormatText(TextId::SettingRangeError, Text(field), low, high);
 }
 
 bool InRange(std::int32_t value, int low, int high) { return value >= low && value <= high; }
 
-// The three menus in the order their settings are compared, with the prefix
-// that names each pair in a message.
-constexpr const char* kPairPrefixes[] = {
-    "[最近使ったﾌｧｲﾙ]と[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]の",
-    "[最近使ったﾌｧｲﾙ]と[Quenlarkﾒﾆｭｰ]の",
-    "[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]と[Quenlarkﾒﾆｭｰ]の",
-};
+// The three menus in the order their settings are compared, with the names
+// that a message gives each pair.
+constexpr TextId kMenuNames[] = {TextId::SettingRecentMenuName, TextId::SettingUseFileMenuName,
+                                 TextId::SettingQuenlarkMenuName};
 constexpr int kPairs[3][2] = {{0, 1}, {0, 2}, {1, 2}};
+
+std::string PairMessage(TextId message, int pair) {
+  return FormatText(message, Text(kMenuNames[kPairs[pair][0]]), Text(kMenuNames[kPairs[pair][1]]));
+}
 
 }  // namespace
 
@@ -47,7 +48,7 @@ int SortSelectValue(int position) {
 }
 
 std::string MultiUserHint(const std::string& loginName) {
-  return "ﾛｸﾞｲﾝﾕｰｻﾞｰ名を利用してﾏﾙﾁﾕｰｻﾞｰ管理を行います。\n  現在のﾛｸﾞｲﾝﾕｰｻﾞｰ名 : " + loginName;
+  return FormatText(TextId::SettingMultiUserHint, loginName.c_str());
 }
 
 void SettingModel::Load(const TSettings& s) {
@@ -93,10 +94,10 @@ int SettingModel::EffectivePathDispNumber() const {
 
 Validation SettingModel::Validate() const {
   if (!InRange(util::ParseNumberField(RecentMaxText, -1), kRecentMaxLow, kRecentMaxHigh)) {
-    return Failure(RangeMessage("[最近使ったﾌｧｲﾙ数]", kRecentMaxLow, kRecentMaxHigh), Controls.recentMax);
+    return Failure(RangeMessage(TextId::SettingRecentMaxField, kRecentMaxLow, kRecentMaxHigh), Controls.recentMax);
   }
   if (!InRange(util::ParseNumberField(ScanTimeText, -1), kScanTimeLow, kScanTimeHigh)) {
-    return Failure(RangeMessage("[ｽｷｬﾝ間隔(秒)]", kScanTimeLow, kScanTimeHigh), Controls.scanTime);
+    return Failure(RangeMessage(TextId::SettingScanTimeField, kScanTimeLow, kScanTimeHigh), Controls.scanTime);
   }
   const TSettings& d = DefaultSettings();
   const int clicks[3] = {EffectiveChoice(RecentClick, kClickItems, d.RecentClick),
@@ -104,7 +105,7 @@ Validation SettingModel::Validate() const {
                          EffectiveChoice(QuenlarkClick, kClickItems, d.QuenlarkClick)};
   for (int p = 0; p < 3; ++p) {
     if (clicks[kPairs[p][0]] == clicks[kPairs[p][1]]) {
-      return Failure(std::string(kPairPrefixes[p]) + "ﾏｳｽﾎﾞﾀﾝのｸﾘｯｸ設定が同じです。", Controls.clicks[kPairs[p][1]]);
+      return Failure(PairMessage(TextId::SettingSameClickError, p), Controls.clicks[kPairs[p][1]]);
     }
   }
   const std::int32_t keys[3] = {RecentHotKey & kHotKeyBits, UseFileHotKey & kHotKeyBits,
@@ -112,7 +113,7 @@ Validation SettingModel::Validate() const {
   for (int p = 0; p < 3; ++p) {
     const std::int32_t a = keys[kPairs[p][0]], b = keys[kPairs[p][1]];
     if (a != 0 && a == b) {
-      return Failure(std::string(kPairPrefixes[p]) + "ｼｮｰﾄｶｯﾄキー設定が同じです。", Controls.hotKeys[kPairs[p][1]]);
+      return Failure(PairMessage(TextId::SettingSameHotKeyError, p), Controls.hotKeys[kPairs[p][1]]);
     }
   }
   return std::nullopt;

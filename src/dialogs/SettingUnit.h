@@ -1,6 +1,7 @@
 // The settings dialog: every option of the program, checked and stored on OK.
 #pragma once
 
+#include "base/Texts.h"
 #include "dialogs/SettingsHost.h"
 #include "dialogs/SettingModel.h"
 #include "dialogs/PassChangeUnit.h"
@@ -71,7 +72,7 @@ class TSettingForm : public TForm {
 
   TSettingForm(TApplication& app, platform::IRegistry& registry, ISettingsHost& host, TPassChangeForm& passChange,
                platform::IMessageBox& messages)
-      : TForm(app, registry, "TSettingForm", "Quenlarkの設定", 528, 494),
+      : TForm(app, registry, "TSettingForm", Text(TextId::SettingCaption), 528, 494),
         host_(host),
         passChange_(passChange),
         messages_(messages) {}

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/Texts.h"
 #include "base/Cp932.h"
 
 namespace quenlark {
@@ -22,12 +23,12 @@ bool EndsWithShortcutExtension(const std::string& name) {
 }  // namespace
 
 std::string FavouriteRowText(const TFavourite& slot) {
-  if (slot.Name == kSeparatorName) return "---------------  メニューの区切り線  ---------------";
+  if (slot.Name == kSeparatorName) return Text(TextId::UseFileSeparatorRow);
   if (slot.Name == kSubmenuStartName) {
-    return ">>>>>>>>>>>>>>>  階層化 始まり 【" + (slot.File.empty() ? std::string("階層名未設定") : slot.File) +
-           "】  >>>>>>>>>>>>>>>";
+    return FormatText(TextId::UseFileSubmenuStartRow,
+                      slot.File.empty() ? Text(TextId::UseFileSubmenuUnnamed) : slot.File.c_str());
   }
-  if (slot.Name == kSubmenuEndName) return "<<<<<<<<<<<<<<<  階層化 終わり  <<<<<<<<<<<<<<<";
+  if (slot.Name == kSubmenuEndName) return Text(TextId::UseFileSubmenuEndRow);
   return slot.Name + "  ==>  " + slot.File;
 }
 
@@ -60,7 +61,7 @@ std::vector<std::string> UseFileSettingModel::RowTexts() const {
 }
 
 std::string UseFileSettingModel::StatusText() const {
-  return "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : " + std::to_string(Count()) + "個";
+  return FormatText(TextId::UseFileStatus, Count());
 }
 
 void UseFileSettingModel::SetSelection(const std::vector<int>& rows, int current) {
@@ -124,8 +125,8 @@ bool UseFileSettingModel::SaveCurrent() {
 std::string UseFileSettingModel::DeleteQuestion() const {
   const std::vector<int> rows = SelectedRows();
   if (rows.empty()) return {};
-  if (rows.size() == 1) return "“" + RowTexts()[static_cast<std::size_t>(rows.front())] + "” を削除しますか？";
-  return std::to_string(rows.size()) + "個の設定を削除しますか？";
+  if (rows.size() == 1) return FormatText(TextId::UseFileDeleteOne, RowTexts()[static_cast<std::size_t>(rows.front())].c_str());
+  return FormatText(TextId::UseFileDeleteMany, static_cast<int>(rows.size()));
 }
 
 bool UseFileSettingModel::DeleteSelected() {

@@ -16,15 +16,28 @@ namespace {
 using K = ControlKind;
 using F = TUseFileSettingForm;
 
-constexpr const char* kDeleteCaption = "削除確認";
-constexpr const char* kPickerTitle = "良く使うﾌｫﾙﾀﾞを選択してください。";
-// Description and pattern pairs, each text ended by a NUL, the list by two.
-constexpr char kOpenFilter[] =
-    "すべてのﾌｧｲﾙ (*.*)\0*.*\0"
-    "ﾃｷｽﾄﾌｧｲﾙ (*.txt)\0*.txt\0"
-    "ﾌﾟﾛｸﾞﾗﾑﾌｧｲﾙ (*.exe)\0*.exe\0"
-    "ｼｮｰﾄｶｯﾄﾌｧｲﾙ(*.lnk)\0*.lnk\0"
-    "文書ﾌｧｲﾙ (*.doc)\0*.doc\0";
+using T = TextId;
+
+// The open dialog's filter: description and pattern pairs, each text ended by
+// a NUL, the list by two.
+std::string OpenFilter() {
+  static constexpr struct {
+    TextId description;
+    const char* pattern;
+  } kFilters[] = {{T::UseFileFilterAll, "*.*"},
+                  {T::UseFileFilterText, "*.txt"},
+                  {T::UseFileFilterProgram, "*.exe"},
+                  {T::UseFileFilterShortcut, "*.lnk"},
+                  {T::UseFileFilterDocument, "*.doc"}};
+  std::string filter;
+  for (const auto& f : kFilters) {
+    filter += Text(f.description);
+    filter += '\0';
+    filter += f.pattern;
+    filter += '\0';
+  }
+  return filter + '\0';
+}
 // The WM_COMMAND code the list sends its form for the Delete key.
 constexpr int kDeleteKeyCode = 0x0FD2;
 
@@ -34,55 +47,47 @@ constexpr int kDeleteKeyCode = 0x0FD2;
 std::vector<ControlRow> Controls(UseFileSettingModel& m) {
   return {
       {.kind = K::FocusLabel, .id = F::kNameLabel, .name = "NameLabel", .left = 8, .top = 12, .width = 94,
-       .height = 14, .caption = "ﾒﾆｭｰ項目名(&N)："},
+       .height = 14, .caption = Text(T::UseFileNameLabel)},
       {.kind = K::Edit, .id = F::kNameEdit, .name = "NameEdit", .left = 104, .top = 8, .width = 120, .height = 21,
-       .hint = "[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]のﾒﾆｭｰ項目名を設定します。\n"
-               "「>」で階層ﾒﾆｭｰが始まり、「<」で階層ﾒﾆｭｰが終わります。\n"
-               "注意：階層ﾒﾆｭｰは１階層までしか設定できません。",
+       .hint = Text(T::UseFileNameHint),
        .binding = BindText(m.Fields.Name)},
       {.kind = K::Button, .id = F::kOpenFileButton, .name = "OpenFileButton", .left = 228, .top = 6, .width = 89,
-       .height = 25, .caption = "ﾌｧｲﾙ参照(&B)...", .hint = "[良く使うﾌｧｲﾙ]を参照することができます。"},
+       .height = 25, .caption = Text(T::UseFileOpenFile), .hint = Text(T::UseFileOpenFileHint)},
       {.kind = K::Button, .id = F::kOpenFolderButton, .name = "OpenFolderButton", .left = 320, .top = 6,
-       .width = 89, .height = 25, .caption = "ﾌｫﾙﾀﾞ参照(&D)...", .hint = "[良く使うﾌｫﾙﾀﾞ]を参照することができます。"},
+       .width = 89, .height = 25, .caption = Text(T::UseFileOpenFolder), .hint = Text(T::UseFileOpenFolderHint)},
       {.kind = K::FocusLabel, .id = F::kFileLabel, .name = "FileLabel", .left = 8, .top = 42, .width = 94,
-       .height = 14, .caption = "ﾌｧｲﾙ/ﾌｫﾙﾀﾞ(&F)："},
+       .height = 14, .caption = Text(T::UseFileFileLabel)},
       {.kind = K::Edit, .id = F::kFileEdit, .name = "FileEdit", .left = 104, .top = 38, .width = 305, .height = 21,
-       .hint = "[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]を設定します。\n"
-               "ﾌｫﾙﾀﾞを設定し、先頭に「*」を付けるとｴｸｽﾌﾟﾛｰﾗで開きます。",
+       .hint = Text(T::UseFileFileHint),
        .binding = BindText(m.Fields.File)},
       {.kind = K::FocusLabel, .id = F::kExecuteLabel, .name = "ExecuteLabel", .left = 8, .top = 72, .width = 94,
-       .height = 14, .caption = "起動ｱﾌﾟﾘ指定："},
+       .height = 14, .caption = Text(T::UseFileExecuteLabel)},
       {.kind = K::Edit, .id = F::kExecuteEdit, .name = "ExecuteEdit", .left = 104, .top = 68, .width = 213,
        .height = 21,
-       .hint = "起動ｱﾌﾟﾘｹｰｼｮﾝを特別に指定したい時に、ｱﾌﾟﾘｹｰｼｮﾝを設定します。\n"
-               "拡張子から自動的にｱﾌﾟﾘｹｰｼｮﾝを起動するので、通常は設定する必要はありません。",
+       .hint = Text(T::UseFileExecuteHint),
        .binding = BindText(m.Fields.Execute)},
       {.kind = K::Button, .id = F::kExecuteButton, .name = "ExecuteButton", .left = 320, .top = 66, .width = 89,
-       .height = 25, .caption = "ｱﾌﾟﾘ参照(&P)...", .hint = "[起動ｱﾌﾟﾘ指定]を参照することができます。"},
+       .height = 25, .caption = Text(T::UseFileExecuteButton), .hint = Text(T::UseFileExecuteButtonHint)},
       {.kind = K::Rule, .id = F::kLineBevel, .name = "LineBevel", .left = 0, .top = 96, .width = 416, .height = 2},
       {.kind = K::Button, .id = F::kAddButton, .name = "AddButton", .left = 8, .top = 101, .width = 56,
-       .height = 25, .caption = "追加(&A)", .hint = "[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]を新しく追加します。"},
+       .height = 25, .caption = Text(T::UseFileAdd), .hint = Text(T::UseFileAddHint)},
       {.kind = K::Button, .id = F::kSaveButton, .name = "SaveButton", .left = 67, .top = 101, .width = 56,
-       .height = 25, .caption = "登録(&S)", .hint = "ｶｰｿﾙ位置の[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]を編集・登録します。"},
+       .height = 25, .caption = Text(T::UseFileSave), .hint = Text(T::UseFileSaveHint)},
       {.kind = K::Button, .id = F::kDeleteButton, .name = "DeleteButton", .left = 126, .top = 101, .width = 56,
-       .height = 25, .caption = "削除(&R)", .hint = "ｶｰｿﾙ位置の[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]を削除します。"},
+       .height = 25, .caption = Text(T::UseFileDelete), .hint = Text(T::UseFileDeleteHint)},
       {.kind = K::Button, .id = F::kLineButton, .name = "LineButton", .left = 185, .top = 101, .width = 68,
-       .height = 25, .caption = "区切り線(&L)", .hint = "[ﾒﾆｭｰの区切り線]を追加します。"},
+       .height = 25, .caption = Text(T::UseFileLine), .hint = Text(T::UseFileLineHint)},
       {.kind = K::Button, .id = F::kClearButton, .name = "ClearButton", .left = 256, .top = 101, .width = 56,
-       .height = 25, .caption = "ｸﾘｱ(&C)", .hint = "[ﾒﾆｭｰ項目名]と[ﾌｧｲﾙ/ﾌｫﾙﾀﾞ]をクリアします。"},
+       .height = 25, .caption = Text(T::UseFileClear), .hint = Text(T::UseFileClearHint)},
       {.kind = K::Label, .id = F::kMoveLabel, .name = "MoveLabel", .left = 322, .top = 107, .width = 28,
-       .height = 14, .caption = "移動"},
+       .height = 14, .caption = Text(T::UseFileMoveLabel)},
       {.kind = K::SpeedButton, .id = F::kUpSpeedButton, .name = "UpSpeedButton", .left = 352, .top = 101,
-       .width = 25, .height = 25, .caption = "▲", .hint = "ｶｰｿﾙ位置の[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]を上へ移動させます。"},
+       .width = 25, .height = 25, .caption = "▲", .hint = Text(T::UseFileUpHint)},
       {.kind = K::SpeedButton, .id = F::kDownSpeedButton, .name = "DownSpeedButton", .left = 381, .top = 101,
-       .width = 25, .height = 25, .caption = "▼", .hint = "ｶｰｿﾙ位置の[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]を下へ移動させます。"},
+       .width = 25, .height = 25, .caption = "▼", .hint = Text(T::UseFileDownHint)},
       {.kind = K::ListBox, .id = F::kFileListBox, .name = "FileListBox", .left = 4, .top = F::kTopPanelHeight,
        .width = 408, .height = 224,
-       .hint = "登録されている[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]の一覧です。\n"
-               "[ﾒﾆｭｰ項目名]に「>」を入力すると階層ﾒﾆｭｰが始まり、\n"
-               "「<」で階層ﾒﾆｭｰが終わります。\n"
-               "[ﾌｧｲﾙ/ﾌｫﾙﾀﾞ]には、「階層ﾒﾆｭｰ名」を入れてください。\n"
-               "注意：階層ﾒﾆｭｰは１階層までしか設定できません。",
+       .hint = Text(T::UseFileListHint),
        .binding = BindRows(m)},
       {.kind = K::StatusBar, .id = F::kStatusBar, .name = "StatusBar",
        .binding = BindShown([&m] { return m.StatusText(); })},
@@ -147,7 +152,7 @@ void TUseFileSettingForm::FormCreate() {
   SetEnablement({{kSaveButton, editable}, {kDeleteButton, editable}, {kAddButton, addable}, {kLineButton, addable}});
   if (HWND list = Control(kFileListBox)) SetWindowSubclass(list, &ListKeys, 0, 0);
 
-  SHBrowseForFolderEx.Caption = kPickerTitle;
+  SHBrowseForFolderEx.Caption = Text(T::UseFileFolderPickerTitle);
   SHBrowseForFolderEx.Options = {sboReturnOnlyFSDirs, sboStatusTextAndShowPath, sboStatusText};
   SHBrowseForFolderEx.RootFolder = rfDesktop;
   SHBrowseForFolderEx.ShowStyle = ssClient;
@@ -159,7 +164,7 @@ void TUseFileSettingForm::FormCreate() {
 }
 
 void TUseFileSettingForm::FormShow() {
-  SetHint(kStatusBar, "最大" + std::to_string(kFavouriteSlots) + "個まで、ﾌｧｲﾙやﾌｫﾙﾀﾞを登録できます。");
+  SetHint(kStatusBar, FormatText(T::UseFileStatusHint, kFavouriteSlots));
   model_.Load(host_.CurrentFavourites());
   // The rows are written afresh: the list may hold those of the last showing.
   SetItems(kFileListBox, model_.RowTexts());
@@ -216,7 +221,7 @@ void TUseFileSettingForm::DeleteButtonClick() {
   const std::string question = model_.DeleteQuestion();
   if (question.empty()) return;
   const unsigned flags = platform::kMbYesNo | platform::kMbDefButton2 | platform::kMbIconQuestion;
-  if (services_.messages.Show(question, kDeleteCaption, flags) != platform::kIdYes) return;
+  if (services_.messages.Show(question, Text(T::UseFileDeleteCaption), flags) != platform::kIdYes) return;
   Run([this] { return model_.DeleteSelected(); });
 }
 
@@ -301,7 +306,7 @@ std::optional<std::string> TUseFileSettingForm::RunOpenDialog(const std::string&
   wchar_t path[MAX_PATH] = {};
   openFileName_.copy(path, MAX_PATH - 1);
   // The filter's pairs are separated by NULs and end in two.
-  const std::wstring filter = platform::Wide(std::string_view(kOpenFilter, sizeof kOpenFilter));
+  const std::wstring filter = platform::Wide(OpenFilter());
   const std::wstring initialFolder = platform::Wide(folder);
   OPENFILENAMEW open{};
   open.lStructSize = sizeof open;

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "base/Texts.h"
 #include "dialogs/SettingsHost.h"
 #include "dialogs/SHBFFEX.h"
 #include "dialogs/UseFileSettingModel.h"
@@ -56,7 +57,7 @@ class TUseFileSettingForm : public TForm {
   };
 
   TUseFileSettingForm(TApplication& app, platform::IRegistry& registry, ISettingsHost& host, Services services)
-      : TForm(app, registry, "TUseFileSettingForm", "良く使うﾌｧｲﾙとﾌｫﾙﾀﾞの設定", 416, 373,
+      : TForm(app, registry, "TUseFileSettingForm", Text(TextId::UseFileCaption), 416, 373,
               WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX, WS_EX_CONTROLPARENT),
         SHBrowseForFolderEx(app, this),
         host_(host),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/Texts.h"
 #include "menus/ProgramMenu.h"
 
 namespace quenlark {
@@ -87,7 +88,7 @@ std::vector<MenuItem> BuildFavouriteItems(const TFavourites& favourites, const T
     }
     // Always at the top level, also when a submenu was left open.
     MenuItem appendix;
-    appendix.caption = kProgramMenuCaption;
+    appendix.caption = Text(TextId::FavouritesProgramMenu);
     appendix.tag = n;
     appendix.command = MenuCommand::Nothing;
     if (settings.IconDisp) appendix.icon = FavouriteIcon(programPath);

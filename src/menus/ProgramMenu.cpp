@@ -2,62 +2,28 @@
 
 namespace quenlark {
 
-namespace {
-
-constexpr const char* kSettingCaption = "Quenlarkの設定(&S)...";
-constexpr const char* kUseFileSettingCaption = "良く使うﾌｧｲﾙとﾌｫﾙﾀﾞの設定(&U)...";
-constexpr const char* kClearCaption = "最近使ったﾌｧｲﾙのｸﾘｱ";
-constexpr const char* kClearWindowsRecentCaption = "ｽﾀｰﾄﾒﾆｭｰ";
-constexpr const char* kClearQuenlarkRecentCaption = "Quenlark";
-constexpr const char* kHelpCaption = "ﾍﾙﾌﾟ(&H)...";
-constexpr const char* kAboutCaption = "ﾊﾞｰｼﾞｮﾝ情報(&A)...";
-constexpr const char* kExitCaption = "Quenlarkの終了(&X)";
-
-}  // namespace
-
-const std::vector<TemplateItem>& MainPopupMenu() {
-  static const std::vector<TemplateItem> items = {
-      {"SettingMenuItem", kSettingCaption, 1, MenuCommand::Setting, true, {}},
-      {"UseFileSettingMenuItem", kUseFileSettingCaption, 2, MenuCommand::UseFileSetting, true, {}},
+std::vector<TemplateItem> MainPopupMenu() {
+  using T = TextId;
+  return {
+      {"SettingMenuItem", Text(T::MenuSetting), 1, MenuCommand::Setting, true, {}},
+      {"UseFileSettingMenuItem", Text(T::MenuUseFileSetting), 2, MenuCommand::UseFileSetting, true, {}},
       {"N1", "-", -1, MenuCommand::None, true, {}},
       {"ClearMenuItem",
-       kClearCaption,
+       Text(T::MenuClear),
        3,
        MenuCommand::None,
        true,
        {
-           {"ClearWindowsRecentMenuItem", kClearWindowsRecentCaption, 5, MenuCommand::ClearWindowsRecent, true, {}},
-           {"ClearQuenlarkRecentMenuItem", kClearQuenlarkRecentCaption, 0, MenuCommand::ClearQuenlarkRecent, true,
+           {"ClearWindowsRecentMenuItem", Text(T::MenuClearWindowsRecent), 5, MenuCommand::ClearWindowsRecent, true, {}},
+           {"ClearQuenlarkRecentMenuItem", Text(T::MenuClearQuenlarkRecent), 0, MenuCommand::ClearQuenlarkRecent, true,
             {}},
        }},
       {"N2", "-", -1, MenuCommand::None, true, {}},
-      {"HelpMenuItem", kHelpCaption, 4, MenuCommand::Help, true, {}},
-      {"AboutMenuItem", kAboutCaption, 6, MenuCommand::About, true, {}},
+      {"HelpMenuItem", Text(T::MenuHelp), 4, MenuCommand::Help, true, {}},
+      {"AboutMenuItem", Text(T::MenuAbout), 6, MenuCommand::About, true, {}},
       {"N3", "-", -1, MenuCommand::None, true, {}},
-      {"ExitMenuItem", kExitCaption, 8, MenuCommand::Exit, true, {}},
+      {"ExitMenuItem", Text(T::MenuExit), 8, MenuCommand::Exit, true, {}},
   };
-  return items;
-}
-
-int CommandImageIndexOf(const std::string& caption) {
-  // The pictures go by caption, in this order, the first equal one deciding.
-  static const struct {
-    const char* caption;
-    int image;
-  } kByCaption[] = {
-      {kExitCaption, 8},
-      {kAboutCaption, 6},
-      {kHelpCaption, 4},
-      {kClearQuenlarkRecentCaption, 0},
-      {kClearWindowsRecentCaption, 5},
-      {kClearCaption, 3},
-      {kUseFileSettingCaption, 2},
-      {kSettingCaption, 1},
-  };
-  for (const auto& entry : kByCaption) {
-    if (caption == entry.caption) return entry.image;
-  }
-  return -1;
 }
 
 namespace {
@@ -66,12 +32,11 @@ MenuItem CopyOf(const TemplateItem& source, bool iconDisp) {
   MenuItem item;
   item.caption = source.caption;
   item.command = source.command;
-  if (iconDisp) {
-    const int image = CommandImageIndexOf(item.caption);
-    if (image >= 0) {
-      item.icon.kind = IconRequest::Kind::CommandImage;
-      item.icon.index = image;
-    }
+  // The picture goes with the command's template item, not its caption, so
+  // that every face finds the same one.
+  if (iconDisp && source.imageIndex >= 0) {
+    item.icon.kind = IconRequest::Kind::CommandImage;
+    item.icon.index = source.imageIndex;
   }
   return item;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Texts.h"
 #include "menus/MenuModel.h"
 
 namespace quenlark {
@@ -18,16 +19,11 @@ struct TemplateItem {
   std::vector<TemplateItem> children;
 };
 
-// MainPopupMenu, in order, hidden items included.
-const std::vector<TemplateItem>& MainPopupMenu();
-
-// The command image for a caption (compared with the template captions in the
-// fixed order Exit, About, Help, ClearQuenlark, ClearWindows, Clear,
-// UseFileSetting, Setting); -1 when none matches.
-int CommandImageIndexOf(const std::string& caption);
+// MainPopupMenu, in order, hidden items included, captioned in the current face.
+std::vector<TemplateItem> MainPopupMenu();
 
 // Two levels of the template's visible items, with captions, enabled state
-// and commands; with iconDisp each gets the command image its caption names.
+// and commands; with iconDisp each gets its template item's command image.
 std::vector<MenuItem> MirrorMainMenu(bool iconDisp);
 
 // The same copy of any template (MirrorMainMenu uses MainPopupMenu). Every

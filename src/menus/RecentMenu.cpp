@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "base/Texts.h"
 #include "base/Cp932.h"
 #include "base/Util.h"
 
@@ -110,7 +111,7 @@ std::vector<MenuItem> BuildRecentItems(const std::vector<ListingLine>& lines, co
   std::vector<MenuItem> items;
   if (lines.empty()) {
     MenuItem none;
-    none.caption = kNoRecentFiles;
+    none.caption = Text(TextId::RecentMenuNone);
     none.enabled = false;
     items.push_back(std::move(none));
     return items;

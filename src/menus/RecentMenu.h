@@ -11,8 +11,6 @@
 
 namespace quenlark {
 
-inline constexpr const char* kNoRecentFiles = "（最近使ったﾌｧｲﾙなし）";
-
 // The path shown for path mode k >= 2: the drive (or "\\server\") prefix,
 // "...", and the last k - 1 folder levels with the file name; the path
 // unchanged when it has too few levels. Walks the text as CP932 characters.

@@ -116,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   if (settings.QuenlarkMenuDisp) {
     const MenuItem& appendix = top.back();
-    FUZZ_CHECK(appendix.caption == kProgramMenuCaption && appendix.tag == n && appendix.command == MenuCommand::Nothing,
+    FUZZ_CHECK(appendix.caption == Text(TextId::FavouritesProgramMenu) && appendix.tag == n && appendix.command == MenuCommand::Nothing,
                fuzz::Shown(appendix.caption));
     FUZZ_CHECK(appendix.children.size() == MirrorMainMenu(settings.IconDisp).size(), "appendix items");
     if (settings.IconDisp) CheckIcon(appendix.icon, programPath);

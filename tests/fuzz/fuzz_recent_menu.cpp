@@ -19,6 +19,7 @@
 #include "FuzzInput.h"
 #include "MenuChecks.h"
 #include "base/Cp932.h"
+#include "base/Texts.h"
 #include "menus/RecentMenu.h"
 
 using namespace quenlark;
@@ -126,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<MenuItem> items = BuildRecentItems(lines, settings, mode);
   std::vector<std::string> captions;
   if (lines.empty()) {
-    FUZZ_CHECK(items.size() == 1 && !items[0].enabled && items[0].caption == kNoRecentFiles &&
+    FUZZ_CHECK(items.size() == 1 && !items[0].enabled && items[0].caption == std::string(Text(TextId::RecentMenuNone)) &&
                    items[0].icon.kind == IconRequest::Kind::None,
                "no-files item");
   } else {

@@ -155,3 +155,16 @@ TEST(AboutFormTest, WithoutAReadableVersionResourceTheBuiltInVersionIsShown) {
   form.Destroy();
   FreeLibrary(data);
 }
+
+TEST(AboutFormTest, InTheEnglishFaceTheBoxSpeaksEnglish) {
+  quenlark::SetFace(quenlark::Face::English);
+  std::string caption, description;
+  {
+    Fixture f;
+    caption = Text(f.form.Handle());
+    description = Text(f.form.Control(TAboutForm::kDescriptionId));
+  }
+  quenlark::SetFace(quenlark::Face::Japanese);
+  EXPECT_EQ(caption, "About Quenlark");
+  EXPECT_EQ(description, "History in the notification area");
+}

@@ -114,7 +114,7 @@ TEST_F(PopupMenusTest, RecentFilesInTheirOrderAndTheEmptyItem) {
   settings.IconDisp = true;
   auto empty = Build(BuildRecentItems({}, settings, 0), true);
   ASSERT_EQ(empty.size(), 1u);
-  EXPECT_EQ(empty[0].caption, kNoRecentFiles);
+  EXPECT_EQ(empty[0].caption, Text(TextId::RecentMenuNone));
   EXPECT_FALSE(empty[0].enabled);
   EXPECT_FALSE(empty[0].hasImage);
 }

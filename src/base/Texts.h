@@ -1,0 +1,259 @@
+// Every text the user reads, one table per language (a "face"). The menus and
+// dialogs name their texts by TextId; Text gives the current face's CP932
+// bytes. What is stored or parsed (registry values, favourites, history files,
+// the tray hint's format) never comes from here: a face changes only what is
+// shown.
+#pragma once
+
+#include <span>
+#include <string>
+
+namespace quenlark {
+
+// Grouped by where the text appears; the tables list the texts in this order.
+enum class TextId : int {
+  // The program menu and its Clear submenu.
+  MenuSetting,
+  MenuUseFileSetting,
+  MenuClear,
+  MenuHelp,
+  MenuAbout,
+  MenuExit,
+  MenuClearWindowsRecent,
+  MenuClearQuenlarkRecent,
+  // The menus of the tray.
+  RecentMenuNone,
+  FavouritesProgramMenu,
+
+  // The settings dialog.
+  SettingCaption,
+  SettingRecentGroup,
+  SettingRecentMaxLabel,
+  SettingRecentMaxHint,
+  SettingScanTimeLabel,
+  SettingScanTimeHint,
+  SettingPathDispLabel,
+  SettingPathDispHint,
+  SettingPathDispNone,
+  SettingPathDispAll,
+  SettingPathDisp1,
+  SettingPathDisp2,
+  SettingPathDisp3,
+  SettingDateTimeDispLabel,
+  SettingDateTimeDispHint,
+  SettingDateTimeNone,
+  SettingDateTimeFull,
+  SettingDateTimeShort,
+  SettingDateTimeDate,
+  SettingDateTopDisp,
+  SettingDateTopDispHint,
+  SettingExtCheckHint,
+  SettingExtCheckNone,
+  SettingExtCheckExclude,
+  SettingExtCheckOnly,
+  SettingExtNameLabel,
+  SettingExtNameHint,
+  SettingDriveCheck,
+  SettingDriveCheckHint,
+  SettingDriveNameLabel,
+  SettingDriveNameHint,
+  SettingNetworkCheck,
+  SettingNetworkCheckHint,
+  SettingFolderCheck,
+  SettingFolderCheckHint,
+  SettingAutoClear,
+  SettingAutoClearHint,
+  SettingMultiUser,
+  SettingMultiUserHint,  // %s: the login user name
+  SettingExtDisp,
+  SettingExtDispHint,
+  SettingPathDisp,
+  SettingSortGroup,
+  SettingSortHint,
+  SettingSortByName,
+  SettingSortByExt,
+  SettingSortByPath,
+  SettingSortByDateDown,
+  SettingSortByDateUp,
+  SettingStartGroup,
+  SettingStartHint,
+  SettingStartEnabled,
+  SettingStartDisabled,
+  SettingStartLast,
+  SettingMouseGroup,
+  SettingRecentClickLabel,
+  SettingRecentClickHint,
+  SettingHotKeyLabel,
+  SettingRecentHotKeyHint,
+  SettingUseFileClickLabel,
+  SettingUseFileClickHint,
+  SettingUseFileHotKeyHint,
+  SettingQuenlarkClickLabel,
+  SettingQuenlarkClickHint,
+  SettingQuenlarkHotKeyHint,
+  SettingClickLeft,
+  SettingClickLeftShift,
+  SettingClickLeftCtrl,
+  SettingClickRight,
+  SettingClickRightShift,
+  SettingClickRightCtrl,
+  SettingMenuGroup,
+  SettingIconDisp,
+  SettingIconDispHint,
+  SettingOfficeStyle,
+  SettingOfficeStyleHint,
+  SettingQuenlarkMenu,
+  SettingQuenlarkMenuHint,
+  SettingPassWordGroup,
+  SettingDbClickPassWord,
+  SettingDbClickPassWordHint,
+  SettingPassWordHint,
+  SettingPassChange,
+  SettingPassChangeHint,
+  SettingOk,
+  SettingOkHint,
+  SettingCancel,
+  SettingCancelHint,
+  SettingPathDiff,
+  // The settings dialog's messages.
+  SettingErrorCaption,
+  SettingRangeError,  // %s: a field below, %d to %d: the range
+  SettingRecentMaxField,
+  SettingScanTimeField,
+  SettingRecentMenuName,
+  SettingUseFileMenuName,
+  SettingQuenlarkMenuName,
+  SettingSameClickError,   // %s and %s: two menu names above
+  SettingSameHotKeyError,  // %s and %s: two menu names above
+
+  // The favourites dialog.
+  UseFileCaption,
+  UseFileNameLabel,
+  UseFileNameHint,
+  UseFileOpenFile,
+  UseFileOpenFileHint,
+  UseFileOpenFolder,
+  UseFileOpenFolderHint,
+  UseFileFileLabel,
+  UseFileFileHint,
+  UseFileExecuteLabel,
+  UseFileExecuteHint,
+  UseFileExecuteButton,
+  UseFileExecuteButtonHint,
+  UseFileAdd,
+  UseFileAddHint,
+  UseFileSave,
+  UseFileSaveHint,
+  UseFileDelete,
+  UseFileDeleteHint,
+  UseFileLine,
+  UseFileLineHint,
+  UseFileClear,
+  UseFileClearHint,
+  UseFileMoveLabel,
+  UseFileUpHint,
+  UseFileDownHint,
+  UseFileListHint,
+  UseFileSeparatorRow,
+  UseFileSubmenuStartRow,  // %s: the submenu's name
+  UseFileSubmenuUnnamed,
+  UseFileSubmenuEndRow,
+  UseFileStatus,      // %d: the number of favourites
+  UseFileStatusHint,  // %d: the most favourites there can be
+  UseFileDeleteCaption,
+  UseFileDeleteOne,   // %s: the row
+  UseFileDeleteMany,  // %d: the number of rows
+  UseFileFolderPickerTitle,
+  UseFileFilterAll,
+  UseFileFilterText,
+  UseFileFilterProgram,
+  UseFileFilterShortcut,
+  UseFileFilterDocument,
+
+  // The clear dialog.
+  ClearCaption,
+  ClearWindowsRecentTitle,
+  ClearQuenlarkRecentTitle,
+  ClearLinkButton,
+  ClearLinkHint,
+  ClearRevButton,
+  ClearRevHint,
+  ClearOk,
+  ClearOkHint,
+  ClearCancel,
+  ClearCancelHint,
+  ClearRecycle,
+  ClearRecycleHint,
+  ClearListGroup,
+  ClearListHint,
+  ClearNone,
+  ClearConfirmCaption,
+  ClearConfirmText,
+
+  // The password dialogs and their messages.
+  PassCaption,
+  PassLabel,
+  PassOk,
+  PassCancel,
+  PassWrong,
+  PassErrorCaption,
+  PassChangeCaption,
+  PassChangeLabel1,
+  PassChangeLabel2,
+  PassChangeOk,
+  PassChangeCancel,
+  PassChangeMismatch,
+
+  // The about box.
+  AboutCaption,
+  AboutDescription,
+  AboutVersion,  // %s: the version
+  AboutOk,
+
+  // The help.
+  HelpTitle,
+  HelpNotFound,  // %s: the help file's path
+  HelpNotShown,  // %s: the help file's path
+  HelpErrorCaption,
+
+  Count
+};
+
+enum class Face { Japanese, English };
+
+// Chooses the face for every later Text; Japanese until called.
+void SetFace(Face face);
+Face CurrentFace();
+
+// The text in the current face, or in the given one.
+const char* Text(TextId id);
+const char* Text(Face face, TextId id);
+
+// printf with a text as the format; the arguments must match its placeholders.
+std::string FormatText(TextId id, ...);
+
+// The texts shown together in one menu or one dialog, as ranges of TextId
+// (both ends included): their "&" accelerators must differ within a range.
+struct TextRange {
+  TextId first;
+  TextId last;
+};
+std::span<const TextRange> TextGroups();
+
+// One face's table: the texts in TextId order, each with its id so that the
+// order can be checked when the table is compiled.
+struct TextEntry {
+  TextId id;
+  const char* text;
+};
+
+template <std::size_t N>
+constexpr bool InTextIdOrder(const TextEntry (&table)[N]) {
+  if (N != static_cast<std::size_t>(TextId::Count)) return false;
+  for (std::size_t i = 0; i < N; ++i) {
+    if (static_cast<std::size_t>(table[i].id) != i) return false;
+  }
+  return true;
+}
+
+}  // namespace quenlark
