@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Texts.h"
 #include "platform/Desktop.h"
 #include "platform/Registry.h"
 #include "platform/Win32Handles.h"
@@ -77,6 +78,11 @@ struct ControlRow {
   bool readOnly = false;           // an edit the user cannot type into
   bool notifyDoubleClick = false;  // a double click sends kDoubleClickCode
 };
+
+// A length of a table where the English face's texts need more room than the
+// Japanese ones: the Japanese face keeps the designed length, the English
+// face takes its own (a control widened, or moved to make room for one).
+inline int ByFace(int japanese, int english) { return CurrentFace() == Face::English ? english : japanese; }
 
 // The notification code of WM_COMMAND that a row with `notifyDoubleClick`
 // sends when it is double-clicked (edits have none of their own).
