@@ -21,10 +21,10 @@ std::string HelpNotFoundMessage(const std::string& path) { return FormatText(Tex
 
 std::string HelpNotShownMessage(const std::string& path) { return FormatText(TextId::HelpNotShown, path.c_str()); }
 
-THelpViewer::THelpViewer(IHelpSystem& system, std::string programFolder)
+THelpViewer::THelpViewer(IHelpSystem& system, std::string programFolder, Face face)
     : system_(system),
       winHelpFile_(programFolder + kWinHelpFileName),
-      htmlHelpFile_(std::move(programFolder) + kHtmlHelpFileName) {}
+      htmlHelpFile_(std::move(programFolder) + (face == Face::English ? kEnglishHtmlHelpFileName : kHtmlHelpFileName)) {}
 
 void THelpViewer::Show(unsigned topic) {
   if (answering_) return;

@@ -2,16 +2,20 @@
 // contents or for a dialog's topic, and what the user is told when neither
 // viewer can show anything. A Windows help file (Quenlark.hlp) beside the
 // program is opened with WinHelp where it exists; otherwise the compiled
-// HTML help (Quenlark.chm) with HTML Help. Portable: the calls into the
+// HTML help of the face (Quenlark.chm, the English face's Quenlark-en.chm)
+// with HTML Help. Portable: the calls into the
 // system are behind IHelpSystem.
 #pragma once
 
 #include <string>
 
+#include "base/Texts.h"
+
 namespace quenlark {
 
 inline constexpr const char* kWinHelpFileName = "Quenlark.hlp";
 inline constexpr const char* kHtmlHelpFileName = "Quenlark.chm";
+inline constexpr const char* kEnglishHtmlHelpFileName = "Quenlark-en.chm";
 
 // The request for the contents rather than a topic.
 inline constexpr unsigned kHelpContents = 0;
@@ -43,8 +47,8 @@ std::string HelpNotShownMessage(const std::string& path);
 
 class THelpViewer {
  public:
-  // `programFolder` ends in "\".
-  THelpViewer(IHelpSystem& system, std::string programFolder);
+  // `programFolder` ends in "\"; `face` chooses the HTML help file.
+  THelpViewer(IHelpSystem& system, std::string programFolder, Face face);
 
   // Opens the contents (kHelpContents) or a topic. When nothing can be
   // shown, tells the user why, naming the file. A request that arrives

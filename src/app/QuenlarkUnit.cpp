@@ -38,6 +38,8 @@ void TQuenlarkForm::FormCreate() {
     app_.Terminate();
     return;
   }
+  // The face is chosen once, before any menu, dialog or message is made.
+  SetFace(ChooseFace(GetUserDefaultUILanguage(), ReadLanguageOverride(registry_)));
 
   // The menus ask at each opening, so a change of theme shows at the next one.
   ui::SetDarkThemeQuery(platform::AppsUseDarkTheme);
@@ -50,7 +52,7 @@ void TQuenlarkForm::FormCreate() {
   settleTimer_ = NewTimerId();
   programFolder_ = platform::ProgramFolderPath();
   helpSystem_ = std::make_unique<Win32HelpSystem>(Handle(), services_.paths, services_.messages);
-  help_ = std::make_unique<THelpViewer>(*helpSystem_, programFolder_);
+  help_ = std::make_unique<THelpViewer>(*helpSystem_, programFolder_, CurrentFace());
 
   CreateFrontDoor();
 

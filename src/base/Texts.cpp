@@ -1,5 +1,6 @@
 #include "base/Texts.h"
 
+#include <cctype>
 #include <cstdarg>
 #include <cstdio>
 
@@ -23,7 +24,27 @@ constexpr TextRange kGroups[] = {
     {TextId::AboutCaption, TextId::AboutOk},
 };
 
+// The primary language of a LANGID (PRIMARYLANGID) and Japanese's (LANG_JAPANESE).
+constexpr unsigned kPrimaryLanguageMask = 0x3FF;
+constexpr unsigned kLangJapanese = 0x11;
+
+bool SameLetters(const std::string& text, const char* name) {
+  std::size_t i = 0;
+  for (; i < text.size() && name[i] != '\0'; ++i) {
+    if (std::tolower(static_cast<unsigned char>(text[i])) != name[i]) return false;
+  }
+  return i == text.size() && name[i] == '\0';
+}
+
 }  // namespace
+
+Face ChooseFace(unsigned short uiLanguage, const std::optional<std::string>& override) {
+  if (override) {
+    if (SameLetters(*override, "ja") || SameLetters(*override, "japanese")) return Face::Japanese;
+    if (SameLetters(*override, "en") || SameLetters(*override, "english")) return Face::English;
+  }
+  return (uiLanguage & kPrimaryLanguageMask) == kLangJapanese ? Face::Japanese : Face::English;
+}
 
 void SetFace(Face face) { currentFace = face; }
 

@@ -5,6 +5,7 @@
 // shown.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -220,6 +221,12 @@ enum class TextId : int {
 };
 
 enum class Face { Japanese, English };
+
+// The face the program starts in. An override that names a face wins: "ja"
+// or "Japanese", "en" or "English", in any case. Without one (or with any
+// other text) the user's UI language decides: a LANGID whose primary
+// language is Japanese gives the Japanese face, every other the English one.
+Face ChooseFace(unsigned short uiLanguage, const std::optional<std::string>& override);
 
 // Chooses the face for every later Text; Japanese until called.
 void SetFace(Face face);

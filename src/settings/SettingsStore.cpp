@@ -151,6 +151,11 @@ bool LoadSettings(platform::IRegistry& registry, TSettings& settings, TFavourite
   return upgraded;
 }
 
+std::optional<std::string> ReadLanguageOverride(platform::IRegistry& registry) {
+  auto key = registry.OpenKey(kRegistryKey);
+  return key ? key->ReadString(kSystemSection, kLanguageValue) : std::nullopt;
+}
+
 void SaveSettings(platform::IRegistry& registry, const TSettings& settings, const TFavourites& favourites) {
   auto key = registry.OpenKey(kRegistryKey);
   if (!key) return;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/QuenlarkVersion.h"
@@ -88,6 +89,12 @@ struct TFavourites {
 // click codes of old versions and saves at once when it did. Returns true
 // when the upgrade changed the record.
 bool LoadSettings(platform::IRegistry& registry, TSettings& settings, TFavourites& favourites);
+
+// The value System\Language: the face the user chose, read once at start
+// (see ChooseFace). The program never writes or deletes it, so saving the
+// settings leaves it as the user set it; nullopt when it is missing.
+inline constexpr const char* kLanguageValue = "Language";
+std::optional<std::string> ReadLanguageOverride(platform::IRegistry& registry);
 
 // Writes the whole record and the favourites; slots whose trimmed Name is
 // empty have their values deleted.

@@ -51,7 +51,7 @@ using Calls = std::vector<std::string>;
 TEST(HelpViewerTest, WinHelpFileBesideTheProgramIsOpenedWithWinHelpAndClosedAtTheEnd) {
   FakeHelpSystem system;
   system.files = {kHlp, kChm};
-  THelpViewer help(system, kFolder);
+  THelpViewer help(system, kFolder, Face::Japanese);
   help.Show(kHelpContents);
   help.Show(10);
   help.Show(20);
@@ -66,7 +66,7 @@ TEST(HelpViewerTest, WinHelpFileBesideTheProgramIsOpenedWithWinHelpAndClosedAtTh
 TEST(HelpViewerTest, OnlyTheHtmlHelpFileOpensContentsAndTopicPagesWithHtmlHelp) {
   FakeHelpSystem system;
   system.files = {kChm};
-  THelpViewer help(system, kFolder);
+  THelpViewer help(system, kFolder, Face::Japanese);
   help.Close();  // nothing opened yet: nothing to close
   help.Show(kHelpContents);
   help.Show(10);
@@ -76,6 +76,11 @@ TEST(HelpViewerTest, OnlyTheHtmlHelpFileOpensContentsAndTopicPagesWithHtmlHelp) 
   EXPECT_EQ(system.calls, (Calls{"htmlhelp " + kChm + " 1", "htmlhelp " + kChm + "::/settings.htm 0",
                                  "htmlhelp " + kChm + "::/favourites.htm 0", "htmlhelp " + kChm + " 1",
                                  "htmlhelp  18"}));
+  // The English face opens its own file beside the Japanese one.
+  FakeHelpSystem english;
+  english.files = {kChm, kFolder + "Quenlark-en.chm"};
+  THelpViewer(english, kFolder, Face::English).Show(10);
+  EXPECT_EQ(english.calls, Calls{"htmlhelp " + kFolder + "Quenlark-en.chm::/settings.htm 0"});
 }
 
 // Neither file: one message naming the HTML help file that was looked for,
@@ -84,7 +89,7 @@ TEST(HelpViewerTest, OnlyTheHtmlHelpFileOpensContentsAndTopicPagesWithHtmlHelp) 
 // message; a later F1 gets its own.
 TEST(HelpViewerTest, NoHelpFileTellsTheUserWhichFileIsMissingOncePerRequest) {
   FakeHelpSystem system;
-  THelpViewer help(system, kFolder);
+  THelpViewer help(system, kFolder, Face::Japanese);
   system.duringMessage = [&] { help.Show(10); };
   help.Show(10);
   help.Show(20);
@@ -102,7 +107,7 @@ TEST(HelpViewerTest, FailingViewersTellTheUserAndWinHelpFallsBackToHtmlHelp) {
     FakeHelpSystem system;
     system.files = {kChm};
     system.htmlHelpWorks = false;
-    THelpViewer help(system, kFolder);
+    THelpViewer help(system, kFolder, Face::Japanese);
     help.Show(20);
     EXPECT_EQ(system.calls, (Calls{"htmlhelp " + kChm + "::/favourites.htm 0",
                                    "message ﾍﾙﾌﾟを表示できません。\n" + kChm}));
@@ -111,7 +116,7 @@ TEST(HelpViewerTest, FailingViewersTellTheUserAndWinHelpFallsBackToHtmlHelp) {
     FakeHelpSystem system;
     system.files = {kHlp, kChm};
     system.winHelpWorks = false;
-    THelpViewer help(system, kFolder);
+    THelpViewer help(system, kFolder, Face::Japanese);
     help.Show(kHelpContents);
     help.Close();
     EXPECT_EQ(system.calls, (Calls{"winhelp " + kHlp + " 11 0", "htmlhelp " + kChm + " 1", "htmlhelp  18",
@@ -121,7 +126,7 @@ TEST(HelpViewerTest, FailingViewersTellTheUserAndWinHelpFallsBackToHtmlHelp) {
     FakeHelpSystem system;
     system.files = {kHlp};
     system.winHelpWorks = false;
-    THelpViewer help(system, kFolder);
+    THelpViewer help(system, kFolder, Face::Japanese);
     help.Show(10);
     EXPECT_EQ(system.calls, (Calls{"winhelp " + kHlp + " 1 10", "message ﾍﾙﾌﾟを表示できません。\n" + kHlp}));
   }

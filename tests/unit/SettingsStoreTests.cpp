@@ -154,6 +154,7 @@ TEST(SettingsStoreTest, PasswordIsStoredReversed) {
 
 TEST(SettingsStoreTest, SaveWritesEveryValueInItsForm) {
   FakeRegistry registry;
+  registry.Set(kKey, "System", "Language", "English");
   TSettings s;
   s.RecentMax = 100;
   s.AutoClear = true;
@@ -161,13 +162,15 @@ TEST(SettingsStoreTest, SaveWritesEveryValueInItsForm) {
   s.QuenlarkHotKey = 0x4000 | 0x41;
   TFavourites f;
   SaveSettings(registry, s, f);
+  SaveExitState(registry, s);
+  EXPECT_EQ(ReadLanguageOverride(registry), "English");  // read, never rewritten nor deleted
   EXPECT_EQ(SystemValue(registry, "RecentMax"), "100");
   EXPECT_EQ(SystemValue(registry, "AutoClear"), "1");
   EXPECT_EQ(SystemValue(registry, "ExtDisp"), "1");
   EXPECT_EQ(SystemValue(registry, "SortSelect"), "4");
   EXPECT_EQ(SystemValue(registry, "QuenlarkHotKey"), "16449");
   EXPECT_EQ(SystemValue(registry, "PathDispNumber"), "-1");
-  EXPECT_EQ(registry.keys[kKey]["System"].size(), 31u);
+  EXPECT_EQ(registry.keys[kKey]["System"].size(), 32u);
 }
 
 TEST(SettingsStoreTest, FavouritesAreSqueezedAndSavedByTrimmedName) {

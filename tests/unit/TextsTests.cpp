@@ -5,6 +5,7 @@
 #include <cctype>
 #include <set>
 #include <string>
+#include <tuple>
 
 using namespace quenlark;
 
@@ -70,4 +71,15 @@ TEST(TextsTest, TheFaceSetDecidesWhatIsShown) {
   EXPECT_STREQ(Text(TextId::MenuExit), "E&xit Quenlark");
   SetFace(Face::Japanese);
   EXPECT_STREQ(Text(TextId::MenuExit), "Quenlarkの終了(&X)");
+}
+
+// A Language value naming a face wins in any case; else the UI language's primary language decides.
+TEST(TextsTest, FaceFollowsTheOverrideElseTheUiLanguage) {
+  const std::tuple<unsigned short, std::optional<std::string>, Face> cases[] = {
+      {0x0411, {}, Face::Japanese},   {0x0811, {}, Face::Japanese},      {0x0409, {}, Face::English},
+      {0x0412, {}, Face::English},    {0x0411, "EN", Face::English},     {0x0411, "English", Face::English},
+      {0x0407, "ja", Face::Japanese}, {0x0409, "JAPANESE", Face::Japanese}, {0x0409, "", Face::English},
+      {0x0411, "en ", Face::Japanese}, {0x0411, "e", Face::Japanese},     {0x0409, "jp", Face::English}};
+  for (const auto& [language, override, face] : cases)
+    EXPECT_EQ(ChooseFace(language, override), face) << language << " " << override.value_or("(none)");
 }
