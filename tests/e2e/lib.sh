@@ -21,6 +21,9 @@ QL_CODE_PAGE=${QUENLARK_CODE_PAGE:-}
 QL_E2E_DIR="$QUENLARK_BUILD/e2e${QL_CODE_PAGE:+/cp$QL_CODE_PAGE}"
 QL_PROGRAM=quenlark.exe
 QL_ACP_PROBE=acp.exe
+# The face a session's scenarios expect, set as System\Language at each
+# scenario's start (empty: none, the UI language chooses).
+QL_LANGUAGE=${QUENLARK_LANGUAGE:-}
 if [ "$QL_CODE_PAGE" = 65001 ]; then
   QL_PROGRAM=quenlark_utf8.exe
   QL_ACP_PROBE=acp_utf8.exe
@@ -143,6 +146,7 @@ scenario_setup() {
   APP="$WORK/app/quenlark.exe"
   [ -z "$QL_CODE_PAGE" ] || check_code_page
   drv reg-delete-key 'Software\Kestrow' >/dev/null
+  [ -z "$QL_LANGUAGE" ] || reg_set System Language "$QL_LANGUAGE"
 }
 
 # A session of another code page runs under it: a process of the session

@@ -19,3 +19,11 @@ echo "screenshot: $SHOTS/about.png"
 keys Escape
 sleep 0.5
 expect_soon "0" "about boxes after Esc" drv visible-windows TAboutForm
+
+# The face follows System\Language, read at start: "en" makes the same box English.
+expect_eq "$(drv window-text TAboutForm)" "ﾊﾞｰｼﾞｮﾝ情報" "the about box's caption without Language"
+drv end-session TQuenlarkForm || fail "no window to end"
+ql_wait_exit 5
+reg_set System Language en
+ql_start
+expect_soon "About Quenlark" "the about box's caption with Language en" drv window-text TAboutForm
