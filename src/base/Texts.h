@@ -217,6 +217,9 @@ enum class TextId : int {
   HelpNotShown,  // %s: the help file's path
   HelpErrorCaption,
 
+  // The menu renderer's error when an item cannot be switched to owner drawing.
+  OwnerDrawFailed,  // %s: the item's caption
+
   Count
 };
 

@@ -218,6 +218,8 @@ constexpr TextEntry kEnglish[] = {
     {T::HelpNotFound, "The help file was not found.\n%s"},
     {T::HelpNotShown, "The help cannot be shown.\n%s"},
     {T::HelpErrorCaption, "Quenlark"},
+
+    {T::OwnerDrawFailed, "%s: the menu item could not be drawn"},
 };
 static_assert(InTextIdOrder(kEnglish), "the English table lists every text once, in TextId order");
 

@@ -218,6 +218,8 @@ constexpr TextEntry kJapanese[] = {
     {T::HelpNotFound, "ﾍﾙﾌﾟﾌｧｲﾙが見つかりません。\n%s"},
     {T::HelpNotShown, "ﾍﾙﾌﾟを表示できません。\n%s"},
     {T::HelpErrorCaption, "Quenlark"},
+
+    {T::OwnerDrawFailed, "%s のオーナードローに失敗しました"},
 };
 static_assert(InTextIdOrder(kJapanese), "the Japanese table lists every text once, in TextId order");
 

@@ -30,7 +30,7 @@ namespace quenlark::ui {
 void SetDarkThemeQuery(std::function<bool()> query);
 
 // Raised when an item cannot be switched to owner drawing; the message is
-// the item's caption followed by " のオーナードローに失敗しました".
+// the item's caption in the face's OwnerDrawFailed text.
 class ECoolMenuError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "base/Cp932.h"
+#include "base/Texts.h"
 
 namespace quenlark::ui {
 namespace coolmenu {
@@ -166,9 +167,7 @@ std::uint32_t MatchAccelerator(std::span<const AcceleratorItem> items, unsigned 
 }
 
 std::string OwnerDrawFailureMessage(std::string_view caption) {
-  std::string message(caption);
-  message += " のオーナードローに失敗しました";
-  return message;
+  return FormatText(TextId::OwnerDrawFailed, std::string(caption).c_str());
 }
 
 }  // namespace coolmenu
