@@ -18,12 +18,20 @@ QL_PATIENCE=${QL_PATIENCE:-60}
 # built with the UTF-8 code page in its manifest, quenlark_utf8.exe) for the
 # same scenarios under another system's code page. Each has its own folders.
 QL_CODE_PAGE=${QUENLARK_CODE_PAGE:-}
-QL_E2E_DIR="$QUENLARK_BUILD/e2e${QL_CODE_PAGE:+/cp$QL_CODE_PAGE}"
 QL_PROGRAM=quenlark.exe
 QL_ACP_PROBE=acp.exe
 # The face a session's scenarios expect, set as System\Language at each
 # scenario's start (empty: none, the UI language chooses).
 QL_LANGUAGE=${QUENLARK_LANGUAGE:-}
+# The face the program shows: English where Language says so, or where none
+# is set and the session's language is not Japanese (an en_US session).
+QL_ENGLISH=0
+case "$QL_LANGUAGE" in
+  en) QL_ENGLISH=1 ;;
+  '') [[ $LANG == ja_* ]] || QL_ENGLISH=1 ;;
+esac
+# Folders of a session; sessions of one code page differ by their face.
+QL_E2E_DIR="$QUENLARK_BUILD/e2e${QUENLARK_SESSION:+/$QUENLARK_SESSION}"
 if [ "$QL_CODE_PAGE" = 65001 ]; then
   QL_PROGRAM=quenlark_utf8.exe
   QL_ACP_PROBE=acp_utf8.exe
@@ -182,11 +190,29 @@ compare_with_japanese_shot() {  # compare_with_japanese_shot NAME@AREA@LIMIT
   echo "ok: $name matches the Japanese session's in $area ($differing pixels differ, at most $limit may)"
 }
 
+# Prints the Japanese text (first) or the English one, as the session's face
+# shows it.
+in_face() { if [ "$QL_ENGLISH" = 1 ]; then printf '%s' "$2"; else printf '%s' "$1"; fi; }
+
+# In the English face no text may hold kana or kanji: fails naming the lines
+# of TEXT that do. A Japanese face is checked by the texts it must show.
+expect_english() {  # expect_english WHAT TEXT
+  [ "$QL_ENGLISH" = 1 ] || return 0
+  local japanese
+  japanese=$(printf '%s\n' "$2" | perl -CSD -ne 'print if /[\x{3000}-\x{30ff}\x{4e00}-\x{9fff}\x{ff61}-\x{ff9f}]/')
+  [ -z "$japanese" ] || fail "Japanese in $1 of the English face: $japanese"
+  echo "ok: $1 holds no kana or kanji ($(printf '%s\n' "$2" | wc -l) lines)"
+}
+# The same for every text of the window CLASS and its controls.
+expect_english_window() { expect_english "$1" "$(drv texts "$1")"; }
+
 # Puts the compiled help beside the scenario's copy of the program, as an
 # installation has it. Scenarios that do not call this have no help file.
 ql_install_help() {
   [ -f "$QUENLARK_BUILD/Quenlark.chm" ] || fail "no Quenlark.chm in the build (target quenlark_help)"
   cp "$QUENLARK_BUILD/Quenlark.chm" "$WORK/app/Quenlark.chm"
+  [ -f "$QUENLARK_BUILD/Quenlark-en.chm" ] || fail "no Quenlark-en.chm in the build (target quenlark_help)"
+  cp "$QUENLARK_BUILD/Quenlark-en.chm" "$WORK/app/Quenlark-en.chm"
 }
 
 scenario_teardown() {
@@ -374,6 +400,27 @@ wait_menu() {
   sleep 0.5  # the menu takes the keyboard a moment after it shows
 }
 wait_no_menu() { drv no-menu "$(patience "${1:-0}")" || fail "the popup menu did not close"; }
+
+# Makes sure the keys xdotool presses reach the window CLASS. Under Wine's
+# virtual desktop each window has an X window of its own, and now and then,
+# with the new dialog in front as Windows sees it, the X keyboard focus stays
+# on the desktop's X window: every key then reaches no window at all (seen
+# with xdotool getwindowfocus; a message posted to the dialog works). A
+# person clicks the dialog's title bar then; so does this, when the focus
+# has not come within two seconds.
+keys_to() {  # keys_to CLASS
+  local title l t r b
+  title=$(drv window-text "$1") || fail "no $1 window"
+  x_focus_on() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" == "$title" ]; }
+  for _ in $(seq 1 10); do
+    x_focus_on && return 0
+    sleep 0.2
+  done
+  read -r l t r b < <(drv window-rect "$1")
+  xdotool mousemove $(((l + r) / 2)) $((t + 10)) click 1
+  echo "note: the X keyboard focus was not on $1's window; clicked its title bar"
+  eventually x_focus_on || fail "the keyboard does not reach $1 (X focus: $(xdotool getwindowfocus getwindowname 2>&1))"
+}
 
 # Presses keys (xdotool names) with a short pause between them.
 keys() {

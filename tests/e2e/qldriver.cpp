@@ -81,6 +81,8 @@ int Usage() {
                "  post CLASS MSG WPARAM LPARAM  post a message to the window\n"
                "  window-rect CLASS           print left top right bottom of the first window\n"
                "  window-text CLASS           print the title of the first window\n"
+               "  texts CLASS                 print every text of the first window and its controls, one a\n"
+               "                              line: titles, captions, combo box and list box items\n"
                "  window-enabled CLASS        print 1 when the first window takes input, else 0\n"
                "  control-rect CLASS ID       the same for a control of that window, on the screen\n"
                "  shortcut LNK TARGET [DATE]  write a shortcut; DATE \"YYYY-MM-DD hh:mm:ss\" local sets its time\n"
@@ -346,6 +348,35 @@ int wmain(int argc, wchar_t** argv) {
     HWND w = Windows(a[0]).first;
     if (!w) return 1;
     std::printf("%s\n", TextOf(w).c_str());
+    return 0;
+  }
+  if (cmd == "texts" && a.size() == 1) {
+    HWND w = Windows(a[0]).first;
+    if (!w) return 1;
+    auto print = [](HWND h) {
+      const std::string text = TextOf(h);
+      if (!text.empty()) std::printf("%s\n", text.c_str());
+      // The system carries these two requests across processes.
+      const std::wstring cls = ClassOf(h);
+      const bool combo = cls == L"ComboBox", list = cls == L"ListBox";
+      if (!combo && !list) return;
+      const LRESULT n = SendMessageW(h, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+      for (LRESULT i = 0; i < n && i < 1000; ++i) {
+        wchar_t item[1024] = {};
+        const LRESULT len = SendMessageW(h, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0);
+        if (len <= 0 || len >= 1024) continue;
+        SendMessageW(h, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
+        std::printf("%s\n", Narrow(item).c_str());
+      }
+    };
+    print(w);
+    EnumChildWindows(
+        w,
+        [](HWND h, LPARAM p) {
+          (*reinterpret_cast<decltype(print)*>(p))(h);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&print));
     return 0;
   }
   if (cmd == "window-enabled" && a.size() == 1) {

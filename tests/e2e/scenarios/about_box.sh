@@ -10,6 +10,7 @@ keys Up Up Return
 wait_visible TAboutForm 1 5
 VersionLabel=102
 expect_eq "$(drv control-text TAboutForm $VersionLabel)" "Version $QUENLARK_VERSION" "the version label"
+expect_english_window TAboutForm
 keys Tab
 sleep 0.5
 shot about_open
@@ -20,10 +21,12 @@ keys Escape
 sleep 0.5
 expect_soon "0" "about boxes after Esc" drv visible-windows TAboutForm
 
-# The face follows System\Language, read at start: "en" makes the same box English.
-expect_eq "$(drv window-text TAboutForm)" "ﾊﾞｰｼﾞｮﾝ情報" "the about box's caption without Language"
+# The face follows System\Language, read at start: it makes the same box
+# speak the other language.
+expect_eq "$(drv window-text TAboutForm)" "$(in_face "ﾊﾞｰｼﾞｮﾝ情報" "About Quenlark")" "the about box's caption"
 drv end-session TQuenlarkForm || fail "no window to end"
 ql_wait_exit 5
-reg_set System Language en
+other=$(in_face en ja)
+reg_set System Language "$other"
 ql_start
-expect_soon "About Quenlark" "the about box's caption with Language en" drv window-text TAboutForm
+expect_soon "$(in_face "About Quenlark" "ﾊﾞｰｼﾞｮﾝ情報")" "the about box's caption with Language $other" drv window-text TAboutForm

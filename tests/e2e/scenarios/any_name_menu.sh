@@ -29,8 +29,9 @@ clear_row() {  # clear_row ROW-IN-THE-DIALOG [space: recycle]
   keys Down Down Down Right Down Return
   wait_visible TSelectClearForm 1 5
   [ -f "$SHOTS/any_name_clear.png" ] || { xdotool mousemove 5 5 sleep 0.5; shot any_name_clear; }
+  keys_to TSelectClearForm
   # shellcheck disable=SC2046
-  keys alt+r Tab Tab Tab ${2:-} Tab $(downs "$1") space alt+c
+  keys "alt+$(in_face r i)" Tab Tab Tab ${2:-} Tab $(downs "$1") space alt+c  # Invert, then the rows
   drv message-box TSelectClearForm "$(patience 5)" >/dev/null || fail "no confirmation"
   keys Left Return
   wait_visible TSelectClearForm 0 5

@@ -35,12 +35,16 @@ first_favourite_is() {
   rm -f "$RecorderLog"
 }
 
+# The status bar's count of favourites.
+status() { in_face "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : $1個" "Favourites: $1"; }
+
 tray_click right
 wait_menu >/dev/null
 keys Down Down Return
 wait_visible TUseFileSettingForm 1 5
 sleep 0.5
-expect_soon "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 4個" "status when opened" drv control-text TUseFileSettingForm $StatusBar
+expect_soon "$(status 4)" "status when opened" drv control-text TUseFileSettingForm $StatusBar
+expect_english_window TUseFileSettingForm
 
 # Typed into the fields (the labels' letters move the focus), added with Alt+A:
 # without a current row the entry goes to the top.
@@ -52,7 +56,7 @@ keys alt+f
 xdotool type --delay 20 "$DocsW\\fb.qlt"
 keys alt+a
 sleep 0.5
-expect_soon "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 5個" "status after adding" drv control-text TUseFileSettingForm $StatusBar
+expect_soon "$(status 5)" "status after adding" drv control-text TUseFileSettingForm $StatusBar
 expect_soon "" "fields emptied after adding" drv control-text TUseFileSettingForm $NameEdit
 first_favourite_is 'fb.qlt'
 
@@ -79,7 +83,8 @@ xdotool mousemove $((l + 40)) $((t + 2 + row + row / 2)) click 1
 sleep 0.3
 keys Delete
 expect_eq "$(drv message-box TUseFileSettingForm "$(patience 5)" | tr '\n' '|')" \
-  "削除確認|“Bravo  ==>  $DocsW\\fb.qlt” を削除しますか？|" "the question"
+  "$(in_face "削除確認|“Bravo  ==>  $DocsW\\fb.qlt” を削除しますか？|" \
+    "Confirm Remove|Remove \"Bravo  ==>  $DocsW\\fb.qlt\"?|")" "the question"
 keys Return
 sleep 0.5
 expect_eq "$(drv control-send TUseFileSettingForm $List $LB_GETCOUNT 0 0)" "5" "rows after No"
@@ -87,12 +92,12 @@ keys Delete
 drv message-box TUseFileSettingForm "$(patience 5)" >/dev/null || fail "no question"
 keys Left Return
 sleep 0.5
-expect_soon "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 4個" "status after deleting" drv control-text TUseFileSettingForm $StatusBar
+expect_soon "$(status 4)" "status after deleting" drv control-text TUseFileSettingForm $StatusBar
 
 # A drop of two files adds the first, named after it, at the top.
 drv drop-files TUseFileSettingForm "$DocsW\\fd.qlt" "$DocsW\\fe.qlt" || fail "the drop was not delivered"
 sleep 0.3
-expect_soon "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 5個" "status after the drop" drv control-text TUseFileSettingForm $StatusBar
+expect_soon "$(status 5)" "status after the drop" drv control-text TUseFileSettingForm $StatusBar
 first_favourite_is 'fd.qlt'
 
 # The folder picker from its button, over the editor: cancelled with Esc.
@@ -101,7 +106,7 @@ read -r l t r b < <(drv window-rect TUseFileSettingForm)
 xdotool mousemove $(((l + r) / 2)) $((t + 10)) click 1
 sleep 0.3
 keys alt+d
-drv message-box TUseFileSettingForm "$(patience 5)" | grep -qF '良く使うﾌｫﾙﾀﾞを選択してください。' || fail "no folder picker"
+drv message-box TUseFileSettingForm "$(patience 5)" | grep -qF "$(in_face '良く使うﾌｫﾙﾀﾞを選択してください。' 'Choose a favourite folder.')" || fail "no folder picker"
 sleep 0.5
 shot folder_picker
 read -r l t r b < <(drv window-rect '#32770')
@@ -120,7 +125,7 @@ expect_soon "$DocsW\\fe.qlt" "the chosen file" drv control-text TUseFileSettingF
 expect_soon "fe.qlt" "the name proposed" drv control-text TUseFileSettingForm $NameEdit
 keys alt+a
 sleep 0.3
-expect_soon "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : 6個" "status after the file picker" drv control-text TUseFileSettingForm $StatusBar
+expect_soon "$(status 6)" "status after the file picker" drv control-text TUseFileSettingForm $StatusBar
 
 # Closed with the close command: saved, and shown again as it was.
 keys alt+F4

@@ -13,13 +13,15 @@ wait_tray
 LOG="$WORK/quenlark.log"
 HELP='HH Parent'
 
+# The face's help file.
+HELP_FILE=$(in_face Quenlark.chm Quenlark-en.chm)
 # How many times the program asked the viewer for PAGE of Quenlark.chm.
-requests() { grep -a 'HtmlHelpW' "$LOG" | grep -acF "Quenlark.chm::/$1" || true; }
+requests() { grep -a 'HtmlHelpW' "$LOG" | grep -acF "$HELP_FILE::/$1" || true; }
 
 # Waits until the viewer's trace shows it navigating to PAGE of Quenlark.chm.
 wait_page() {  # wait_page PAGE SECONDS
   local deadline=$((SECONDS + $(patience "$2")))
-  until grep -a 'navigate_url' "$LOG" | grep -aqF "Quenlark.chm::/$1"; do
+  until grep -a 'navigate_url' "$LOG" | grep -aqF "$HELP_FILE::/$1"; do
     [ $SECONDS -lt $deadline ] || fail "the help viewer did not open $1 (trace: $(grep -a navigate_url "$LOG" | tail -3))"
     sleep 0.2
   done
@@ -31,7 +33,7 @@ wait_menu >/dev/null
 keys Up Up Up Return  # ﾍﾙﾌﾟ(&H)..., above ﾊﾞｰｼﾞｮﾝ情報 and Quenlarkの終了
 wait_visible "$HELP" 1 15
 wait_page index.htm 10
-expect_eq "$(drv window-text "$HELP")" "Quenlark ヘルプ" "the help window's title"
+expect_eq "$(drv window-text "$HELP")" "$(in_face "Quenlark ヘルプ" "Quenlark Help")" "the help window's title"
 sleep 1
 shot help_open
 read -r l t r b < <(drv window-rect "$HELP")
@@ -44,6 +46,7 @@ wait_menu >/dev/null
 keys Down Return
 wait_visible TSettingForm 1 5
 sleep 0.5
+keys_to TSettingForm
 keys F1
 wait_page settings.htm 10
 sleep 1
@@ -60,6 +63,7 @@ wait_menu >/dev/null
 keys Down Down Return
 wait_visible TUseFileSettingForm 1 5
 sleep 0.5
+keys_to TUseFileSettingForm
 keys F1
 wait_page favourites.htm 10
 sleep 1

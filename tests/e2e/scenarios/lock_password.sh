@@ -60,13 +60,20 @@ double_click_tray
 wait_visible TPass 1 5
 sleep 0.5
 shot password_dialog
+expect_english_window TPass
+keys_to TPass
 xdotool type --delay 60 'wrong'
 keys Return
 wait_visible '#32770' 1 5
+expect_eq "$(drv message-box TQuenlarkForm "$(patience 5)")" \
+  "$(in_face "ﾊﾟｽﾜｰﾄﾞｴﾗｰ
+ﾊﾟｽﾜｰﾄﾞが違います。" "Password Error
+The password is wrong.")" "the wrong password's message"
 shot wrong_password
 keys Return  # OK: try again
 wait_visible TPass 1 5
 sleep 0.5
+keys_to TPass
 xdotool type --delay 60 'sECRET'
 keys Return
 rect=$(wait_menu)

@@ -14,6 +14,11 @@ wait_visible TSettingForm 1 5
 drv control-post TSettingForm 154 0xF5 0 0  # BM_CLICK on PassChangeButton
 wait_visible TPassChangeForm 1 5
 expect_soon "TPassChangeForm visible Edit" "the keys go to" drv foreground
+keys_to TPassChangeForm
+expect_english_window TPassChangeForm
+shot password_change
+read -r l t r b < <(drv window-rect TPassChangeForm)
+convert "$SHOTS/password_change.png" -crop "$((r - l))x$((b - t))+$l+$t" +repage "$SHOTS/password_change_dialog.png"
 xdotool type --delay 100 'Müller表'
 keys Tab
 xdotool type --delay 100 'Müller表'
@@ -33,6 +38,7 @@ sleep 0.3
 xdotool click --repeat 2 --delay 100 1
 wait_visible TPass 1 5
 expect_soon "TPass visible Edit" "the keys go to" drv foreground
+keys_to TPass
 xdotool type --delay 100 'mülLER表'
 keys Return
 wait_menu >/dev/null

@@ -38,13 +38,15 @@ shot settings_open
 read -r l t r b < <(drv window-rect TSettingForm)
 convert "$SHOTS/settings_open.png" -crop "$((r - l))x$((b - t))+$l+$t" +repage "$SHOTS/settings_dialog.png"
 expect_eq "$(drv control-text TSettingForm $RecentMaxEdit)" "30" "RecentMaxEdit as opened"
+expect_english_window TSettingForm
 
 # Out of range: the message with its exact text; the dialog stays, the entry kept.
 drv control-text TSettingForm $RecentMaxEdit "101"
 drv control-post TSettingForm $OkButton 0xF5 0 0  # BM_CLICK
 box=$(drv message-box TSettingForm "$(patience 5)") || fail "no message box"
-expect_eq "$box" "設定エラー
-[最近使ったﾌｧｲﾙ数]の入力範囲は10～100です。" "the range message"
+expect_eq "$box" "$(in_face "設定エラー
+[最近使ったﾌｧｲﾙ数]の入力範囲は10～100です。" "Settings Error
+[Files to keep] must be between 10 and 100.")" "the range message"
 drv answer-box TSettingForm 1
 sleep 0.5
 expect_eq "$(drv visible-windows TSettingForm)" "1" "settings dialogs shown after the message"

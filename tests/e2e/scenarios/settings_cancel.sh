@@ -25,6 +25,7 @@ xdotool key ctrl+alt+q
 sleep 1
 drv no-menu 0 || fail "a hot key opened a menu while the settings dialog was open"
 echo "ok: no menu from the hot key while the dialog is open"
+keys_to TSettingForm
 keys F1
 box=$(drv message-box TSettingForm "$(patience 5)") || fail "no message after F1 without a help file"
 expect_eq "$box" "Quenlark
