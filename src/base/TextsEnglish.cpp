@@ -161,10 +161,10 @@ constexpr TextEntry kEnglish[] = {
      "and \"<\" to end it.\n"
      "Put the submenu's name in [File/folder].\n"
      "Note: submenus go only one level deep."},
-    {T::UseFileSeparatorRow, "---------------  Menu separator  ---------------"},
-    {T::UseFileSubmenuStartRow, ">>>>>>>>>>>>>>>  Submenu start [%s]  >>>>>>>>>>>>>>>"},
+    {T::UseFileSeparatorRow, "------------  Menu separator  ------------"},
+    {T::UseFileSubmenuStartRow, ">>>>>>>>>>>>  Submenu start [%s]  >>>>>>>>>>>>"},
     {T::UseFileSubmenuUnnamed, "unnamed"},
-    {T::UseFileSubmenuEndRow, "<<<<<<<<<<<<<<<  Submenu end  <<<<<<<<<<<<<<<"},
+    {T::UseFileSubmenuEndRow, "<<<<<<<<<<<<  Submenu end  <<<<<<<<<<<<"},
     {T::UseFileStatus, "Favourites: %d"},
     {T::UseFileStatusHint, "Up to %d favourites can be added."},
     {T::UseFileDeleteCaption, "Confirm Remove"},

@@ -15,49 +15,21 @@ namespace quenlark {
 
 namespace {
 
-bool FontInstalled(const wchar_t* face) {
-  LOGFONTW wanted{};
-  wanted.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
-  bool found = false;
-  HDC screen = GetDC(nullptr);
-  EnumFontFamiliesExW(
-      screen, &wanted,
-      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-        *reinterpret_cast<bool*>(found) = true;
-        return 0;
-      },
-      reinterpret_cast<LPARAM>(&found), 0);
-  ReleaseDC(nullptr, screen);
-  return found;
-}
-
-// The face of the English forms' font: Windows' user-interface face (Segoe
-// UI since Vista, Tahoma before it), else the system's message font. A
-// Japanese font would draw every backslash of a path as a yen sign, and an
-// English Windows may not have one at all. Looked up once.
-const std::wstring& EnglishFormFontFace() {
-  static const std::wstring face = [] {
-    for (const wchar_t* candidate : {L"Segoe UI", L"Tahoma"})
-      if (FontInstalled(candidate)) return std::wstring(candidate);
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) &&
-        metrics.lfMessageFont.lfFaceName[0])
-      return std::wstring(metrics.lfMessageFont.lfFaceName);
-    return std::wstring(L"MS Shell Dlg 2");
-  }();
-  return face;
-}
-
-// The forms' font, 12 pixels high at 96 dpi: the Japanese proportional
-// Gothic in the Japanese face, Windows' user-interface face in the English one.
+// The forms' font. The Japanese face: the Japanese proportional Gothic, 12
+// pixels high at 96 dpi. The English face: the dialog font of English
+// Windows, "MS Shell Dlg 2" (Tahoma) at 8 points; a Japanese font would draw
+// every backslash of a path as a yen sign, and the user-interface face of
+// today (Segoe UI, 16 pixels a line at 9 points) does not fit the 14-pixel
+// rows the dialogs share between the two faces.
 HFONT CreateFormFont(int dpi) {
-  const bool english = CurrentFace() == Face::English;
-  const std::wstring face = english ? EnglishFormFontFace() : platform::Wide("ＭＳ Ｐゴシック");
-  return CreateFontW(-MulDiv(12, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                     english ? DEFAULT_CHARSET : SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+  if (CurrentFace() == Face::English) {
+    return CreateFontW(-MulDiv(11, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       L"MS Shell Dlg 2");
+  }
+  return CreateFontW(-MulDiv(12, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                     platform::Wide("ＭＳ Ｐゴシック").c_str());
 }
 
 struct ControlClass {

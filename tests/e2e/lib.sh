@@ -402,24 +402,34 @@ wait_menu() {
 wait_no_menu() { drv no-menu "$(patience "${1:-0}")" || fail "the popup menu did not close"; }
 
 # Makes sure the keys xdotool presses reach the window CLASS. Under Wine's
-# virtual desktop each window has an X window of its own, and now and then,
-# with the new dialog in front as Windows sees it, the X keyboard focus stays
-# on the desktop's X window: every key then reaches no window at all (seen
-# with xdotool getwindowfocus; a message posted to the dialog works). A
-# person clicks the dialog's title bar then; so does this, when the focus
-# has not come within two seconds.
+# virtual desktop each window has an X window of its own; a key goes to the
+# X window with the keyboard focus, and Wine hands it on to the window in
+# front. Now and then, with the new dialog in front as Windows sees it, the
+# X focus stays on the desktop's own X window, and then every key reaches no
+# window at all (seen with xdotool getwindowfocus; a message posted to the
+# dialog works). A person clicks the dialog's title bar then; so does this,
+# when the focus has not left the desktop's window within two seconds.
 keys_to() {  # keys_to CLASS
-  local title l t r b
-  title=$(drv window-text "$1") || fail "no $1 window"
-  x_focus_on() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" == "$title" ]; }
+  local l t r b
+  x_focus_on_a_window() {
+    local name
+    name=$(xdotool getwindowfocus getwindowname 2>/dev/null) && [ -n "$name" ] && [[ $name != *" - Wine desktop" ]]
+  }
   for _ in $(seq 1 10); do
-    x_focus_on && return 0
+    x_focus_on_a_window && return 0
     sleep 0.2
   done
   read -r l t r b < <(drv window-rect "$1")
   xdotool mousemove $(((l + r) / 2)) $((t + 10)) click 1
-  echo "note: the X keyboard focus was not on $1's window; clicked its title bar"
-  eventually x_focus_on || fail "the keyboard does not reach $1 (X focus: $(xdotool getwindowfocus getwindowname 2>&1))"
+  echo "note: the X keyboard focus was on the desktop's window; clicked the title bar of $1"
+  eventually x_focus_on_a_window || fail "the keyboard does not reach $1 (X focus: $(xdotool getwindowfocus getwindowname 2>&1))"
+}
+
+# Waits until no hint (tooltip) shows: the tray icon's, which the pointer
+# left on the icon brings up a moment after a click, covers part of what a
+# screenshot compared with another session's shows; it hides by itself.
+wait_no_hint() {
+  expect_soon 0 "hints shown before the screenshot" drv visible-windows tooltips_class32
 }
 
 # Presses keys (xdotool names) with a short pause between them.

@@ -22,6 +22,17 @@ namespace {
 // The favourites' list: its submenu row ">>>...  階層化 始まり 【階層名未設定】  >>>..."
 // is 11 px wider than the list at 96 dpi (the list widens with the window).
 const std::string kJapaneseAllowed[] = {"TUseFileSettingForm FileListBox"};
+// English Windows draws the English face's font, MS Shell Dlg 2, with Tahoma. The Japanese test
+// session has none, so the process loads Wine's copy (fonts-wine) for itself: the English face
+// is measured in the font its users see.
+bool LoadTahoma() {
+  for (const wchar_t* path : {L"C:\\windows\\Fonts\\tahoma.ttf", L"Z:\\usr\\share\\wine\\fonts\\tahoma.ttf"}) {
+    if (GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES && AddFontResourceExW(path, FR_PRIVATE, nullptr) > 0) {
+      return true;
+    }
+  }
+  return false;
+}
 template <class Form> struct Opened : Form {  // filled as when it is shown, without showing it
   using Form::Form;
   void Fill() { this->FormShow(); }
@@ -101,6 +112,7 @@ struct Dialogs {  // every dialog of the program over fakes, made in the face ch
 };
 }  // namespace
 TEST(LayoutFitTest, EveryTextOfEveryDialogFitsItsControlInBothFacesAt96And144Dpi) {
+  ASSERT_TRUE(LoadTahoma()) << "no tahoma.ttf (scripts/setup installs fonts-wine)";
   std::string clipped;
   for (const Face face : {Face::Japanese, Face::English}) {
     SetFace(face);

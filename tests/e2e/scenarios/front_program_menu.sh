@@ -3,6 +3,7 @@ ql_start
 wait_tray
 tray_click right
 wait_menu >/dev/null
+wait_no_hint
 shot program_menu
 keys Escape
 wait_no_menu

@@ -34,6 +34,7 @@ open_settings
 drv wait-window TSettingForm "$(patience 5)" >/dev/null
 wait_visible TSettingForm 1 5
 sleep 0.5
+wait_no_hint
 shot settings_open
 read -r l t r b < <(drv window-rect TSettingForm)
 convert "$SHOTS/settings_open.png" -crop "$((r - l))x$((b - t))+$l+$t" +repage "$SHOTS/settings_dialog.png"
