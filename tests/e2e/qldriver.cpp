@@ -372,7 +372,7 @@ int wmain(int argc, wchar_t** argv) {
     print(w);
     EnumChildWindows(
         w,
-        [](HWND h, LPARAM p) {
+        [](HWND h, LPARAM p) CALLBACK -> BOOL {
           (*reinterpret_cast<decltype(print)*>(p))(h);
           return TRUE;
         },
