@@ -407,10 +407,13 @@ wait_no_menu() { drv no-menu "$(patience "${1:-0}")" || fail "the popup menu did
 # front. Now and then, with the new dialog in front as Windows sees it, the
 # X focus stays on the desktop's own X window, and then every key reaches no
 # window at all (seen with xdotool getwindowfocus; a message posted to the
-# dialog works). A person clicks the dialog's title bar then; so does this,
-# when the focus has not left the desktop's window within two seconds.
+# dialog works, and a click on its title bar changes nothing, the dialog
+# being active already). When the focus has not left the desktop's window
+# within two seconds, this gives it to the dialog's X window, as a window
+# manager would.
 keys_to() {  # keys_to CLASS
-  local l t r b
+  local title pattern x_window
+  title=$(drv window-text "$1") || fail "no $1 window"
   x_focus_on_a_window() {
     local name
     name=$(xdotool getwindowfocus getwindowname 2>/dev/null) && [ -n "$name" ] && [[ $name != *" - Wine desktop" ]]
@@ -419,9 +422,11 @@ keys_to() {  # keys_to CLASS
     x_focus_on_a_window && return 0
     sleep 0.2
   done
-  read -r l t r b < <(drv window-rect "$1")
-  xdotool mousemove $(((l + r) / 2)) $((t + 10)) click 1
-  echo "note: the X keyboard focus was on the desktop's window; clicked the title bar of $1"
+  pattern="^$(printf '%s' "$title" | sed 's/[][\\.^$*+?(){}|]/\\&/g')\$"
+  x_window=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1)
+  [ -n "$x_window" ] || fail "no X window named '$title'"
+  xdotool windowfocus "$x_window" 2>/dev/null || true
+  echo "note: the X keyboard focus was on the desktop's window; gave it to $1's"
   eventually x_focus_on_a_window || fail "the keyboard does not reach $1 (X focus: $(xdotool getwindowfocus getwindowname 2>&1))"
 }
 
