@@ -1,6 +1,7 @@
 #include "app/Win32HelpSystem.h"
 
 #include "base/Texts.h"
+#include "platform/Win32SystemFunction.h"
 #include "platform/Win32Text.h"
 
 namespace quenlark {
@@ -19,15 +20,7 @@ bool Win32HelpSystem::CallHtmlHelp(const std::string& target, HtmlHelpCommand co
     loadTried_ = true;
     // From the system folder only, never from the program's folder or the
     // current one.
-    wchar_t system[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) {
-      hhctrl_ = LoadLibraryW((std::wstring(system, length) + L"\\hhctrl.ocx").c_str());
-      if (hhctrl_) {
-        htmlHelp_ = reinterpret_cast<HtmlHelpFunction>(
-            reinterpret_cast<void (*)()>(GetProcAddress(hhctrl_, "HtmlHelpW")));
-      }
-    }
+    htmlHelp_ = platform::SystemFunction<HtmlHelpFunction>(L"hhctrl.ocx", "HtmlHelpW", true);
   }
   if (!htmlHelp_) return false;
   HWND window = htmlHelp_(owner_, platform::Wide(target).c_str(), static_cast<UINT>(command), 0);

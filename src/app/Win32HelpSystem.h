@@ -28,7 +28,6 @@ class Win32HelpSystem : public IHelpSystem {
   platform::IMessageBox& messages_;
   // Loaded once and kept to the end of the process: the viewer's windows
   // run on its code.
-  HMODULE hhctrl_ = nullptr;
   HtmlHelpFunction htmlHelp_ = nullptr;
   bool loadTried_ = false;
 };

@@ -1,5 +1,7 @@
 #include "platform/Theme.h"
 
+#include "platform/Win32SystemFunction.h"
+
 namespace platform {
 
 namespace {
@@ -33,12 +35,8 @@ bool AppsUseDarkTheme() {
 
 void FollowThemeInTitleBar(HWND window) {
   using SetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
-  // Loaded once; the library stays for the process.
-  static const SetAttribute set = [] {
-    HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
-    return dwm ? reinterpret_cast<SetAttribute>(reinterpret_cast<void*>(GetProcAddress(dwm, "DwmSetWindowAttribute")))
-               : nullptr;
-  }();
+  // Loaded once from the system folder; the library stays for the process.
+  static const SetAttribute set = SystemFunction<SetAttribute>(L"dwmapi.dll", "DwmSetWindowAttribute", true);
   if (!set || !window) return;
   const BOOL dark = AppsUseDarkTheme() ? TRUE : FALSE;
   set(window, kUseImmersiveDarkMode, &dark, sizeof(dark));  // refused before 20H1: kept as it is

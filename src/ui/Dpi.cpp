@@ -1,6 +1,7 @@
 #include "ui/Dpi.h"
 
 #include "platform/Win32Handles.h"
+#include "platform/Win32SystemFunction.h"
 
 namespace quenlark::ui {
 namespace {
@@ -13,37 +14,24 @@ using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
 
-// A function of a system DLL, or nullptr where this Windows lacks it. The
-// functions are looked up by name so that the program still starts on
-// Windows 7, whose DLLs export none of them.
-template <typename Fn>
-Fn SystemFunction(const wchar_t* dll, const char* name, bool load) {
-  HMODULE module = GetModuleHandleW(dll);
-  if (!module && load) module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  // Windows 7 without KB2533623 knows no LOAD_LIBRARY_SEARCH_SYSTEM32; shcore
-  // is missing there anyway.
-  if (!module) return nullptr;
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 GetDpiForWindowFn DpiForWindow() {
-  static const auto fn = SystemFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow", false);
+  static const auto fn = platform::SystemFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow", false);
   return fn;
 }
 
 GetDpiForMonitorFn DpiForMonitor() {
-  static const auto fn = SystemFunction<GetDpiForMonitorFn>(L"shcore.dll", "GetDpiForMonitor", true);
+  static const auto fn = platform::SystemFunction<GetDpiForMonitorFn>(L"shcore.dll", "GetDpiForMonitor", true);
   return fn;
 }
 
 GetSystemMetricsForDpiFn MetricsForDpi() {
-  static const auto fn = SystemFunction<GetSystemMetricsForDpiFn>(L"user32.dll", "GetSystemMetricsForDpi", false);
+  static const auto fn = platform::SystemFunction<GetSystemMetricsForDpiFn>(L"user32.dll", "GetSystemMetricsForDpi", false);
   return fn;
 }
 
 SystemParametersInfoForDpiFn ParametersForDpi() {
   static const auto fn =
-      SystemFunction<SystemParametersInfoForDpiFn>(L"user32.dll", "SystemParametersInfoForDpi", false);
+      platform::SystemFunction<SystemParametersInfoForDpiFn>(L"user32.dll", "SystemParametersInfoForDpi", false);
   return fn;
 }
 
