@@ -190,7 +190,11 @@ void TQuenlarkForm::QuenlarkTrayIconClick(MouseButton button, POINT at) {
   // The taskbar's notification arrives as a message sent from its process;
   // a menu and the dialogs its commands open run from the program's own
   // message loop instead, where they have the keyboard.
-  PostMessageW(Handle(), kTrayClickMessage, static_cast<WPARAM>(button), MAKELPARAM(at.x, at.y));
+  // The message carries the number of double clicks handled so far (above
+  // the button), so that the front door knows a click a double click
+  // overtook.
+  const WPARAM report = static_cast<WPARAM>(button) | (static_cast<WPARAM>(frontDoor_.DoubleClicks()) << 8);
+  PostMessageW(Handle(), kTrayClickMessage, report, MAKELPARAM(at.x, at.y));
 }
 
 void TQuenlarkForm::QuenlarkTrayIconDblClick() {
@@ -381,9 +385,9 @@ bool TQuenlarkForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
   }
   switch (msg) {
     case kTrayClickMessage:
-      frontDoor_.IconClick(static_cast<MouseButton>(wp),
+      frontDoor_.IconClick(static_cast<MouseButton>(wp & 0xFF),
                            {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))},
-                           settings_.DbClickPassWord);
+                           settings_.DbClickPassWord, static_cast<unsigned>(wp >> 8));
       result = 0;
       return true;
     case kFolderChangeMessage:

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
+#include <string_view>
 
 namespace quenlark {
 
@@ -28,20 +29,45 @@ constexpr TextRange kGroups[] = {
 constexpr unsigned kPrimaryLanguageMask = 0x3FF;
 constexpr unsigned kLangJapanese = 0x11;
 
-bool SameLetters(const std::string& text, const char* name) {
-  std::size_t i = 0;
-  for (; i < text.size() && name[i] != '\0'; ++i) {
-    if (std::tolower(static_cast<unsigned char>(text[i])) != name[i]) return false;
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool IsAlphaNumeric(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
+
+// The language an override names, lower-cased without what follows it: a
+// locale name ("ja-JP", "en_GB": the language before its first "-" or "_") or
+// a language name with a region after it ("English (United States)"), with
+// blanks around. Empty when the text is neither. A text beyond ASCII is
+// taken whole ("日本語"): its trail bytes may look like "_" or letters.
+std::string NamedLanguage(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return std::string(text);
   }
-  return i == text.size() && name[i] == '\0';
+  if (const std::size_t open = text.find('('); open != std::string_view::npos) {
+    if (text.back() != ')') return {};
+    text = text.substr(0, open);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  } else if (const std::size_t dash = text.find_first_of("-_"); dash != std::string_view::npos) {
+    const std::string_view region = text.substr(dash + 1);
+    if (region.empty() || region.find_first_of("-_") == 0) return {};
+    for (char c : region) {
+      if (!IsAlphaNumeric(c) && c != '-' && c != '_') return {};
+    }
+    text = text.substr(0, dash);
+  }
+  std::string language;
+  for (char c : text) language += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return language;
 }
 
 }  // namespace
 
 Face ChooseFace(unsigned short uiLanguage, const std::optional<std::string>& override) {
   if (override) {
-    if (SameLetters(*override, "ja") || SameLetters(*override, "japanese")) return Face::Japanese;
-    if (SameLetters(*override, "en") || SameLetters(*override, "english")) return Face::English;
+    const std::string language = NamedLanguage(*override);
+    if (language == "ja" || language == "japanese" || language == "日本語") return Face::Japanese;
+    if (language == "en" || language == "english" || language == "英語") return Face::English;
   }
   return (uiLanguage & kPrimaryLanguageMask) == kLangJapanese ? Face::Japanese : Face::English;
 }

@@ -225,8 +225,10 @@ enum class TextId : int {
 
 enum class Face { Japanese, English };
 
-// The face the program starts in. An override that names a face wins: "ja"
-// or "Japanese", "en" or "English", in any case. Without one (or with any
+// The face the program starts in. An override that names a face wins: a
+// locale name or a language name, in any case and with blanks around ("ja",
+// "ja-JP", "Japanese", "日本語", "en", "en_GB", "English (United States)",
+// "英語"). Without one (or with any
 // other text) the user's UI language decides: a LANGID whose primary
 // language is Japanese gives the Japanese face, every other the English one.
 Face ChooseFace(unsigned short uiLanguage, const std::optional<std::string>& override);

@@ -6,7 +6,11 @@ bool LaunchesDocument(MenuCommand command) {
   return command == MenuCommand::OpenRecentItem || command == MenuCommand::OpenFavourite;
 }
 
-void TFrontDoor::IconClick(MouseButton button, ScreenPoint at, bool doubleClickLocks) {
+void TFrontDoor::IconClick(MouseButton button, ScreenPoint at, bool doubleClickLocks,
+                           unsigned doubleClicksWhenReported) {
+  // Half of a double click already handled: the unlock it made must not open
+  // a menu a moment later.
+  if (doubleClicksWhenReported != doubleClicks_) return;
   // A newer click, of either button, takes the place of one still waiting.
   DropWaitingClick();
   if (doubleClickLocks && UseAllowed && !ClickBusy && button == MouseButton::Left) {
@@ -18,7 +22,12 @@ void TFrontDoor::IconClick(MouseButton button, ScreenPoint at, bool doubleClickL
   TrayClick(button, at);
 }
 
-void TFrontDoor::IconDoubleClick() { DropWaitingClick(); }
+void TFrontDoor::IconDoubleClick() {
+  // 24 bits, so that the stamp fits above the button in a message parameter
+  // of either build.
+  doubleClicks_ = (doubleClicks_ + 1) & 0xFFFFFFu;
+  DropWaitingClick();
+}
 
 void TFrontDoor::ClickWaitOver() {
   if (!waiting_) return;

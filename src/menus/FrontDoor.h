@@ -45,10 +45,17 @@ class TFrontDoor {
   // (`doubleClickLocks`, and use allowed) a left click may be the first half
   // of one: its menu waits for the double-click time, since a menu open at
   // the first release would take the mouse and the second press would never
-  // reach the icon. Any other click dispatches at once.
-  void IconClick(MouseButton button, ScreenPoint at, bool doubleClickLocks);
-  // The icon reported a double click: the click waiting for it opens nothing.
+  // reach the icon. Any other click dispatches at once. A click is handled
+  // after it was reported (the icon's notification is posted on), and a
+  // double click sent meanwhile may already have been handled, unlocking the
+  // program: a click reported before the latest double click
+  // (`doubleClicksWhenReported` older than DoubleClicks()) opens nothing.
+  void IconClick(MouseButton button, ScreenPoint at, bool doubleClickLocks, unsigned doubleClicksWhenReported);
+  // The icon reported a double click: the click waiting for it opens nothing,
+  // and so does any click reported before it and handled after it.
   void IconDoubleClick();
+  // How many double clicks were handled, the stamp of a reported click.
+  unsigned DoubleClicks() const { return doubleClicks_; }
   // The double-click time passed: the waiting click opens its menu where it
   // was made, with the modifier keys that were down then.
   void ClickWaitOver();
@@ -84,6 +91,7 @@ class TFrontDoor {
     Modifiers modifiers;
   };
   std::optional<WaitingClick> waiting_;
+  unsigned doubleClicks_ = 0;
 
   IFrontDoorWindows& windows_;
   platform::IKeyState& keys_;

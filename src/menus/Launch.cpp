@@ -107,15 +107,25 @@ bool OpenShortcut(platform::IShell& shell, const std::string& shortcutPath) {
   auto launch = [&](const std::string& file) {
     return ShortcutLaunch(file, parts->arguments, parts->workingDirectory, parts->showCommand);
   };
+  // The target itself, as the shortcut would run it: as administrator when
+  // the shortcut asks for that.
+  auto launchTarget = [&] {
+    ShellExecuteRequest request = launch(parts->target);
+    if (parts->runAsAdministrator) request.verb = "runas";
+    return request;
+  };
   switch (HowToOpen(*parts)) {
     case ShortcutOpening::Shell:
       shell.Execute(launch(shortcutPath));
       break;
     case ShortcutOpening::ShellThenTarget:
-      if (!shell.ExecuteQuietly(launch(shortcutPath))) shell.Execute(launch(parts->target));
+      // Only a shell that could not find the document (it read another
+      // spelling) is followed by the target; after a "no" to a prompt or a
+      // failure once the application ran, the user is not asked again.
+      if (shell.ExecuteQuietly(launch(shortcutPath)) == platform::ShellOutcome::NotFound) shell.Execute(launchTarget());
       break;
     case ShortcutOpening::Target:
-      shell.Execute(launch(parts->target));
+      shell.Execute(launchTarget());
       break;
   }
   return true;

@@ -29,18 +29,27 @@ struct ShortcutLaunchParts {
   // and names a file: a shell that opens the shortcut by that path would open
   // that other file (the look-alike Wine best-fits the name to).
   bool linkPathNamesAnotherFile = false;
+  // The shortcut asks to run its target as administrator (its "Advanced"
+  // option): opening the target itself then uses the "runas" verb.
+  bool runAsAdministrator = false;
 };
+
+// What a quiet execute request came to. Only NotFound means the shell could
+// not find what it was given (the file or the path); Refused is every other
+// failure, also the user's "no" to a prompt (UAC, SmartScreen, the download
+// warning) and a DDE conversation that failed after the application started.
+enum class ShellOutcome { Opened, NotFound, Refused };
 
 class IShell {
  public:
   virtual ~IShell() = default;
   // Runs one execute request; the shell's answer is not looked at.
   virtual void Execute(const ShellExecuteRequest& request) = 0;
-  // Runs one execute request without the shell's own error box; true when
-  // the shell opened it. One that cannot tell runs it as Execute and says so.
-  virtual bool ExecuteQuietly(const ShellExecuteRequest& request) {
+  // Runs one execute request without the shell's own error box and says
+  // what came of it. One that cannot tell runs it as Execute and says Opened.
+  virtual ShellOutcome ExecuteQuietly(const ShellExecuteRequest& request) {
     Execute(request);
-    return true;
+    return ShellOutcome::Opened;
   }
   // Reads a shortcut file through the shell link object; nullopt when it
   // cannot be read (or the shell link object is not available).

@@ -14,6 +14,7 @@ namespace {
 
 constexpr CLSID kShellLinkClass = {0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr IID kShellLinkW = {0x000214F9, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kShellLinkDataList = {0x45E2B4AE, 0xB1C3, 0x11D0, {0xB9, 0x2F, 0x00, 0xA0, 0xC9, 0x03, 0x12, 0xE1}};
 constexpr IID kPersistFile = {0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 }  // namespace
@@ -26,7 +27,7 @@ void Win32Shell::Execute(const ShellExecuteRequest& r) {
                 r.showCommand);
 }
 
-bool Win32Shell::ExecuteQuietly(const ShellExecuteRequest& r) {
+ShellOutcome Win32Shell::ExecuteQuietly(const ShellExecuteRequest& r) {
   const std::wstring verb = Wide(r.verb), file = Wide(r.file), parameters = Wide(r.parameters),
                      directory = Wide(r.directory);
   SHELLEXECUTEINFOW info{};
@@ -38,7 +39,12 @@ bool Win32Shell::ExecuteQuietly(const ShellExecuteRequest& r) {
   info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
   info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
   info.nShow = r.showCommand;
-  return ShellExecuteExW(&info) != FALSE;
+  if (ShellExecuteExW(&info)) return ShellOutcome::Opened;
+  const DWORD error = GetLastError();
+  const auto code = reinterpret_cast<INT_PTR>(info.hInstApp);
+  const bool notFound = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
+                        (error == ERROR_SUCCESS && (code == SE_ERR_FNF || code == SE_ERR_PNF));
+  return notFound ? ShellOutcome::NotFound : ShellOutcome::Refused;
 }
 
 namespace {
@@ -88,12 +94,19 @@ std::optional<ShortcutLaunchParts> Win32Shell::ReadShortcut(const std::string& s
   const std::wstring linkPath(WideUntilNul(target, MAX_PATH));
   const std::wstring exact = ExactTarget(*link.get(), linkPath).value_or(linkPath);
   const bool another = exact != linkPath && GetFileAttributesW(linkPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+  // The "run as administrator" flag; a shell link object without the data
+  // list (or that cannot answer) runs the target as the user.
+  DWORD flags = 0;
+  ComPtr<IShellLinkDataList> data;
+  if (FAILED(link->QueryInterface(kShellLinkDataList, data.put_void())) || !data || FAILED(data->GetFlags(&flags)))
+    flags = 0;
   return ShortcutLaunchParts{ProgramText(exact),
                              ProgramText(WideUntilNul(arguments, MAX_PATH)),
                              ProgramText(WideUntilNul(directory, MAX_PATH)),
                              show,
                              OutsideAnsi(exact),
-                             another};
+                             another,
+                             (flags & SLDF_RUNAS_USER) != 0};
 }
 
 SHFILEOPSTRUCTW RecycleOperation(HWND owner, const std::wstring& source) {

@@ -16,7 +16,7 @@ class Win32Shell : public IShell {
   void SetController(HWND controller) { controller_ = controller; }
   void Execute(const ShellExecuteRequest& request) override;
   // ShellExecuteExW with SEE_MASK_FLAG_NO_UI.
-  bool ExecuteQuietly(const ShellExecuteRequest& request) override;
+  ShellOutcome ExecuteQuietly(const ShellExecuteRequest& request) override;
   std::optional<ShortcutLaunchParts> ReadShortcut(const std::string& shortcutPath) override;
   bool RecycleFiles(const std::string& list) override;
 

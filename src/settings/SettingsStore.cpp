@@ -4,13 +4,14 @@
 
 #include "base/Cp932.h"
 #include "base/Util.h"
+#include "settings/PasswordForm.h"
 
 namespace quenlark {
 namespace {
 
-// The password is stored with its bytes in reverse order.
+// The password, stored in its registry form (settings/PasswordForm.h).
 template <class S>
-struct ReversedText {
+struct PasswordText {
   S& text;
 };
 
@@ -39,7 +40,7 @@ void ForEachSystemValue(Settings& s, Visit&& v) {
   v("StartMode", s.StartMode, d.StartMode);
   v("LastMode", s.LastMode, d.LastMode);
   v("DbClickPassWord", s.DbClickPassWord, d.DbClickPassWord);
-  v("PassWord", ReversedText<std::remove_reference_t<decltype((s.PassWord))>>{s.PassWord}, d.PassWord);
+  v(kPassWordValue, PasswordText<std::remove_reference_t<decltype((s.PassWord))>>{s.PassWord}, d.PassWord);
   v("RecentClick", s.RecentClick, d.RecentClick);
   v("RecentHotKey", s.RecentHotKey, d.RecentHotKey);
   v("UseFileClick", s.UseFileClick, d.UseFileClick);
@@ -72,8 +73,9 @@ struct Loader {
   void operator()(const char* name, std::string& value, const std::string& fallback) {
     value = key.ReadString(kSystemSection, name).value_or(fallback);
   }
-  void operator()(const char* name, ReversedText<std::string> value, const std::string& fallback) {
-    value.text = util::ReverseText(key.ReadString(kSystemSection, name).value_or(fallback));
+  void operator()(const char* name, PasswordText<std::string> value, const std::string& fallback) {
+    value.text = LoadPassword(key.ReadString(kSystemSection, name).value_or(fallback),
+                              key.ReadString(kSystemSection, kPassWordFormValue));
   }
 };
 
@@ -89,8 +91,10 @@ struct Saver {
   void operator()(const char* name, const std::string& value, const std::string&) {
     key.WriteString(kSystemSection, name, value);
   }
-  void operator()(const char* name, ReversedText<const std::string> value, const std::string&) {
-    key.WriteString(kSystemSection, name, util::ReverseText(value.text));
+  void operator()(const char* name, PasswordText<const std::string> value, const std::string&) {
+    const StoredPassword stored = StorePassword(value.text);
+    key.WriteString(kSystemSection, name, stored.value);
+    key.WriteString(kSystemSection, kPassWordFormValue, stored.form);
   }
 };
 

@@ -149,35 +149,45 @@ TEST(FavouriteLaunchTest, WebAddressesAndEmptyNamesGoToTheShellAsTheyAre) {
 
 // Through the shell, with the shortcut's arguments, folder and window state;
 // a target the ANSI code page cannot spell: the shell quietly first, the
-// target only when it cannot (Wine), at once when the shell reads a look-alike.
-TEST(OpenShortcutTest, TheShellFirstTheTargetOnlyWhenTheShellCannot) {
+// target only when the shell could not find it (Wine) and never after any
+// other failure (the user said no), at once when the shell reads a
+// look-alike; the target runs as administrator when the shortcut asks.
+TEST(OpenShortcutTest, TheShellFirstTheTargetOnlyWhenTheShellCannotFindIt) {
+  using platform::ShellOutcome;
   struct Shell : platform::IShell {
     std::optional<platform::ShortcutLaunchParts> parts;
-    bool opens = true;
+    ShellOutcome outcome = ShellOutcome::Opened;
     std::vector<std::string> calls;
-    bool Record(const std::string& how, const ShellExecuteRequest& r) {
-      calls.push_back(how + r.file + "|" + r.parameters + "|" + r.directory + "|" + std::to_string(r.showCommand));
-      return opens;
+    void Record(const std::string& how, const ShellExecuteRequest& r) {
+      calls.push_back(how + r.verb + ":" + r.file + "|" + r.parameters + "|" + r.directory + "|" +
+                      std::to_string(r.showCommand));
     }
     void Execute(const ShellExecuteRequest& r) override { Record("shell:", r); }
-    bool ExecuteQuietly(const ShellExecuteRequest& r) override { return Record("quiet:", r); }
+    ShellOutcome ExecuteQuietly(const ShellExecuteRequest& r) override { return Record("quiet:", r), outcome; }
     std::optional<platform::ShortcutLaunchParts> ReadShortcut(const std::string&) override { return parts; }
     bool RecycleFiles(const std::string&) override { return false; }
   };
   std::string foreign = "C:\\d\\S";
   cp932::AppendEscape(foreign, u'\u00FC');
-  const std::string viaLink = "C:\\R\\A.lnk|/x|C:\\d|3", viaTarget = foreign + "|/x|C:\\d|3";
-  const struct { bool outsideAnsi, anotherFile, shellOpens; std::vector<std::string> calls; } rows[] = {
-      {false, false, false, {"shell:" + viaLink}},
-      {true, false, true, {"quiet:" + viaLink}},
-      {true, false, false, {"quiet:" + viaLink, "shell:" + viaTarget}},
-      {true, true, true, {"shell:" + viaTarget}},
+  const std::string viaLink = ":C:\\R\\A.lnk|/x|C:\\d|3", viaTarget = ":" + foreign + "|/x|C:\\d|3";
+  const struct {
+    bool outsideAnsi, anotherFile, runAs;
+    ShellOutcome outcome;
+    std::vector<std::string> calls;
+  } rows[] = {
+      {false, false, false, ShellOutcome::NotFound, {"shell:" + viaLink}},
+      {true, false, false, ShellOutcome::Opened, {"quiet:" + viaLink}},
+      {true, false, false, ShellOutcome::NotFound, {"quiet:" + viaLink, "shell:" + viaTarget}},
+      {true, false, true, ShellOutcome::NotFound, {"quiet:" + viaLink, "shell:runas" + viaTarget}},
+      {true, false, false, ShellOutcome::Refused, {"quiet:" + viaLink}},
+      {true, true, false, ShellOutcome::Opened, {"shell:" + viaTarget}},
+      {true, true, true, ShellOutcome::Opened, {"shell:runas" + viaTarget}},
   };
   for (const auto& row : rows) {
     Shell shell;
-    shell.parts = platform::ShortcutLaunchParts{foreign, "/x", "C:\\d", 3, row.outsideAnsi, row.anotherFile};
-    shell.opens = row.shellOpens;
+    shell.parts = platform::ShortcutLaunchParts{foreign, "/x", "C:\\d", 3, row.outsideAnsi, row.anotherFile, row.runAs};
+    shell.outcome = row.outcome;
     EXPECT_TRUE(OpenShortcut(shell, "C:\\R\\A.lnk"));
-    EXPECT_EQ(shell.calls, row.calls) << row.outsideAnsi << row.anotherFile << row.shellOpens;
+    EXPECT_EQ(shell.calls, row.calls) << row.outsideAnsi << row.anotherFile << static_cast<int>(row.outcome);
   }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeRegistry.h"
+#include "settings/PasswordForm.h"
 
 using namespace quenlark;
 using test::FakeRegistry;
@@ -138,18 +139,53 @@ TEST(SettingsStoreTest, BadValuesReadAsDefinedValues) {
   EXPECT_EQ(SystemValue(registry, "Version"), "\xFF\xFEgarbage");  // never written by a save
 }
 
-TEST(SettingsStoreTest, PasswordIsStoredReversed) {
+// What each stored password means: an earlier version's bytes in reverse
+// order (the mark missing, or stale because that version wrote the password
+// over this one's), this version's characters in reverse order (marked), and
+// the unmarked character form of the builds before the mark, wherever its
+// bytes reversed are no text an earlier version could have stored.
+TEST(SettingsStoreTest, EachStoredPasswordIsReadAsTheVersionThatStoredItMeantIt) {
+  const std::string u = "\xFC\x80\xFC\x90\xFC\xAF\xFC\xBC";  // the escape of U+00FC
+  const std::string marked = StorePassword("\x93\x8C\x8B\x9E").form;  // this version's 東京
+  const struct {
+    std::string value;
+    std::optional<std::string> form;
+    std::string password;
+  } rows[] = {
+      {"1terceS", std::nullopt, "Secret1"},
+      {"\x9E\x8B\x8C\x93", std::nullopt, "東京"},                  // 東京 by an earlier version
+      {"\x9E\x8B\x8C\x93" "cba", std::nullopt, "abc東京"},
+      {"\x9E\x8B\x8C\x93", "chars:00000000", "東京"},              // a mark of another value
+      {"\x9E\x8B\x8C\x93", "garbage", "東京"},
+      {"\x8B\x9E\x93\x8C", marked, "東京"},                        // this version's 東京
+      {"\x9E\x8B\x8C\x93", marked, "東京"},                        // an earlier version wrote over it
+      {"表ba", std::nullopt, "ab表"},                                  // 5C 95 lost its trail byte
+      {"rell" + u + "M", std::nullopt, "M" + u + "ller"},
+      {"ｽﾟﾊ", std::nullopt, "ﾊﾟｽ"},
+      {"", std::nullopt, ""},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(LoadPassword(row.value, row.form), row.password) << row.value;
+    // A save stores this version's form, which a load reads back as it is.
+    const StoredPassword stored = StorePassword(row.password);
+    EXPECT_EQ(LoadPassword(stored.value, stored.form), row.password) << row.value;
+  }
+
+  // Through the settings store: the earlier form loads, and the first save
+  // (the user's) moves it to this version's form, which stays as it is.
   FakeRegistry registry;
+  registry.Set(kKey, "System", "PassWord", "\x9E\x8B\x8C\x93");
   TSettings s;
-  s.PassWord = "ab表";  // 0x95 0x5C, stored as it is
   TFavourites f;
+  LoadSettings(registry, s, f);
+  EXPECT_EQ(s.PassWord, "東京");
+  EXPECT_EQ(SystemValue(registry, "PassWord"), "\x9E\x8B\x8C\x93");  // a load writes nothing
   SaveSettings(registry, s, f);
-  EXPECT_EQ(SystemValue(registry, "PassWord"), "表ba");
-  TSettings loaded;
-  LoadSettings(registry, loaded, f);
-  EXPECT_EQ(loaded.PassWord, "ab表");
-  SaveSettings(registry, loaded, f);
-  EXPECT_EQ(SystemValue(registry, "PassWord"), "表ba");
+  EXPECT_EQ(SystemValue(registry, "PassWord"), "\x8B\x9E\x93\x8C");
+  LoadSettings(registry, s, f);
+  EXPECT_EQ(s.PassWord, "東京");
+  SaveSettings(registry, s, f);
+  EXPECT_EQ(SystemValue(registry, "PassWord"), "\x8B\x9E\x93\x8C");
 }
 
 TEST(SettingsStoreTest, SaveWritesEveryValueInItsForm) {
@@ -170,7 +206,8 @@ TEST(SettingsStoreTest, SaveWritesEveryValueInItsForm) {
   EXPECT_EQ(SystemValue(registry, "SortSelect"), "4");
   EXPECT_EQ(SystemValue(registry, "QuenlarkHotKey"), "16449");
   EXPECT_EQ(SystemValue(registry, "PathDispNumber"), "-1");
-  EXPECT_EQ(registry.keys[kKey]["System"].size(), 32u);
+  EXPECT_EQ(SystemValue(registry, "PassWordForm"), StorePassword("").form);  // the password's form beside it
+  EXPECT_EQ(registry.keys[kKey]["System"].size(), 33u);
 }
 
 TEST(SettingsStoreTest, FavouritesAreSqueezedAndSavedByTrimmedName) {

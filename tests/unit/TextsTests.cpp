@@ -79,7 +79,10 @@ TEST(TextsTest, FaceFollowsTheOverrideElseTheUiLanguage) {
       {0x0411, {}, Face::Japanese},   {0x0811, {}, Face::Japanese},      {0x0409, {}, Face::English},
       {0x0412, {}, Face::English},    {0x0411, "EN", Face::English},     {0x0411, "English", Face::English},
       {0x0407, "ja", Face::Japanese}, {0x0409, "JAPANESE", Face::Japanese}, {0x0409, "", Face::English},
-      {0x0411, "en ", Face::Japanese}, {0x0411, "e", Face::Japanese},     {0x0409, "jp", Face::English}};
+      {0x0411, " en ", Face::English}, {0x0411, "e", Face::Japanese},     {0x0409, "jp", Face::English},
+      {0x0409, "ja-JP", Face::Japanese}, {0x0411, "en_gb", Face::English}, {0x0411, "English (United States)", Face::English},
+      {0x0409, "\t日本語 ", Face::Japanese}, {0x0411, "en-", Face::Japanese}, {0x0411, "english (", Face::Japanese},
+      {0x0411, "en-U S", Face::Japanese}, {0x0409, "jap", Face::English}, {0x0411, "fr-FR", Face::Japanese}};
   for (const auto& [language, override, face] : cases)
     EXPECT_EQ(ChooseFace(language, override), face) << language << " " << override.value_or("(none)");
 }

@@ -214,6 +214,52 @@ constexpr struct {
                   {L"한국어1", L"한국어1", true}, {L"\U0001F600pw", L"\U0001F600PW", true},
                   {L"aÉ表ﾊﾟ€\U0001F600z", L"AÉ表ﾊﾟ€\U0001F600Z", true}};
 
+// Passwords as an earlier version left them: the bytes of the text in
+// reverse order, written through the registry's wide functions. Each is
+// loaded by a new process (the upgraded program's start) and unlocks with
+// what the user set; that process saves (the user's OK in the settings),
+// and this one loads the new form and unlocks again.
+constexpr struct {
+  const wchar_t *set, *typed;
+} kEarlierPasswords[] = {{L"Secret1", L"sECRET1"}, {L"東京", L"東京"},     {L"大阪", L"大阪"},
+                         {L"abc東京", L"ABC東京"}, {L"ﾊﾟｽﾜｰﾄﾞ", L"ﾊﾟｽﾜｰﾄﾞ"}, {L"", L""}};
+
+TEST(PasswordStoreTest, PasswordsAnEarlierVersionStoredUnlockBeforeAndAfterTheFirstSave) {
+  const bool upgraded = testsupport::InDpiChild();
+  auto keyOf = [](std::size_t i) { return std::string(kTestKey) + "\\earlier" + std::to_string(i); };
+  auto unlocks = [&](std::size_t i) {
+    TestKeyRegistry registry;
+    registry.key = keyOf(i);
+    quenlark::TSettings s;
+    quenlark::TFavourites f;
+    quenlark::LoadSettings(registry, s, f);
+    return quenlark::PasswordMatches(platform::ProgramText(kEarlierPasswords[i].typed), s.PassWord) &&
+           s.PassWord == platform::ProgramText(kEarlierPasswords[i].set);
+  };
+  for (std::size_t i = 0; i < std::size(kEarlierPasswords); ++i) {
+    TestKeyRegistry registry;
+    registry.key = keyOf(i);
+    if (!upgraded) {
+      const std::string text = platform::ProgramText(kEarlierPasswords[i].set);
+      registry.OpenKey("")->WriteString("System", "PassWord", std::string(text.rbegin(), text.rend()));
+      continue;
+    }
+    testsupport::TellParent(("unlocks" + std::to_string(i)).c_str(), unlocks(i));
+    quenlark::TSettings s;
+    quenlark::TFavourites f;
+    quenlark::LoadSettings(registry, s, f);
+    quenlark::SaveSettings(registry, s, f);
+  }
+  if (upgraded) return;
+  const std::string child =
+      testsupport::RunAtDpi(96, "PasswordStoreTest.PasswordsAnEarlierVersionStoredUnlockBeforeAndAfterTheFirstSave");
+  for (std::size_t i = 0; i < std::size(kEarlierPasswords); ++i) {
+    EXPECT_EQ(testsupport::AnswerOf(child, ("unlocks" + std::to_string(i)).c_str()), 1) << i << "\n" << child;
+    EXPECT_TRUE(unlocks(i)) << i << " after the save";
+  }
+  RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\QuenlarkTests");
+}
+
 // Each password is saved by this process; a new one (the program's next
 // start) loads them and tells whether what the user types then unlocks.
 TEST(PasswordStoreTest, PasswordsInAnyLanguageUnlockAfterARestart) {

@@ -1,10 +1,32 @@
-# A password beyond ASCII ("ü", which code page 932 cannot spell, and the
-# double-byte "表"), typed into the password change dialog that the settings
-# dialog opens, is stored with each character whole and, after a restart in
-# lock mode, the same text unlocks (ASCII letters in either case).
+# A password an earlier version stored (the bytes of "abc東京" in reverse
+# order, which are double-byte characters again) unlocks the program started
+# locked. Then a password beyond ASCII ("ü", which code page 932 cannot
+# spell, and the double-byte "表"), typed into the password change dialog
+# that the settings dialog opens, is stored with each character whole and,
+# after a restart in lock mode, the same text unlocks (ASCII letters in
+# either case).
 use_shell_folder
 use_document 'locked.qlt.lnk' "$DocsW\\locked.qlt" -60
 reg_set System DbClickPassWord 1
+reg_set System PassWord "$(printf '\x9e\x8b\x8c\x93cba' | iconv -f CP932 -t UTF-8)"
+reg_set System StartMode 1
+ql_start
+wait_tray
+xdotool mousemove "$TRAY_X" "$TRAY_Y"
+sleep 0.3
+xdotool click --repeat 2 --delay 100 1
+wait_visible TPass 1 5
+expect_soon "TPass visible Edit" "the keys go to" drv foreground
+keys_to TPass
+xdotool type --delay 100 'ABC東京'
+keys Return
+wait_menu >/dev/null
+echo "ok: unlocked by the password an earlier version stored"
+keys Escape
+wait_no_menu
+drv end-session TQuenlarkForm
+ql_wait_exit 5
+reg_set System StartMode 0
 ql_start
 wait_tray
 tray_click right
