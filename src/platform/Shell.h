@@ -1,6 +1,7 @@
 // The shell's execute service as the program's logic uses it.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -34,11 +35,33 @@ struct ShortcutLaunchParts {
   bool runAsAdministrator = false;
 };
 
-// What a quiet execute request came to. Only NotFound means the shell could
-// not find what it was given (the file or the path); Refused is every other
-// failure, also the user's "no" to a prompt (UAC, SmartScreen, the download
-// warning) and a DDE conversation that failed after the application started.
+// What a quiet execute request came to. NotFound: the shell found nothing to
+// open, neither the file or its path nor a program for it (Wine's shell,
+// which misses a shortcut's target that the ANSI code page cannot spell and
+// then tries to run the shortcut file itself, says "bad executable format"
+// and "no association"); nothing started and nobody was asked. Refused is
+// every other failure, also the user's "no" to a prompt (UAC, SmartScreen,
+// the download warning) and a DDE conversation that failed after the
+// application started.
 enum class ShellOutcome { Opened, NotFound, Refused };
+
+// The outcome of a failed execute request from the thread's last error and
+// the request's hInstApp code (used where the error is not set).
+inline ShellOutcome ShellFailure(std::uint32_t lastError, std::intptr_t instAppCode) {
+  // ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ERROR_BAD_EXE_FORMAT and
+  // ERROR_NO_ASSOCIATION; SE_ERR_FNF, SE_ERR_PNF and SE_ERR_NOASSOC.
+  constexpr std::uint32_t kNothingFound[] = {2, 3, 193, 1155};
+  constexpr std::intptr_t kNothingFoundCodes[] = {2, 3, 31};
+  for (std::uint32_t error : kNothingFound) {
+    if (lastError == error) return ShellOutcome::NotFound;
+  }
+  if (lastError == 0) {
+    for (std::intptr_t code : kNothingFoundCodes) {
+      if (instAppCode == code) return ShellOutcome::NotFound;
+    }
+  }
+  return ShellOutcome::Refused;
+}
 
 class IShell {
  public:

@@ -40,11 +40,7 @@ ShellOutcome Win32Shell::ExecuteQuietly(const ShellExecuteRequest& r) {
   info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
   info.nShow = r.showCommand;
   if (ShellExecuteExW(&info)) return ShellOutcome::Opened;
-  const DWORD error = GetLastError();
-  const auto code = reinterpret_cast<INT_PTR>(info.hInstApp);
-  const bool notFound = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
-                        (error == ERROR_SUCCESS && (code == SE_ERR_FNF || code == SE_ERR_PNF));
-  return notFound ? ShellOutcome::NotFound : ShellOutcome::Refused;
+  return ShellFailure(GetLastError(), reinterpret_cast<INT_PTR>(info.hInstApp));
 }
 
 namespace {

@@ -191,3 +191,19 @@ TEST(OpenShortcutTest, TheShellFirstTheTargetOnlyWhenTheShellCannotFindIt) {
     EXPECT_EQ(shell.calls, row.calls) << row.outsideAnsi << row.anotherFile << static_cast<int>(row.outcome);
   }
 }
+
+// Only "nothing found to open" lets the target be opened after the quiet
+// try; the user's "no" (ERROR_CANCELLED), a failed DDE conversation, a
+// refused access or elevation end it.
+TEST(OpenShortcutTest, OnlyAFailureToFindAnythingToOpenIsNotFound) {
+  using platform::ShellOutcome;
+  const struct {
+    std::uint32_t error;
+    std::intptr_t code;
+    ShellOutcome outcome;
+  } rows[] = {{2, 2, ShellOutcome::NotFound},     {3, 3, ShellOutcome::NotFound},   {193, 31, ShellOutcome::NotFound},
+              {1155, 31, ShellOutcome::NotFound}, {0, 2, ShellOutcome::NotFound},   {0, 31, ShellOutcome::NotFound},
+              {1223, 5, ShellOutcome::Refused},   {1156, 29, ShellOutcome::Refused}, {5, 5, ShellOutcome::Refused},
+              {740, 5, ShellOutcome::Refused},    {0, 29, ShellOutcome::Refused},   {1223, 2, ShellOutcome::Refused}};
+  for (const auto& row : rows) EXPECT_EQ(platform::ShellFailure(row.error, row.code), row.outcome) << row.error;
+}

@@ -27,6 +27,7 @@ wait_no_menu
 drv end-session TQuenlarkForm
 ql_wait_exit 5
 reg_set System StartMode 0
+reg_set System PassWord ''
 ql_start
 wait_tray
 tray_click right
