@@ -1,5 +1,7 @@
 #include "dialogs/SelectClearUnit.h"
 
+#include "ui/Dpi.h"
+
 #include <commctrl.h>
 
 #include <functional>
@@ -192,7 +194,7 @@ void TSelectClearForm::Layout() {
   const int listWidth = cw - 4 * margin;
   place(kRecentFilesCheckListBox, 2 * margin, listTop, listWidth, bandTop - margin - listTop);
   SendMessageW(Control(kRecentFilesCheckListBox), LVM_SETCOLUMNWIDTH, 0,
-               listWidth - GetSystemMetrics(SM_CXVSCROLL) - Scale(4));
+               listWidth - ui::SystemMetricForDpi(SM_CXVSCROLL, Dpi()) - Scale(4));
   const int buttonWidth = (cw - 2 * margin - 3 * gap) / 4;
   const int buttonTop = bandTop + Scale(6);
   int x = margin;

@@ -1,5 +1,7 @@
 #include "dialogs/UseFileSettingUnit.h"
 
+#include "ui/Dpi.h"
+
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
@@ -359,8 +361,8 @@ bool TUseFileSettingForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT&
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lp);
       RECT frame{0, 0, 0, 0};
-      AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
+      ui::AdjustWindowRectForDpi(frame, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)),
+                                 static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), Dpi());
       // The fields' band must stay whole: the window as wide as the folder
       // button's right edge plus the left margin plus its frame, and as high
       // as the band plus 100 (the frame is not added here).

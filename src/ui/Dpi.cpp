@@ -12,6 +12,7 @@ constexpr int kEffectiveDpi = 0;
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
 
 GetDpiForWindowFn DpiForWindow() {
@@ -26,6 +27,12 @@ GetDpiForMonitorFn DpiForMonitor() {
 
 GetSystemMetricsForDpiFn MetricsForDpi() {
   static const auto fn = platform::SystemFunction<GetSystemMetricsForDpiFn>(L"user32.dll", "GetSystemMetricsForDpi", false);
+  return fn;
+}
+
+AdjustWindowRectExForDpiFn FrameForDpi() {
+  static const auto fn =
+      platform::SystemFunction<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi", false);
   return fn;
 }
 
@@ -69,6 +76,23 @@ int SystemMetricForDpi(int index, int dpi) {
   }
   // Without the function the system's metric is that of the system's DPI.
   return MulDiv(GetSystemMetrics(index), dpi, SystemDpi());
+}
+
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
+  if (AdjustWindowRectExForDpiFn fn = FrameForDpi(); fn && dpi > 0) {
+    RECT r = rect;
+    if (fn(&r, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
+      rect = r;
+      return;
+    }
+  }
+  RECT frame{};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  const int system = SystemDpi();
+  rect.left += MulDiv(frame.left, dpi, system);
+  rect.top += MulDiv(frame.top, dpi, system);
+  rect.right += MulDiv(frame.right, dpi, system);
+  rect.bottom += MulDiv(frame.bottom, dpi, system);
 }
 
 bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi) {

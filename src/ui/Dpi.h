@@ -19,6 +19,11 @@ int WindowDpi(HWND window);
 int MonitorDpiAt(POINT point);
 // A system metric (e.g. SM_CXSMICON) as it is at a DPI.
 int SystemMetricForDpi(int index, int dpi);
+// A client rectangle grown to the window rectangle of a window of these
+// styles at a DPI (its frame, caption and borders as they are at that DPI);
+// without AdjustWindowRectExForDpi (before Windows 10 1607) the system's
+// frame scaled from the system's DPI.
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
 // The system's non-client metrics (the menu's font among them) as the system
 // makes them for a DPI; false where this Windows cannot tell them for a DPI
 // other than its own (before Windows 10 1607): the caller scales the

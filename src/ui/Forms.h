@@ -27,6 +27,7 @@
 #include "ui/Application.h"
 #include "ui/FieldBinding.h"
 #include "ui/FormModel.h"
+#include "ui/FormPlacement.h"
 #include "ui/Window.h"
 #include "ui/WindowPlacement.h"
 
@@ -197,12 +198,25 @@ class TForm : public TWindow {
   // Centres the form on the screen area used for placement.
   void CentreOnScreen();
 
+  // Routes a message to the form's HandleMessage, then to the base's own
+  // handler of it (a table in Forms.cpp), then to the default.
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) final;
 
   TApplication& app_;
   platform::IRegistry& registry_;
 
  private:
+  // The base's handlers of messages (Forms.cpp; the DPI's in FormDpi.cpp,
+  // the check lists' in FormCheckList.cpp).
+  LRESULT OnDpiChanged(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnMeasureItem(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnDrawItem(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnCloseMessage(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnCommandMessage(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnActivate(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnNextControl(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnGetDefaultId(UINT msg, WPARAM wp, LPARAM lp);
+
   void CreateControl(const ControlRow& row, HWND previous);
   // A row's rectangle in the form at its DPI.
   RECT RowRect(const ControlRow& row) const;
@@ -210,10 +224,18 @@ class TForm : public TWindow {
   void FitToText(const ControlRow& row, HWND control);
   // A check list's column across its width and its owner-drawn row height.
   void PlaceListRows(const ControlRow& row, HWND list, const RECT& place);
-  // The form at a new DPI: font, every control from its table row, the
-  // window at `suggested` (or its designed size at the DPI).
-  void ChangeDpi(int dpi, const RECT* suggested);
+  // What DecidePlacement makes of the form going to `dpi` with its top-left
+  // corner at `at`, keeping `kept` (else the size it has) when the user sizes it.
+  PlacementDecision Decide(int dpi, ScreenPoint at, const KeptSize* kept = nullptr) const;
+  // The decision applied: the layout for its DPI, then the window's rectangle.
+  void Apply(const PlacementDecision& decision);
+  // The font and every control from its table row at a DPI.
+  void LayOut(int dpi);
+  // The window's frame (window less client area) at a DPI.
+  PixelSize FrameAt(int dpi) const;
   void ShowAtWindowDpi();
+  // The tooltip window, made with the first controls.
+  void CreateHints();
   void AddHint(HWND control, const std::string& hint);
   // Hands a mouse message of the form itself to the tooltip. It comes where
   // no control takes the mouse (a disabled control, a group box), so the
@@ -239,6 +261,9 @@ class TForm : public TWindow {
   DWORD exStyle_;
   SizeKind sizeKind_;
   int dpi_ = 96;
+  // True while the form moves itself: the WM_DPICHANGED that a move to a
+  // monitor of another DPI sends is already decided for.
+  bool placing_ = false;
   // A check list's boxes were drawn by the form for a DPI other than the
   // system's (a form has at most one check list).
   bool checkBoxesDrawn_ = false;

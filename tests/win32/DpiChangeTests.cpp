@@ -38,14 +38,25 @@ TEST(DpiChangeTest, EveryControlFollowsItsTableRowToTheNewDpiAndBack) {
   const auto& rows = form.Rows();
   std::vector<RECT> at96;
   for (const auto& row : rows) at96.push_back(PlaceIn(h, form.Control(row.id)));
-  RECT window{}, now{};
+  RECT window{}, now{}, client96{};
   GetWindowRect(h, &window);
+  GetClientRect(h, &client96);
+  using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  const auto adjust = reinterpret_cast<AdjustForDpi>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  ASSERT_TRUE(adjust);
   for (const int dpi : {144, 192, 96}) {
     const RECT suggested{window.left, window.top, window.left + MulDiv(window.right - window.left, dpi, 96),
                          window.top + MulDiv(window.bottom - window.top, dpi, 96)};
     SendMessageW(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     GetWindowRect(h, &now);
-    EXPECT_TRUE(form.Dpi() == dpi && EqualRect(&now, &suggested) && FontHeight(first) == -MulDiv(12, dpi, 96));
+    // At the suggested place, the designed client area at the DPI in the frame Windows gives at the DPI.
+    RECT expected{0, 0, MulDiv(client96.right, dpi, 96), MulDiv(client96.bottom, dpi, 96)};
+    adjust(&expected, static_cast<DWORD>(GetWindowLongPtrW(h, GWL_STYLE)), FALSE,
+           static_cast<DWORD>(GetWindowLongPtrW(h, GWL_EXSTYLE)), static_cast<UINT>(dpi));
+    OffsetRect(&expected, suggested.left - expected.left, suggested.top - expected.top);
+    EXPECT_TRUE(EqualRect(&now, &expected)) << now.right - now.left << " x " << now.bottom - now.top << " at " << dpi;
+    EXPECT_TRUE(form.Dpi() == dpi && FontHeight(first) == -MulDiv(12, dpi, 96));
     SendMessageW(checks.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), 0);
     int box = 0, boxHeight = 0;  // the check boxes 16, 24, 32 pixels
     ImageList_GetIconSize(ListView_GetImageList(checks.Control(5), LVSIL_STATE), &box, &boxHeight);
