@@ -203,90 +203,64 @@ TEST_F(RegistryTest, SettingsOfOtherTypesLoadAndSaveBackAsStrings) {
   EXPECT_STREQ(buffer, "50");
 }
 
-// A password in any language, saved by the settings store into the registry,
-// is loaded by a new process (the program's next start) and unlocks with what
-// the user types then (ASCII letters in either case).
+// A password in any language, saved by the settings store into the registry
+// or left there by an earlier version (the bytes of the text in reverse
+// order, written through the registry's wide functions), is loaded by a new
+// process (the program's next start, or the upgraded program's) and unlocks
+// with what the user types then (ASCII letters in either case). That process
+// saves the settings (the user's OK), and this one loads this version's form
+// and unlocks again.
 constexpr struct {
   const wchar_t *set, *typed;
-  bool unlocks;
-} kPasswords[] = {{L"Secret1", L"sECRET1", true}, {L"表示ﾊﾟｽ", L"表示ﾊﾟｽ", true},
-                  {L"Müller", L"mülLER", true}, {L"Müller", L"Muller", false},
-                  {L"한국어1", L"한국어1", true}, {L"\U0001F600pw", L"\U0001F600PW", true},
-                  {L"aÉ表ﾊﾟ€\U0001F600z", L"AÉ表ﾊﾟ€\U0001F600Z", true}};
+  bool unlocks, earlier;
+} kPasswords[] = {{L"Secret1", L"sECRET1", true, false}, {L"表示ﾊﾟｽ", L"表示ﾊﾟｽ", true, false},
+                  {L"Müller", L"mülLER", true, false}, {L"Müller", L"Muller", false, false},
+                  {L"한국어1", L"한국어1", true, false}, {L"\U0001F600pw", L"\U0001F600PW", true, false},
+                  {L"aÉ表ﾊﾟ€\U0001F600z", L"AÉ表ﾊﾟ€\U0001F600Z", true, false},
+                  {L"Secret1", L"sECRET1", true, true}, {L"東京", L"東京", true, true},
+                  {L"大阪", L"大阪", true, true}, {L"abc東京", L"ABC東京", true, true},
+                  {L"ﾊﾟｽﾜｰﾄﾞ", L"ﾊﾟｽﾜｰﾄﾞ", true, true}, {L"", L"", true, true}};
 
-// Passwords as an earlier version left them: the bytes of the text in
-// reverse order, written through the registry's wide functions. Each is
-// loaded by a new process (the upgraded program's start) and unlocks with
-// what the user set; that process saves (the user's OK in the settings),
-// and this one loads the new form and unlocks again.
-constexpr struct {
-  const wchar_t *set, *typed;
-} kEarlierPasswords[] = {{L"Secret1", L"sECRET1"}, {L"東京", L"東京"},     {L"大阪", L"大阪"},
-                         {L"abc東京", L"ABC東京"}, {L"ﾊﾟｽﾜｰﾄﾞ", L"ﾊﾟｽﾜｰﾄﾞ"}, {L"", L""}};
-
-TEST(PasswordStoreTest, PasswordsAnEarlierVersionStoredUnlockBeforeAndAfterTheFirstSave) {
-  const bool upgraded = testsupport::InDpiChild();
-  auto keyOf = [](std::size_t i) { return std::string(kTestKey) + "\\earlier" + std::to_string(i); };
-  auto unlocks = [&](std::size_t i) {
-    TestKeyRegistry registry;
-    registry.key = keyOf(i);
-    quenlark::TSettings s;
-    quenlark::TFavourites f;
-    quenlark::LoadSettings(registry, s, f);
-    return quenlark::PasswordMatches(platform::ProgramText(kEarlierPasswords[i].typed), s.PassWord) &&
-           s.PassWord == platform::ProgramText(kEarlierPasswords[i].set);
-  };
-  for (std::size_t i = 0; i < std::size(kEarlierPasswords); ++i) {
-    TestKeyRegistry registry;
-    registry.key = keyOf(i);
-    if (!upgraded) {
-      const std::string text = platform::ProgramText(kEarlierPasswords[i].set);
-      registry.OpenKey("")->WriteString("System", "PassWord", std::string(text.rbegin(), text.rend()));
-      continue;
-    }
-    testsupport::TellParent(("unlocks" + std::to_string(i)).c_str(), unlocks(i));
-    quenlark::TSettings s;
-    quenlark::TFavourites f;
-    quenlark::LoadSettings(registry, s, f);
-    quenlark::SaveSettings(registry, s, f);
-  }
-  if (upgraded) return;
-  const std::string child =
-      testsupport::RunAtDpi(96, "PasswordStoreTest.PasswordsAnEarlierVersionStoredUnlockBeforeAndAfterTheFirstSave");
-  for (std::size_t i = 0; i < std::size(kEarlierPasswords); ++i) {
-    EXPECT_EQ(testsupport::AnswerOf(child, ("unlocks" + std::to_string(i)).c_str()), 1) << i << "\n" << child;
-    EXPECT_TRUE(unlocks(i)) << i << " after the save";
-  }
-  RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\QuenlarkTests");
-}
-
-// Each password is saved by this process; a new one (the program's next
-// start) loads them and tells whether what the user types then unlocks.
-TEST(PasswordStoreTest, PasswordsInAnyLanguageUnlockAfterARestart) {
+TEST(PasswordStoreTest, PasswordsInAnyLanguageAndOfEarlierVersionsUnlockAfterARestart) {
   const bool restarted = testsupport::InDpiChild();
-  for (std::size_t i = 0; i < std::size(kPasswords); ++i) {
+  if (!restarted) RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\QuenlarkTests");
+  auto unlocks = [](std::size_t i, bool save) {
     TestKeyRegistry registry;
     registry.key += "\\" + std::to_string(i);
     quenlark::TSettings s;
     quenlark::TFavourites f;
-    if (!restarted) {
-      s.PassWord = platform::ProgramText(kPasswords[i].set);
-      quenlark::SaveSettings(registry, s, f);
+    quenlark::LoadSettings(registry, s, f);
+    if (save) quenlark::SaveSettings(registry, s, f);
+    return quenlark::PasswordMatches(platform::ProgramText(kPasswords[i].typed), s.PassWord);
+  };
+  for (std::size_t i = 0; i < std::size(kPasswords); ++i) {
+    if (restarted) {
+      testsupport::TellParent(("unlocks" + std::to_string(i)).c_str(), unlocks(i, true));
       continue;
     }
-    quenlark::LoadSettings(registry, s, f);
-    const bool unlocks = quenlark::PasswordMatches(platform::ProgramText(kPasswords[i].typed), s.PassWord);
-    testsupport::TellParent(("unlocks" + std::to_string(i)).c_str(), unlocks);
+    TestKeyRegistry registry;
+    registry.key += "\\" + std::to_string(i);
+    quenlark::TSettings s;
+    quenlark::TFavourites f;
+    const std::string text = platform::ProgramText(kPasswords[i].set);
+    s.PassWord = text;
+    if (kPasswords[i].earlier) {
+      registry.OpenKey("")->WriteString("System", "PassWord", std::string(text.rbegin(), text.rend()));
+    } else {
+      quenlark::SaveSettings(registry, s, f);
+    }
   }
   if (restarted) return;
-  const std::string child = testsupport::RunAtDpi(96, "PasswordStoreTest.PasswordsInAnyLanguageUnlockAfterARestart");
-  for (std::size_t i = 0; i < std::size(kPasswords); ++i) {
-    EXPECT_EQ(testsupport::AnswerOf(child, ("unlocks" + std::to_string(i)).c_str()), kPasswords[i].unlocks)
-        << i << "\n" << child;
-  }
   // ASCII is stored as it always was, its bytes in reverse order.
   TestKeyRegistry first;
   first.key += "\\0";
   EXPECT_EQ(first.OpenKey("")->ReadString("System", "PassWord"), "1terceS");
+  const std::string child =
+      testsupport::RunAtDpi(96, "PasswordStoreTest.PasswordsInAnyLanguageAndOfEarlierVersionsUnlockAfterARestart");
+  for (std::size_t i = 0; i < std::size(kPasswords); ++i) {
+    EXPECT_EQ(testsupport::AnswerOf(child, ("unlocks" + std::to_string(i)).c_str()), kPasswords[i].unlocks ? 1 : 0)
+        << i << "\n" << child;
+    EXPECT_EQ(unlocks(i, false), kPasswords[i].unlocks) << i << " after the save";
+  }
   RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\QuenlarkTests");
 }
