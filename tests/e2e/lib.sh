@@ -375,7 +375,12 @@ tray_click() {
   xdotool mousemove "$TRAY_X" "$TRAY_Y"
   sleep 0.3
   if [ -n "$modifier" ]; then
-    xdotool keydown "$modifier" click "$button" keyup "$modifier"
+    # Held until a menu shows (at most three seconds), as a person holds the
+    # key: the program reads it when it handles the click, which a loaded
+    # machine may do after the key was already let go.
+    xdotool keydown "$modifier" click "$button"
+    drv menu-rect 3 >/dev/null 2>&1 || true
+    xdotool keyup "$modifier"
   else
     xdotool click "$button"
   fi
