@@ -91,16 +91,10 @@ void Frame(HDC dc, const RECT& r, MenuColour topLeft, MenuColour bottomRight) {
   Fill(dc, LayoutRect{r.right - 1, r.top, r.right, r.bottom}, bottomRight);
 }
 
-std::function<bool()>& DarkThemeQuery() {
-  static std::function<bool()> query;
-  return query;
-}
-
-// The palette of one opening: the dark one when the query says so, else the
-// system's colours as they are now.
-MenuPalette ChoosePalette() {
-  const std::function<bool()>& dark = DarkThemeQuery();
-  if (dark && dark()) return DarkPalette();
+// The palette of one opening: the dark one, or the system's colours as they
+// are now.
+MenuPalette ChoosePalette(bool dark) {
+  if (dark) return DarkPalette();
   return SystemPalette([](SysColour role) -> MenuColour { return GetSysColor(static_cast<int>(role)); });
 }
 
@@ -272,7 +266,7 @@ TCoolMenu::~TCoolMenu() = default;
 TCoolMenu::Opening& TCoolMenu::CurrentOpening() {
   if (!opening_) {
     opening_ = std::make_unique<Opening>();
-    opening_->palette = ChoosePalette();
+    opening_->palette = ChoosePalette(dark_);
     opening_->dpi = dpi_ > 0 ? dpi_ : SystemDpi();
     opening_->imageSize = ImageSizeFor(opening_->dpi);
   }
@@ -704,7 +698,5 @@ bool TPopupCool::RouteMessage(HWND, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
   }
   return renderer != nullptr;
 }
-
-void SetDarkThemeQuery(std::function<bool()> query) { DarkThemeQuery() = std::move(query); }
 
 }  // namespace quenlark::ui

@@ -23,12 +23,6 @@
 
 namespace quenlark::ui {
 
-// Tells the renderers whether the apps' theme is dark. It is asked once at
-// each opening of a menu, which then keeps its palette until it closes; a
-// change of theme shows at the next opening. Without a query the menus take
-// the system's colours.
-void SetDarkThemeQuery(std::function<bool()> query);
-
 // Raised when an item cannot be switched to owner drawing; the message is
 // the item's caption in the face's OwnerDrawFailed text.
 class ECoolMenuError : public std::runtime_error {
@@ -77,6 +71,10 @@ class TCoolMenu {
   // The DPI the next opening measures and paints at (that of the monitor
   // the menu opens on); 0, the default, is the system's.
   void SetDpi(int dpi) { dpi_ = dpi; }
+  // Whether the next opening is painted in the dark palette; otherwise, the
+  // default, in the system's colours as they are at the opening. The opening
+  // keeps its palette until it is released.
+  void SetDark(bool dark) { dark_ = dark; }
 
   std::vector<TItemImage>& ItemImages() { return itemImages_; }
   // Appends an entry (no image, no item) for the caller to fill in.
@@ -135,6 +133,7 @@ class TCoolMenu {
   HINSTANCE resourceInstance_;
   int itemHeight_ = coolmenu::kDefaultItemHeight;
   int dpi_ = 0;
+  bool dark_ = false;
   std::vector<TItemImage> itemImages_;
   std::map<UINT, TRememberedItem> items_;
   std::unique_ptr<Opening> opening_;

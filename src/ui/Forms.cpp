@@ -6,7 +6,7 @@
 #include <cwchar>
 
 #include "platform/Win32Handles.h"
-#include "platform/Theme.h"
+#include "platform/Win32Theme.h"
 #include "platform/Win32System.h"
 #include "ui/CoolMenu.h"
 #include "ui/Dpi.h"
@@ -346,7 +346,7 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     RelayToHints(msg, wp, lp);
   }
   // The title bar follows the apps' theme when it changes.
-  if (msg == WM_SETTINGCHANGE || msg == WM_THEMECHANGED) platform::FollowThemeInTitleBar(Handle());
+  if (msg == WM_SETTINGCHANGE || msg == WM_THEMECHANGED) platform::FollowThemeInTitleBar(Handle(), app_.DarkTheme());
   if (HandleMessage(msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_DPICHANGED: {
@@ -935,7 +935,7 @@ void TForm::Show() {
     FormShow();
     RememberFocus();
   }
-  platform::FollowThemeInTitleBar(Handle());
+  platform::FollowThemeInTitleBar(Handle(), app_.DarkTheme());
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
   BringWindowToTop(Handle());
@@ -955,7 +955,7 @@ int TForm::ShowModal() {
   ShowAtWindowDpi();
   FormShow();
   RememberFocus();
-  platform::FollowThemeInTitleBar(Handle());
+  platform::FollowThemeInTitleBar(Handle(), app_.DarkTheme());
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
 
