@@ -38,6 +38,7 @@ struct TRememberedItem {
   bool Enabled = true;
   bool Checked = false;
   bool Default = false;
+  bool Submenu = false;
 };
 
 // The painter. Items are found by their command identifier, so every item
@@ -119,6 +120,10 @@ class TCoolMenu {
   virtual void DrawItemText(const PaintContext& pc, const TRememberedItem& item);
   virtual void DrawImageFrame(const PaintContext& pc);
   virtual void DrawCheckImage(const PaintContext& pc);
+  // A palette other than the system's gives the popup `menu` and its
+  // submenus its background (the border, the room around the items), for
+  // the opening; the system's palette leaves the menu as the system draws it.
+  void PaintMenuBackground(HMENU menu);
 
  private:
   struct Opening;
@@ -127,6 +132,7 @@ class TCoolMenu {
   HFONT MenuFont(bool bold);
   enum class Mark { Black, Grey };
   void DrawMark(HDC dc, const LayoutRect& box, Mark which);
+  void DrawSubmenuArrow(const PaintContext& pc);
   void OwnerDrawLevel(HMENU menu, const std::string& parentCaption, int depth);
   TRememberedItem ItemOrBlank(UINT itemId) const;
 
