@@ -489,13 +489,14 @@ TEST_F(CoolMenuTest, CheckedItemsShowTheImageSunkenInOfficeAndTheMarkInWindows) 
   EXPECT_EQ(canvas.At(markX, markY), RGB(128, 128, 128));
 }
 
-TEST_F(CoolMenuTest, ADarkOpeningPaintsTheDarkPaletteAndKeepsItUntilReleased) {
+TEST_F(CoolMenuTest, ADarkOpeningPaintsTheDarkPaletteUntilItIsReleased) {
   TestMenu menu;
   renderer_->SetMenu(menu.root);
   renderer_->MenuStyle = msWindows;
   Canvas canvas;
   renderer_->SetDark(true);
   const quenlark::ui::MenuPalette palette = quenlark::ui::DarkPalette();
+  Paint(*renderer_, canvas, kChecked, ODS_CHECKED);
   Paint(*renderer_, canvas, kRecent, ODS_SELECTED);
   EXPECT_EQ(canvas.At(2, 2), palette.highlight);
   renderer_->SetDark(false);  // for the next opening
@@ -508,31 +509,20 @@ TEST_F(CoolMenuTest, ADarkOpeningPaintsTheDarkPaletteAndKeepsItUntilReleased) {
   EXPECT_EQ(canvas.At(2, 2), Sys(COLOR_MENU));
 }
 
-HBRUSH MenuBackground(HMENU menu) {
-  MENUINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = MIM_BACKGROUND;
-  EXPECT_TRUE(GetMenuInfo(menu, &info));
-  return info.hbrBack;
-}
-
 // The system paints a menu's background and, after an item with a submenu,
 // the arrow, in its own colours: a dark opening gives both the palette's.
 TEST_F(CoolMenuTest, ADarkOpeningGivesTheMenuItsBackgroundAndTheArrowItsTextColour) {
   TestMenu menu;
+  auto background = [](HMENU each) {
+    MENUINFO info{sizeof(MENUINFO), MIM_BACKGROUND};
+    LOGBRUSH brush{};
+    return GetMenuInfo(each, &info) && GetObjectW(info.hbrBack, sizeof(brush), &brush) ? brush.lbColor : 0xFFFFFFFF;
+  };
   renderer_->SetMenu(menu.root);
-  Route(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu.root), 0);
-  EXPECT_EQ(MenuBackground(menu.root), nullptr);  // the system's palette: the system's menu
-  renderer_->ReleaseOpening();
   renderer_->SetDark(true);
-  renderer_->OwnerDrawItems(menu.root);
   Route(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu.root), 0);
   const quenlark::ui::MenuPalette palette = quenlark::ui::DarkPalette();
-  for (HMENU each : {menu.root, menu.sub}) {
-    LOGBRUSH brush{};
-    EXPECT_EQ(GetObjectW(MenuBackground(each), sizeof(brush), &brush), static_cast<int>(sizeof(brush)));
-    EXPECT_EQ(brush.lbColor, palette.menu);
-  }
+  EXPECT_EQ(background(menu.sub), palette.menu);  // set on the root for its submenus
   Canvas canvas;
   Paint(*renderer_, canvas, kParent, 0);
   // What the system draws next, the black arrow, lands nowhere in the item.
@@ -540,9 +530,9 @@ TEST_F(CoolMenuTest, ADarkOpeningGivesTheMenuItsBackgroundAndTheArrowItsTextColo
   FillRect(canvas.dc(), &row, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   EXPECT_GT(canvas.Count({180, 0, 200, 20}, palette.menuText), 5);
   EXPECT_EQ(canvas.Count(row, RGB(0, 0, 0)), 0);
-  // Closing takes the brush back off the menu before freeing it.
+  // Closing takes the brush off the menu before freeing it.
   Route(WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(menu.root), 0, false);
-  EXPECT_EQ(MenuBackground(menu.sub), nullptr);
+  EXPECT_EQ(background(menu.sub), 0xFFFFFFFFu);
 }
 
 TEST_F(CoolMenuTest, DisabledImagesShowOnlyTheirBlackLinesEtched) {
