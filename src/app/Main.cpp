@@ -19,6 +19,7 @@
 #include "platform/Win32NetworkNames.h"
 #include "platform/Win32Registry.h"
 #include "platform/Win32Shell.h"
+#include "platform/Win32Theme.h"
 #include "platform/Win32ShortcutReader.h"
 
 namespace quenlark {
@@ -33,6 +34,9 @@ int RunQuenlark(HINSTANCE instance) {
   app.Title = "Quenlark";
   app.HelpFile = "Quenlark.hlp";
   if (!app.Initialize()) return 1;
+  // The dialogs' title bars and the menus ask it whenever they show.
+  platform::Win32Theme theme;
+  app.Theme = &theme;
 
   platform::Win32Registry registry;
   platform::Win32FileSystem fs;

@@ -10,7 +10,6 @@
 #include "menus/ProgramMenu.h"
 #include "menus/RecentMenu.h"
 #include "menus/TrayHint.h"
-#include "platform/Theme.h"
 #include "platform/Win32System.h"
 
 namespace quenlark {
@@ -41,8 +40,6 @@ void TQuenlarkForm::FormCreate() {
   // The face is chosen once, before any menu, dialog or message is made.
   SetFace(ChooseFace(GetUserDefaultUILanguage(), ReadLanguageOverride(registry_)));
 
-  // The menus ask at each opening, so a change of theme shows at the next one.
-  ui::SetDarkThemeQuery(platform::AppsUseDarkTheme);
   SetClassLongPtrW(app_.Handle(), GCLP_HICON, reinterpret_cast<LONG_PTR>(LoadIconW(app_.Instance(), L"MAINICON")));
   app_.HintHidePause = 10000;
   app_.ShowMainForm = false;
@@ -94,8 +91,8 @@ void TQuenlarkForm::CreateFrontDoor() {
   trayIcon_->OnDblClick = [this] { QuenlarkTrayIconDblClick(); };
   hotKeys_ = std::make_unique<THookHotKey>(instance);
   hotKeys_->OnHotKey = [this](int index) { frontDoor_.HotKey(index); };
-  recentPopupMenu_ = std::make_unique<TMenuPresenter>(instance);
-  quenlarkPopupMenu_ = std::make_unique<TMenuPresenter>(instance);
+  recentPopupMenu_ = std::make_unique<TMenuPresenter>(instance, app_.Theme);
+  quenlarkPopupMenu_ = std::make_unique<TMenuPresenter>(instance, app_.Theme);
   app_.OnMinimize = [this] { AppEventsMinimize(); };
 }
 

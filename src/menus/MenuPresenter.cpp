@@ -2,7 +2,8 @@
 
 namespace quenlark {
 
-TMenuPresenter::TMenuPresenter(HINSTANCE instance) : images_(instance), renderer_(instance) {
+TMenuPresenter::TMenuPresenter(HINSTANCE instance, platform::ITheme* theme)
+    : theme_(theme), images_(instance), renderer_(instance) {
   renderer_.Images = images_.IconImageList();
 }
 
@@ -20,6 +21,8 @@ void TMenuPresenter::Rebuild(const std::vector<MenuItem>& items, bool iconDisp, 
   images_.SetDpi(dpi);
   renderer_.Images = images_.IconImageList();
   renderer_.SetDpi(dpi);
+  // The theme too is taken afresh for every opening: a change shows at the next.
+  renderer_.SetDark(theme_ && theme_->AppsUseDarkTheme());
   menu_.EnsureMenu();
   ui::TPopupCool* renderer = nullptr;
   if (iconDisp) {

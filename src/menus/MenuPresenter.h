@@ -8,6 +8,7 @@
 
 #include "menus/MenuModel.h"
 #include "menus/PopupMenus.h"
+#include "platform/Theme.h"
 #include "ui/CoolMenu.h"
 
 namespace quenlark {
@@ -19,7 +20,9 @@ namespace quenlark {
 // opening (bounded, each dropped when its file changes or it leaves the menu).
 class TMenuPresenter {
  public:
-  explicit TMenuPresenter(HINSTANCE instance);
+  // `theme` (not owned; none: light) is asked at every build whether the
+  // menu is painted dark.
+  explicit TMenuPresenter(HINSTANCE instance, platform::ITheme* theme = nullptr);
   ~TMenuPresenter();
   TMenuPresenter(const TMenuPresenter&) = delete;
   TMenuPresenter& operator=(const TMenuPresenter&) = delete;
@@ -31,7 +34,8 @@ class TMenuPresenter {
   // while their files are unchanged; those a build did not use are dropped.
   // The menu is measured and its pictures made at the DPI of the monitor
   // that holds `at`, the point Show will open it at (the primary monitor's
-  // top-left corner unless told).
+  // top-left corner unless told), in the dark palette when the theme is dark
+  // then.
   void Rebuild(const std::vector<MenuItem>& items, bool iconDisp, ui::TMenuStyle style, int iconScope = 0,
                POINT at = {});
   HMENU Handle() const;
@@ -57,6 +61,7 @@ class TMenuPresenter {
  private:
   // Declared in this order so that the renderer goes first, then the menu it
   // paints, then the images it points at.
+  platform::ITheme* theme_;
   TMenuImages images_;
   TPopupMenu menu_;
   ui::TPopupCool renderer_;

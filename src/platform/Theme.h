@@ -1,19 +1,24 @@
 // The system's theme as the program's faces need it: whether the apps' theme
-// is dark (for the menus' palette) and the dark title bar of a window.
+// is dark, for the menus' palette and the dialogs' title bars.
 #pragma once
 
-#include <windows.h>
+#include <cstdint>
+#include <optional>
 
 namespace platform {
 
-// Whether menus are drawn dark: the user's apps theme is dark
-// (Personalize\AppsUseLightTheme holds the number 0) and high contrast is
-// off. Read afresh at every call; a missing or unreadable value is light.
-bool AppsUseDarkTheme();
+// The rule: the apps' theme is dark when high contrast is off and the user's
+// Personalize\AppsUseLightTheme is the number 0. A missing value, one of
+// another type (nullopt) or any other number is light, and high contrast
+// always takes the system's own colours.
+bool ThemeIsDark(bool highContrast, std::optional<std::uint32_t> appsUseLightTheme);
 
-// Asks the window manager for a dark or light title bar on `window` to match
-// AppsUseDarkTheme. Systems without the attribute (before Windows 10 20H1,
-// Wine without the window manager's library) keep their title bar silently.
-void FollowThemeInTitleBar(HWND window);
+class ITheme {
+ public:
+  virtual ~ITheme() = default;
+  // ThemeIsDark over the system's settings as they are now: read afresh at
+  // every call, so that a change of theme shows at the next question.
+  virtual bool AppsUseDarkTheme() = 0;
+};
 
 }  // namespace platform

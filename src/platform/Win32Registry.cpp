@@ -38,6 +38,18 @@ std::optional<ValueBytes> ReadValueBytes(const ValueQuery& query) {
   return std::nullopt;
 }
 
+std::optional<DWORD> ReadDword(HKEY root, const wchar_t* path, const wchar_t* name) {
+  UniqueKey key;
+  if (RegOpenKeyExW(root, path, 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS) return std::nullopt;
+  auto read = ReadValueBytes([&](DWORD* type, BYTE* data, DWORD* size) {
+    return RegQueryValueExW(key.get(), name, nullptr, type, data, size);
+  });
+  if (!read || read->type != REG_DWORD || read->bytes.size() != sizeof(DWORD)) return std::nullopt;
+  DWORD value = 0;
+  memcpy(&value, read->bytes.data(), sizeof value);
+  return value;
+}
+
 namespace {
 
 class Win32RegistryKey : public IRegistryKey {

@@ -28,6 +28,11 @@ struct ValueBytes {
 // not be read.
 std::optional<ValueBytes> ReadValueBytes(const ValueQuery& query);
 
+// The REG_DWORD value `name` of the key `path` under `root`, opened for
+// reading only (a missing key is never created); nullopt when the key or the
+// value is missing or the value is of another type or size.
+std::optional<DWORD> ReadDword(HKEY root, const wchar_t* path, const wchar_t* name);
+
 // Values are read as text: REG_SZ and REG_EXPAND_SZ as stored (unexpanded, up
 // to the first NUL; a character code page 932 cannot spell reads as "?"), REG_DWORD as the decimal text of its signed 32-bit value
 // (a number written by another tool keeps its meaning); any other type reads

@@ -1,5 +1,6 @@
-#include "platform/Theme.h"
+#include "platform/Win32Theme.h"
 
+#include "platform/Win32Registry.h"
 #include "platform/Win32SystemFunction.h"
 
 namespace platform {
@@ -18,28 +19,19 @@ bool HighContrastOn() {
 
 }  // namespace
 
-bool AppsUseDarkTheme() {
-  if (HighContrastOn()) return false;
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", 0,
-                    KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-    return false;
-  DWORD type = 0;
-  DWORD value = 1;
-  DWORD size = sizeof(value);
-  const LONG status =
-      RegQueryValueExW(key, L"AppsUseLightTheme", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-  RegCloseKey(key);
-  return status == ERROR_SUCCESS && type == REG_DWORD && size == sizeof(value) && value == 0;
+bool Win32Theme::AppsUseDarkTheme() {
+  return ThemeIsDark(HighContrastOn(),
+                     ReadDword(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                               L"AppsUseLightTheme"));
 }
 
-void FollowThemeInTitleBar(HWND window) {
+void FollowThemeInTitleBar(HWND window, bool dark) {
   using SetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
   // Loaded once from the system folder; the library stays for the process.
   static const SetAttribute set = SystemFunction<SetAttribute>(L"dwmapi.dll", "DwmSetWindowAttribute", true);
   if (!set || !window) return;
-  const BOOL dark = AppsUseDarkTheme() ? TRUE : FALSE;
-  set(window, kUseImmersiveDarkMode, &dark, sizeof(dark));  // refused before 20H1: kept as it is
+  const BOOL value = dark ? TRUE : FALSE;
+  set(window, kUseImmersiveDarkMode, &value, sizeof(value));  // refused before 20H1: kept as it is
 }
 
 }  // namespace platform

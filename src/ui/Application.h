@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/Theme.h"
 #include "platform/Win32ChangeWatch.h"
 #include "ui/Window.h"
 
@@ -27,6 +28,10 @@ class TApplication : public TWindow {
   // How long the dialogs' tooltips stay up, in milliseconds.
   int HintHidePause = 10000;
   bool ShowMainForm = false;
+  // The system's theme, which the dialogs' title bars and the menus follow;
+  // not owned. Without one everything is light.
+  platform::ITheme* Theme = nullptr;
+  bool DarkTheme() const { return Theme && Theme->AppsUseDarkTheme(); }
 
   // Runs the message loop until Terminate; returns the quit code. Besides
   // the messages, the loop waits on the handles of the wait source, when one

@@ -91,16 +91,10 @@ void Frame(HDC dc, const RECT& r, MenuColour topLeft, MenuColour bottomRight) {
   Fill(dc, LayoutRect{r.right - 1, r.top, r.right, r.bottom}, bottomRight);
 }
 
-std::function<bool()>& DarkThemeQuery() {
-  static std::function<bool()> query;
-  return query;
-}
-
-// The palette of one opening: the dark one when the query says so, else the
-// system's colours as they are now.
-MenuPalette ChoosePalette() {
-  const std::function<bool()>& dark = DarkThemeQuery();
-  if (dark && dark()) return DarkPalette();
+// The palette of one opening: the dark one, or the system's colours as they
+// are now.
+MenuPalette ChoosePalette(bool dark) {
+  if (dark) return DarkPalette();
   return SystemPalette([](SysColour role) -> MenuColour { return GetSysColor(static_cast<int>(role)); });
 }
 
@@ -263,6 +257,10 @@ struct TCoolMenu::Opening {
   platform::UniqueMemoryDc pictureDc;
   // The check marks at imageSize in the palette's look, made at first use.
   platform::UniqueBitmap marks[2];
+  // The background of a dark menu, on `backgroundMenu` and its submenus
+  // until the opening is released.
+  platform::UniqueBrush background;
+  HMENU backgroundMenu = nullptr;
 };
 
 TCoolMenu::TCoolMenu(HINSTANCE resourceInstance) : resourceInstance_(resourceInstance) {}
@@ -272,7 +270,7 @@ TCoolMenu::~TCoolMenu() = default;
 TCoolMenu::Opening& TCoolMenu::CurrentOpening() {
   if (!opening_) {
     opening_ = std::make_unique<Opening>();
-    opening_->palette = ChoosePalette();
+    opening_->palette = ChoosePalette(dark_);
     opening_->dpi = dpi_ > 0 ? dpi_ : SystemDpi();
     opening_->imageSize = ImageSizeFor(opening_->dpi);
   }
@@ -288,6 +286,13 @@ HFONT TCoolMenu::MenuFont(bool bold) {
 
 void TCoolMenu::ReleaseOpening() {
   items_.clear();
+  if (opening_ && opening_->backgroundMenu && IsMenu(opening_->backgroundMenu)) {
+    // The menu gets the system's background back before the brush goes.
+    MENUINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_BACKGROUND | MIM_APPLYTOSUBMENUS;
+    SetMenuInfo(opening_->backgroundMenu, &info);
+  }
   opening_.reset();
 }
 
@@ -342,6 +347,7 @@ void TCoolMenu::OwnerDrawLevel(HMENU menu, const std::string& parentCaption, int
     item.Enabled = !(info.fState & MFS_DISABLED);
     item.Checked = info.fState & MFS_CHECKED;
     item.Default = info.fState & MFS_DEFAULT;
+    item.Submenu = info.hSubMenu != nullptr;
     items_[info.wID] = item;
 
     // SetMenuItemInfo changes type, state and data and leaves the submenu
@@ -393,6 +399,11 @@ void TCoolMenu::PaintItem(const DRAWITEMSTRUCT& draw) {
   pc.imageIndex = ImageIndexOf(draw.itemID);
   pc.state.hasImage = pc.imageIndex >= 0;
   DrawItem(pc, item, draw.itemState & ODS_FOCUS);
+  // The system draws a submenu's arrow after the item, in its own colours:
+  // where the renderer drew the arrow itself, the item's rectangle leaves
+  // the DC's clipping region, so the system's arrow shows nowhere.
+  if (item.Submenu && CurrentOpening().palette.dark)
+    ExcludeClipRect(draw.hDC, draw.rcItem.left, draw.rcItem.top, draw.rcItem.right, draw.rcItem.bottom);
 }
 
 void TCoolMenu::DrawItem(const PaintContext& pc, const TRememberedItem& item, bool focused) {
@@ -414,6 +425,7 @@ void TCoolMenu::DrawItem(const PaintContext& pc, const TRememberedItem& item, bo
     DrawImageFrame(pc);
     DrawCheckImage(pc);
     DrawItemText(pc, item);
+    if (item.Submenu && palette.dark) DrawSubmenuArrow(pc);
   }
   if (focused) {
     RECT row = ToRect(g.row);
@@ -498,6 +510,39 @@ void TCoolMenu::DrawItemText(const PaintContext& pc, const TRememberedItem& item
   }
   SetTextColor(pc.dc, palette.Of(plan.colour));
   DrawCp932Text(pc.dc, text, area, format);
+}
+
+// The system's arrow glyph (black on white) as a one-bit mask, painted in
+// the colour of the item's text.
+void TCoolMenu::DrawSubmenuArrow(const PaintContext& pc) {
+  const LayoutRect box = SubmenuArrow(pc.geometry.row, CurrentOpening().dpi);
+  const int width = box.Width(), height = box.Height();
+  platform::UniqueMemoryDc maskDc(CreateCompatibleDC(pc.dc));
+  platform::UniqueBitmap mask(CreateBitmap(width, height, 1, 1, nullptr));
+  if (!maskDc || !mask) return;
+  ScopedSelect selectMask(maskDc.get(), mask.get());
+  RECT all{0, 0, width, height};
+  PatBlt(maskDc.get(), 0, 0, width, height, WHITENESS);
+  DrawFrameControl(maskDc.get(), &all, DFC_MENU, DFCS_MENUARROW);
+  PatBlt(maskDc.get(), 0, 0, width, height, DSTINVERT);  // the glyph's pixels become the set ones
+
+  ScopedSaveDc save(pc.dc);
+  SetTextColor(pc.dc, RGB(0, 0, 0));
+  SetBkColor(pc.dc, RGB(255, 255, 255));
+  ScopedColourBrush brush(pc.dc, CurrentOpening().palette.Of(Text(MenuStyle, pc.state).colour));
+  BitBlt(pc.dc, box.left, box.top, width, height, maskDc.get(), 0, 0, kRopPaintWhereSet);
+}
+
+void TCoolMenu::PaintMenuBackground(HMENU menu) {
+  Opening& opening = CurrentOpening();
+  if (!opening.palette.dark || !menu) return;
+  if (!opening.background) opening.background.reset(CreateSolidBrush(opening.palette.menu));
+  if (!opening.background) return;
+  MENUINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIM_BACKGROUND | MIM_APPLYTOSUBMENUS;
+  info.hbrBack = opening.background.get();
+  if (SetMenuInfo(menu, &info) && !opening.backgroundMenu) opening.backgroundMenu = menu;
 }
 
 void TCoolMenu::DrawSeparator(HDC dc, const RECT& row) {
@@ -666,6 +711,7 @@ bool TPopupCool::RouteMessage(HWND, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
         // Items added after the renderer was attached are switched now,
         // before the system measures the popup.
         renderer->OwnerDrawItems(popup);
+        renderer->PaintMenuBackground(popup);
         return true;
       }
       case WM_MENUSELECT: {
@@ -704,7 +750,5 @@ bool TPopupCool::RouteMessage(HWND, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
   }
   return renderer != nullptr;
 }
-
-void SetDarkThemeQuery(std::function<bool()> query) { DarkThemeQuery() = std::move(query); }
 
 }  // namespace quenlark::ui

@@ -23,12 +23,6 @@
 
 namespace quenlark::ui {
 
-// Tells the renderers whether the apps' theme is dark. It is asked once at
-// each opening of a menu, which then keeps its palette until it closes; a
-// change of theme shows at the next opening. Without a query the menus take
-// the system's colours.
-void SetDarkThemeQuery(std::function<bool()> query);
-
 // Raised when an item cannot be switched to owner drawing; the message is
 // the item's caption in the face's OwnerDrawFailed text.
 class ECoolMenuError : public std::runtime_error {
@@ -44,6 +38,7 @@ struct TRememberedItem {
   bool Enabled = true;
   bool Checked = false;
   bool Default = false;
+  bool Submenu = false;
 };
 
 // The painter. Items are found by their command identifier, so every item
@@ -77,6 +72,10 @@ class TCoolMenu {
   // The DPI the next opening measures and paints at (that of the monitor
   // the menu opens on); 0, the default, is the system's.
   void SetDpi(int dpi) { dpi_ = dpi; }
+  // Whether the next opening is painted in the dark palette; otherwise, the
+  // default, in the system's colours as they are at the opening. The opening
+  // keeps its palette until it is released.
+  void SetDark(bool dark) { dark_ = dark; }
 
   std::vector<TItemImage>& ItemImages() { return itemImages_; }
   // Appends an entry (no image, no item) for the caller to fill in.
@@ -121,6 +120,10 @@ class TCoolMenu {
   virtual void DrawItemText(const PaintContext& pc, const TRememberedItem& item);
   virtual void DrawImageFrame(const PaintContext& pc);
   virtual void DrawCheckImage(const PaintContext& pc);
+  // A palette other than the system's gives the popup `menu` and its
+  // submenus its background (the border, the room around the items), for
+  // the opening; the system's palette leaves the menu as the system draws it.
+  void PaintMenuBackground(HMENU menu);
 
  private:
   struct Opening;
@@ -129,12 +132,14 @@ class TCoolMenu {
   HFONT MenuFont(bool bold);
   enum class Mark { Black, Grey };
   void DrawMark(HDC dc, const LayoutRect& box, Mark which);
+  void DrawSubmenuArrow(const PaintContext& pc);
   void OwnerDrawLevel(HMENU menu, const std::string& parentCaption, int depth);
   TRememberedItem ItemOrBlank(UINT itemId) const;
 
   HINSTANCE resourceInstance_;
   int itemHeight_ = coolmenu::kDefaultItemHeight;
   int dpi_ = 0;
+  bool dark_ = false;
   std::vector<TItemImage> itemImages_;
   std::map<UINT, TRememberedItem> items_;
   std::unique_ptr<Opening> opening_;

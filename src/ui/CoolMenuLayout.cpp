@@ -124,6 +124,12 @@ SeparatorLines Separator(const LayoutRect& row) {
   return lines;
 }
 
+LayoutRect SubmenuArrow(const LayoutRect& row, int dpi) {
+  const int side = Scaled(kArrowSize, dpi);
+  const int top = row.top + (row.Height() - side) / 2;
+  return LayoutRect{row.right - side, top, row.right, top + side};
+}
+
 bool DitherPixelIsWhite(int x, int y) { return (x % 2) == (y % 2); }
 
 std::string_view AcceleratorOf(std::string_view caption) {

@@ -202,6 +202,12 @@ struct SeparatorLines {
 };
 SeparatorLines Separator(const LayoutRect& row);
 
+// The box of a submenu's arrow, drawn by the renderer itself where the
+// palette is not the system's: a square of kArrowSize scaled to `dpi` at the
+// row's right edge, centred in its height (halving truncated toward zero).
+inline constexpr int kArrowSize = 16;
+LayoutRect SubmenuArrow(const LayoutRect& row, int dpi = kBaseDpi);
+
 // The dither brush: COLOR_MENU with white pixels where the row and the column
 // are both even or both odd.
 bool DitherPixelIsWhite(int x, int y);

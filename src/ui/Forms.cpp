@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/Theme.h"
+#include "platform/Win32Theme.h"
 #include "ui/Dpi.h"
 #include "ui/FormParts.h"
 
@@ -91,7 +91,7 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     RelayToHints(msg, wp, lp);
   }
   // The title bar follows the apps' theme when it changes.
-  if (msg == WM_SETTINGCHANGE || msg == WM_THEMECHANGED) platform::FollowThemeInTitleBar(Handle());
+  if (msg == WM_SETTINGCHANGE || msg == WM_THEMECHANGED) platform::FollowThemeInTitleBar(Handle(), app_.DarkTheme());
   LRESULT result = 0;
   if (HandleMessage(msg, wp, lp, result)) return result;
   for (const Route& route : kRoutes) {
@@ -249,7 +249,7 @@ void TForm::Show() {
     FormShow();
     RememberFocus();
   }
-  platform::FollowThemeInTitleBar(Handle());
+  platform::FollowThemeInTitleBar(Handle(), app_.DarkTheme());
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
   BringWindowToTop(Handle());
@@ -269,7 +269,7 @@ int TForm::ShowModal() {
   ShowAtWindowDpi();
   FormShow();
   RememberFocus();
-  platform::FollowThemeInTitleBar(Handle());
+  platform::FollowThemeInTitleBar(Handle(), app_.DarkTheme());
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
 

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "base/Cp932.h"
+#include "platform/Theme.h"
 
 using platform::TargetVerdict;
 static std::string Name(std::string text, char16_t unit, const std::string& after) {
@@ -38,4 +39,15 @@ TEST(TargetChoiceTest, TheItemListNamesTheFileUnlessGetPathAgreesOrDiffersByRigh
     EXPECT_EQ(platform::ChooseTarget(facts), row.verdict) << row.link << " | " << row.listed;
     EXPECT_EQ(asked, row.asksDisk) << row.link << " | " << row.listed;
   }
+}
+
+// The other decision of the platform seam: when the apps' theme counts as
+// dark. High contrast wins; a missing value (or one of another type), 1 or
+// any other number is light.
+TEST(ThemeTest, DarkOnlyWithoutHighContrastAndALightThemeValueOfZero) {
+  EXPECT_TRUE(platform::ThemeIsDark(false, 0u));
+  using Facts = std::pair<bool, std::optional<std::uint32_t>>;
+  for (const Facts& facts : {Facts{true, 0u}, Facts{false, std::nullopt}, Facts{true, std::nullopt},
+                             Facts{false, 1u}, Facts{false, 0xFFFFFFFFu}})
+    EXPECT_FALSE(platform::ThemeIsDark(facts.first, facts.second)) << facts.first << facts.second.value_or(99);
 }

@@ -489,29 +489,50 @@ TEST_F(CoolMenuTest, CheckedItemsShowTheImageSunkenInOfficeAndTheMarkInWindows) 
   EXPECT_EQ(canvas.At(markX, markY), RGB(128, 128, 128));
 }
 
-TEST_F(CoolMenuTest, ADarkOpeningPaintsTheDarkPaletteAndTheNextOpeningAsksAgain) {
+TEST_F(CoolMenuTest, ADarkOpeningPaintsTheDarkPaletteUntilItIsReleased) {
   TestMenu menu;
   renderer_->SetMenu(menu.root);
   renderer_->MenuStyle = msWindows;
   Canvas canvas;
-  int asked = 0;
-  bool dark = true;
-  quenlark::ui::SetDarkThemeQuery([&] { return ++asked, dark; });
+  renderer_->SetDark(true);
   const quenlark::ui::MenuPalette palette = quenlark::ui::DarkPalette();
   Paint(*renderer_, canvas, kChecked, ODS_CHECKED);
   Paint(*renderer_, canvas, kRecent, ODS_SELECTED);
   EXPECT_EQ(canvas.At(2, 2), palette.highlight);
+  renderer_->SetDark(false);  // for the next opening
   Paint(*renderer_, canvas, kChecked, ODS_CHECKED);
   EXPECT_EQ(canvas.At(2 + 4, 2 + 8), RGB(255, 255, 255));  // the mark drawn light on dark
   EXPECT_EQ(canvas.At(2, 2), palette.menu);
-  EXPECT_EQ(asked, 1);  // once per opening
   renderer_->ReleaseOpening();
-  dark = false;
   Paint(*renderer_, canvas, kChecked, ODS_CHECKED);
   EXPECT_EQ(canvas.At(2 + 4, 2 + 8), RGB(0, 0, 0));
   EXPECT_EQ(canvas.At(2, 2), Sys(COLOR_MENU));
-  EXPECT_EQ(asked, 2);
-  quenlark::ui::SetDarkThemeQuery(nullptr);
+}
+
+// The system paints a menu's background and, after an item with a submenu,
+// the arrow, in its own colours: a dark opening gives both the palette's.
+TEST_F(CoolMenuTest, ADarkOpeningGivesTheMenuItsBackgroundAndTheArrowItsTextColour) {
+  TestMenu menu;
+  auto background = [](HMENU each) {
+    MENUINFO info{sizeof(MENUINFO), MIM_BACKGROUND};
+    LOGBRUSH brush{};
+    return GetMenuInfo(each, &info) && GetObjectW(info.hbrBack, sizeof(brush), &brush) ? brush.lbColor : 0xFFFFFFFF;
+  };
+  renderer_->SetMenu(menu.root);
+  renderer_->SetDark(true);
+  Route(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu.root), 0);
+  const quenlark::ui::MenuPalette palette = quenlark::ui::DarkPalette();
+  EXPECT_EQ(background(menu.sub), palette.menu);  // set on the root for its submenus
+  Canvas canvas;
+  Paint(*renderer_, canvas, kParent, 0);
+  // What the system draws next, the black arrow, lands nowhere in the item.
+  RECT row{0, 0, 200, 20};
+  FillRect(canvas.dc(), &row, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  EXPECT_GT(canvas.Count({180, 0, 200, 20}, palette.menuText), 5);
+  EXPECT_EQ(canvas.Count(row, RGB(0, 0, 0)), 0);
+  // Closing takes the brush off the menu before freeing it.
+  Route(WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(menu.root), 0, false);
+  EXPECT_EQ(background(menu.sub), 0xFFFFFFFFu);
 }
 
 TEST_F(CoolMenuTest, DisabledImagesShowOnlyTheirBlackLinesEtched) {

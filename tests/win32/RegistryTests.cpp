@@ -177,6 +177,16 @@ TEST_F(RegistryTest, OtherValueTypesReadAsDecided) {
   EXPECT_EQ(key->ReadString("System", "NoTerminator"), "abc");
 }
 
+// The theme reads a DWORD, and nothing else, from a key it only opens.
+TEST_F(RegistryTest, ReadDwordTakesOnlyADword) {
+  SetRaw("Theme", "Dword", REG_DWORD, "\0\0\0\0", 4);
+  SetRaw("Theme", "Text", REG_SZ, L"0", 4);
+  const wchar_t* key = L"Software\\QuenlarkTests\\Registry\\Theme";
+  EXPECT_EQ(platform::ReadDword(HKEY_CURRENT_USER, key, L"Dword"), 0u);
+  EXPECT_EQ(platform::ReadDword(HKEY_CURRENT_USER, key, L"Text"), std::nullopt);
+  EXPECT_EQ(platform::ReadDword(HKEY_CURRENT_USER, L"Software\\QuenlarkTests\\None", L"Dword"), std::nullopt);
+}
+
 TEST_F(RegistryTest, SettingsOfOtherTypesLoadAndSaveBackAsStrings) {
   // A DWORD written by another tool keeps its number; a binary value gives the
   // default; the next save replaces both with string values.
