@@ -22,11 +22,26 @@ enum class MenuCommand {
   Exit,
 };
 
+// The program's own pictures for menu commands, each an icon resource of the
+// executable (named in menus/PopupMenus.cpp). An IconRequest of kind
+// CommandImage carries one as its index.
+enum class CommandPicture : int {
+  None = -1,
+  History,      // the program's own history, struck out
+  Settings,     // a gear
+  Favourites,   // a folder with a star; also pictures a favourites submenu
+  Clear,        // an eraser
+  Help,         // "?"
+  ShellRecent,  // the shell's recent list, struck out
+  About,        // "i"
+  Exit,         // a power symbol
+};
+
 // Where an item's picture comes from.
 struct IconRequest {
   enum class Kind {
     None,
-    // Image `index` of the fixed command images (the CMD icon resources).
+    // The command picture whose CommandPicture value is `index`.
     CommandImage,
     // The small shell icon of `path` itself, looked up on disk (SHGetFileInfo,
     // attributes 0).

@@ -4,25 +4,26 @@ namespace quenlark {
 
 std::vector<TemplateItem> MainPopupMenu() {
   using T = TextId;
+  using P = CommandPicture;
   return {
-      {"SettingMenuItem", Text(T::MenuSetting), 1, MenuCommand::Setting, true, {}},
-      {"UseFileSettingMenuItem", Text(T::MenuUseFileSetting), 2, MenuCommand::UseFileSetting, true, {}},
-      {"N1", "-", -1, MenuCommand::None, true, {}},
+      {"SettingMenuItem", Text(T::MenuSetting), P::Settings, MenuCommand::Setting, true, {}},
+      {"UseFileSettingMenuItem", Text(T::MenuUseFileSetting), P::Favourites, MenuCommand::UseFileSetting, true, {}},
+      {"N1", "-", P::None, MenuCommand::None, true, {}},
       {"ClearMenuItem",
        Text(T::MenuClear),
-       3,
+       P::Clear,
        MenuCommand::None,
        true,
        {
-           {"ClearWindowsRecentMenuItem", Text(T::MenuClearWindowsRecent), 5, MenuCommand::ClearWindowsRecent, true, {}},
-           {"ClearQuenlarkRecentMenuItem", Text(T::MenuClearQuenlarkRecent), 0, MenuCommand::ClearQuenlarkRecent, true,
+           {"ClearWindowsRecentMenuItem", Text(T::MenuClearWindowsRecent), P::ShellRecent, MenuCommand::ClearWindowsRecent, true, {}},
+           {"ClearQuenlarkRecentMenuItem", Text(T::MenuClearQuenlarkRecent), P::History, MenuCommand::ClearQuenlarkRecent, true,
             {}},
        }},
-      {"N2", "-", -1, MenuCommand::None, true, {}},
-      {"HelpMenuItem", Text(T::MenuHelp), 4, MenuCommand::Help, true, {}},
-      {"AboutMenuItem", Text(T::MenuAbout), 6, MenuCommand::About, true, {}},
-      {"N3", "-", -1, MenuCommand::None, true, {}},
-      {"ExitMenuItem", Text(T::MenuExit), 8, MenuCommand::Exit, true, {}},
+      {"N2", "-", P::None, MenuCommand::None, true, {}},
+      {"HelpMenuItem", Text(T::MenuHelp), P::Help, MenuCommand::Help, true, {}},
+      {"AboutMenuItem", Text(T::MenuAbout), P::About, MenuCommand::About, true, {}},
+      {"N3", "-", P::None, MenuCommand::None, true, {}},
+      {"ExitMenuItem", Text(T::MenuExit), P::Exit, MenuCommand::Exit, true, {}},
   };
 }
 
@@ -34,9 +35,9 @@ MenuItem CopyOf(const TemplateItem& source, bool iconDisp) {
   item.command = source.command;
   // The picture goes with the command's template item, not its caption, so
   // that every face finds the same one.
-  if (iconDisp && source.imageIndex >= 0) {
+  if (iconDisp && source.picture != CommandPicture::None) {
     item.icon.kind = IconRequest::Kind::CommandImage;
-    item.icon.index = source.imageIndex;
+    item.icon.index = static_cast<int>(source.picture);
   }
   return item;
 }
