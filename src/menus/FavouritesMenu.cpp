@@ -10,7 +10,7 @@ namespace quenlark {
 namespace {
 
 // The favourites' picture also pictures a submenu.
-constexpr int kSubmenuImage = static_cast<int>(CommandPicture::Favourites);
+constexpr int kSubmenuImage = kFavouritesPicture;
 
 bool StartsWithHttp(const std::string& path) {
   static constexpr char kHttp[] = "http:";

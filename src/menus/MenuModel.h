@@ -23,25 +23,25 @@ enum class MenuCommand {
 };
 
 // The program's own pictures for menu commands, each an icon resource of the
-// executable (named in menus/PopupMenus.cpp). An IconRequest of kind
-// CommandImage carries one as its index.
-enum class CommandPicture : int {
-  None = -1,
-  History,      // the program's own history, struck out
-  Settings,     // a gear
-  Favourites,   // a folder with a star; also pictures a favourites submenu
-  Clear,        // an eraser
-  Help,         // "?"
-  ShellRecent,  // the shell's recent list, struck out
-  About,        // "i"
-  Exit,         // a power symbol
+// executable (named in menus/PopupMenus.cpp), by the index an IconRequest of
+// kind CommandImage carries.
+enum CommandPicture : int {
+  kNoPicture = -1,
+  kHistoryPicture,      // the program's own history, struck out
+  kSettingsPicture,     // a gear
+  kFavouritesPicture,   // a folder with a star; also pictures a favourites submenu
+  kClearPicture,        // an eraser
+  kHelpPicture,         // "?"
+  kShellRecentPicture,  // the shell's recent list, struck out
+  kAboutPicture,        // "i"
+  kExitPicture,         // a power symbol
 };
 
 // Where an item's picture comes from.
 struct IconRequest {
   enum class Kind {
     None,
-    // The command picture whose CommandPicture value is `index`.
+    // Command picture `index` (a CommandPicture).
     CommandImage,
     // The small shell icon of `path` itself, looked up on disk (SHGetFileInfo,
     // attributes 0).

@@ -13,19 +13,19 @@ namespace quenlark {
 namespace {
 
 // A command picture's icon resource (resources/quenlark.rc), or null for
-// None or a value out of range. Each holds a frame for every size of
+// kNoPicture or a value out of range. Each holds a frame for every size of
 // ui/PictureSizes.h, so a menu loads the one for its DPI.
 const wchar_t* ResourceOf(CommandPicture picture) {
   switch (picture) {
-    case CommandPicture::History: return L"CMDHISTORY";
-    case CommandPicture::Settings: return L"CMDSETTINGS";
-    case CommandPicture::Favourites: return L"CMDFAVOURITES";
-    case CommandPicture::Clear: return L"CMDCLEAR";
-    case CommandPicture::Help: return L"CMDHELP";
-    case CommandPicture::ShellRecent: return L"CMDSHELLRECENT";
-    case CommandPicture::About: return L"CMDABOUT";
-    case CommandPicture::Exit: return L"CMDEXIT";
-    case CommandPicture::None: break;
+    case kHistoryPicture: return L"CMDHISTORY";
+    case kSettingsPicture: return L"CMDSETTINGS";
+    case kFavouritesPicture: return L"CMDFAVOURITES";
+    case kClearPicture: return L"CMDCLEAR";
+    case kHelpPicture: return L"CMDHELP";
+    case kShellRecentPicture: return L"CMDSHELLRECENT";
+    case kAboutPicture: return L"CMDABOUT";
+    case kExitPicture: return L"CMDEXIT";
+    case kNoPicture: break;
   }
   return nullptr;
 }
@@ -70,8 +70,8 @@ platform::UniqueIcon LookUpIcon(const IconRequest& request, int size) {
   return platform::UniqueIcon(ok ? info.hIcon : nullptr);
 }
 
-// The command picture whose CommandPicture value is `index`, at `size`
-// pixels, or null for a value that names none.
+// Command picture `index` at `size` pixels, or null for an index that names
+// none.
 platform::UniqueIcon LoadCommandPicture(HINSTANCE instance, int index, int size) {
   const wchar_t* resource = ResourceOf(static_cast<CommandPicture>(index));
   if (!resource) return platform::UniqueIcon();

@@ -4,26 +4,39 @@ namespace quenlark {
 
 std::vector<TemplateItem> MainPopupMenu() {
   using T = TextId;
-  using P = CommandPicture;
   return {
-      {"SettingMenuItem", Text(T::MenuSetting), P::Settings, MenuCommand::Setting, true, {}},
-      {"UseFileSettingMenuItem", Text(T::MenuUseFileSetting), P::Favourites, MenuCommand::UseFileSetting, true, {}},
-      {"N1", "-", P::None, MenuCommand::None, true, {}},
+      {"SettingMenuItem", Text(T::MenuSetting), kSettingsPicture, MenuCommand::Setting, true, {}},
+      {"UseFileSettingMenuItem",
+       Text(T::MenuUseFileSetting),
+       kFavouritesPicture,
+       MenuCommand::UseFileSetting,
+       true,
+       {}},
+      {"N1", "-", kNoPicture, MenuCommand::None, true, {}},
       {"ClearMenuItem",
        Text(T::MenuClear),
-       P::Clear,
+       kClearPicture,
        MenuCommand::None,
        true,
        {
-           {"ClearWindowsRecentMenuItem", Text(T::MenuClearWindowsRecent), P::ShellRecent, MenuCommand::ClearWindowsRecent, true, {}},
-           {"ClearQuenlarkRecentMenuItem", Text(T::MenuClearQuenlarkRecent), P::History, MenuCommand::ClearQuenlarkRecent, true,
+           {"ClearWindowsRecentMenuItem",
+            Text(T::MenuClearWindowsRecent),
+            kShellRecentPicture,
+            MenuCommand::ClearWindowsRecent,
+            true,
+            {}},
+           {"ClearQuenlarkRecentMenuItem",
+            Text(T::MenuClearQuenlarkRecent),
+            kHistoryPicture,
+            MenuCommand::ClearQuenlarkRecent,
+            true,
             {}},
        }},
-      {"N2", "-", P::None, MenuCommand::None, true, {}},
-      {"HelpMenuItem", Text(T::MenuHelp), P::Help, MenuCommand::Help, true, {}},
-      {"AboutMenuItem", Text(T::MenuAbout), P::About, MenuCommand::About, true, {}},
-      {"N3", "-", P::None, MenuCommand::None, true, {}},
-      {"ExitMenuItem", Text(T::MenuExit), P::Exit, MenuCommand::Exit, true, {}},
+      {"N2", "-", kNoPicture, MenuCommand::None, true, {}},
+      {"HelpMenuItem", Text(T::MenuHelp), kHelpPicture, MenuCommand::Help, true, {}},
+      {"AboutMenuItem", Text(T::MenuAbout), kAboutPicture, MenuCommand::About, true, {}},
+      {"N3", "-", kNoPicture, MenuCommand::None, true, {}},
+      {"ExitMenuItem", Text(T::MenuExit), kExitPicture, MenuCommand::Exit, true, {}},
   };
 }
 
@@ -35,9 +48,9 @@ MenuItem CopyOf(const TemplateItem& source, bool iconDisp) {
   item.command = source.command;
   // The picture goes with the command's template item, not its caption, so
   // that every face finds the same one.
-  if (iconDisp && source.picture != CommandPicture::None) {
+  if (iconDisp && source.imageIndex >= 0) {
     item.icon.kind = IconRequest::Kind::CommandImage;
-    item.icon.index = static_cast<int>(source.picture);
+    item.icon.index = source.imageIndex;
   }
   return item;
 }

@@ -13,7 +13,7 @@ namespace quenlark {
 struct TemplateItem {
   const char* name;     // the item's design name, e.g. "SettingMenuItem"
   const char* caption;
-  CommandPicture picture;  // its picture, None for none
+  int imageIndex;       // its CommandPicture, kNoPicture for none
   MenuCommand command;
   bool visible;
   std::vector<TemplateItem> children;

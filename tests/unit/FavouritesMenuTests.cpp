@@ -64,25 +64,23 @@ TEST(ProgramMenuTest, MirrorCopiesTheTwoLevelsWithCommandsAndPictures) {
   const std::vector<MenuCommand> commands = {
       MenuCommand::Setting, MenuCommand::UseFileSetting, MenuCommand::None, MenuCommand::None, MenuCommand::None,
       MenuCommand::Help,    MenuCommand::About,          MenuCommand::None, MenuCommand::Exit};
-  using P = CommandPicture;
-  const std::vector<P> images = {P::Settings, P::Favourites, P::None, P::Clear, P::None,
-                                 P::Help,     P::About,      P::None, P::Exit};
+  const std::vector<int> images = {1, 2, -1, 3, -1, 4, 6, -1, 7};
   for (std::size_t k = 0; k < items.size(); ++k) {
     EXPECT_EQ(items[k].command, commands[k]) << k;
     EXPECT_TRUE(items[k].enabled) << k;
-    if (images[k] == P::None) {
+    if (images[k] < 0) {
       EXPECT_EQ(items[k].icon.kind, IconRequest::Kind::None) << k;
     } else {
       EXPECT_EQ(items[k].icon.kind, IconRequest::Kind::CommandImage) << k;
-      EXPECT_EQ(items[k].icon.index, static_cast<int>(images[k])) << k;
+      EXPECT_EQ(items[k].icon.index, images[k]) << k;
     }
   }
   const auto& clear = items[3].children;
   ASSERT_EQ(Captions(clear), (std::vector<std::string>{"ｽﾀｰﾄﾒﾆｭｰ", "Quenlark"}));
   EXPECT_EQ(clear[0].command, MenuCommand::ClearWindowsRecent);
-  EXPECT_EQ(clear[0].icon.index, static_cast<int>(P::ShellRecent));
+  EXPECT_EQ(clear[0].icon.index, 5);
   EXPECT_EQ(clear[1].command, MenuCommand::ClearQuenlarkRecent);
-  EXPECT_EQ(clear[1].icon.index, static_cast<int>(P::History));
+  EXPECT_EQ(clear[1].icon.index, 0);
 
   EXPECT_EQ(CountIcons(MirrorMainMenu(false)), 0);
 }
@@ -104,19 +102,14 @@ TEST(ProgramMenuTest, EveryFaceFindsTheSamePictures) {
 
 TEST(ProgramMenuTest, HiddenItemsAndDeeperLevelsAreNotCopied) {
   const std::vector<TemplateItem> menu = {
-      {"A", "Quenlarkの設定(&S)...", CommandPicture::Settings, MenuCommand::Setting, false, {}},
+      {"A", "Quenlarkの設定(&S)...", 1, MenuCommand::Setting, false, {}},
       {"B",
        "Parent",
-       CommandPicture::None,
+       -1,
        MenuCommand::None,
        true,
-       {{"C", "Hidden", CommandPicture::None, MenuCommand::Help, false, {}},
-        {"D",
-         "Shown",
-         CommandPicture::None,
-         MenuCommand::About,
-         true,
-         {{"E", "Deep", CommandPicture::None, MenuCommand::Exit, true, {}}}}}},
+       {{"C", "Hidden", -1, MenuCommand::Help, false, {}},
+        {"D", "Shown", -1, MenuCommand::About, true, {{"E", "Deep", -1, MenuCommand::Exit, true, {}}}}}},
   };
   const auto items = MirrorTemplate(menu, true);
   ASSERT_EQ(Captions(items), std::vector<std::string>{"Parent"});
@@ -136,7 +129,7 @@ TEST(FavouritesMenuTest, EmptyTableGivesOnlyTheProgramMenuOrNothing) {
   EXPECT_EQ(items[0].icon.kind, IconRequest::Kind::OnDisk);
   EXPECT_EQ(items[0].icon.path, kProgram);
   EXPECT_EQ(Captions(items[0].children), Captions(MirrorMainMenu(true)));
-  EXPECT_EQ(items[0].children[0].icon.index, static_cast<int>(CommandPicture::Settings));
+  EXPECT_EQ(items[0].children[0].icon.index, 1);
 
   EXPECT_TRUE(BuildFavouriteItems(TFavourites{}, Settings(true, false), kProgram).empty());
 }
@@ -183,7 +176,7 @@ TEST(FavouritesMenuTest, SubmenusHaveOneLevelAndMayStayOpen) {
   EXPECT_EQ(items[0].tag, 0);
   EXPECT_EQ(items[0].command, MenuCommand::None);
   EXPECT_EQ(items[0].icon.kind, IconRequest::Kind::CommandImage);
-  EXPECT_EQ(items[0].icon.index, static_cast<int>(CommandPicture::Favourites));
+  EXPECT_EQ(items[0].icon.index, 2);
   EXPECT_EQ(items[0].children[1].tag, 2);
   EXPECT_EQ(items[1].tag, 4);
 
