@@ -1,6 +1,5 @@
 #include "dialogs/AboutUnit.h"
 
-#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <vector>
@@ -55,12 +54,15 @@ std::string ModuleProductVersion(HMODULE module) {
       !translations || translationBytes < sizeof(Translation)) {
     return {};
   }
-  wchar_t query[64];
-  std::swprintf(query, 64, L"\\StringFileInfo\\%04x%04x\\ProductVersion", translations[0].language,
-                translations[0].codePage);
+  // Its language and code page as eight lower-case hex digits (written here,
+  // not by swprintf, whose wide formatter would be the exe's only user).
+  std::wstring query = L"\\StringFileInfo\\";
+  for (const unsigned part : {translations[0].language, translations[0].codePage})
+    for (int shift = 12; shift >= 0; shift -= 4) query += L"0123456789abcdef"[(part >> shift) & 0xF];
+  query += L"\\ProductVersion";
   wchar_t* value = nullptr;
   UINT valueLength = 0;
-  if (!VerQueryValueW(data.data(), query, reinterpret_cast<void**>(&value), &valueLength) || !value) return {};
+  if (!VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &valueLength) || !value) return {};
   return platform::ProgramText(platform::WideUntilNul(value, valueLength));
 }
 

@@ -9,8 +9,8 @@ namespace quenlark {
 
 namespace {
 
-// Image 2 of the command images also pictures a submenu.
-constexpr int kSubmenuImage = 2;
+// The favourites' picture also pictures a submenu.
+constexpr int kSubmenuImage = kFavouritesPicture;
 
 bool StartsWithHttp(const std::string& path) {
   static constexpr char kHttp[] = "http:";

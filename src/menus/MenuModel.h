@@ -22,11 +22,26 @@ enum class MenuCommand {
   Exit,
 };
 
+// The program's own pictures for menu commands, each an icon resource of the
+// executable (named in menus/PopupMenus.cpp), by the index an IconRequest of
+// kind CommandImage carries.
+enum CommandPicture : int {
+  kNoPicture = -1,
+  kHistoryPicture,      // the program's own history, struck out
+  kSettingsPicture,     // a gear
+  kFavouritesPicture,   // a folder with a star; also pictures a favourites submenu
+  kClearPicture,        // an eraser
+  kHelpPicture,         // "?"
+  kShellRecentPicture,  // the shell's recent list, struck out
+  kAboutPicture,        // "i"
+  kExitPicture,         // a power symbol
+};
+
 // Where an item's picture comes from.
 struct IconRequest {
   enum class Kind {
     None,
-    // Image `index` of the fixed command images (the CMD icon resources).
+    // Command picture `index` (a CommandPicture).
     CommandImage,
     // The small shell icon of `path` itself, looked up on disk (SHGetFileInfo,
     // attributes 0).

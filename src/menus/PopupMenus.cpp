@@ -3,7 +3,6 @@
 #include <shellapi.h>
 
 #include <cstdint>
-#include <iterator>
 
 #include "base/Cp932.h"
 #include "platform/Win32Handles.h"
@@ -13,11 +12,23 @@ namespace quenlark {
 
 namespace {
 
-// The command pictures' icon resources, in the order of their indexes. Each
-// holds the sizes 16 to 64 px, so a menu loads the one for its DPI.
-constexpr const wchar_t* kCommandPictures[] = {L"CMDHISTORY",     L"CMDSETTINGS", L"CMDFAVOURITES",
-                                               L"CMDCLEAR",       L"CMDHELP",     L"CMDSHELLRECENT",
-                                               L"CMDABOUT",       L"CMDDOCUMENT", L"CMDEXIT"};
+// A command picture's icon resource (resources/quenlark.rc), or null for
+// kNoPicture or a value out of range. Each holds a frame for every size of
+// ui/PictureSizes.h, so a menu loads the one for its DPI.
+const wchar_t* ResourceOf(CommandPicture picture) {
+  switch (picture) {
+    case kHistoryPicture: return L"CMDHISTORY";
+    case kSettingsPicture: return L"CMDSETTINGS";
+    case kFavouritesPicture: return L"CMDFAVOURITES";
+    case kClearPicture: return L"CMDCLEAR";
+    case kHelpPicture: return L"CMDHELP";
+    case kShellRecentPicture: return L"CMDSHELLRECENT";
+    case kAboutPicture: return L"CMDABOUT";
+    case kExitPicture: return L"CMDEXIT";
+    case kNoPicture: break;
+  }
+  return nullptr;
+}
 
 // A shell icon of at least `size` pixels (the small one when it is big
 // enough, else the large one, which the image list shrinks), or null. Folders
@@ -59,11 +70,13 @@ platform::UniqueIcon LookUpIcon(const IconRequest& request, int size) {
   return platform::UniqueIcon(ok ? info.hIcon : nullptr);
 }
 
-// Command picture `index` at `size` pixels, or null for an index out of range.
+// Command picture `index` at `size` pixels, or null for an index that names
+// none.
 platform::UniqueIcon LoadCommandPicture(HINSTANCE instance, int index, int size) {
-  if (index < 0 || index >= static_cast<int>(std::size(kCommandPictures))) return platform::UniqueIcon();
+  const wchar_t* resource = ResourceOf(static_cast<CommandPicture>(index));
+  if (!resource) return platform::UniqueIcon();
   return platform::UniqueIcon(
-      static_cast<HICON>(LoadImageW(instance, kCommandPictures[index], IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+      static_cast<HICON>(LoadImageW(instance, resource, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 // Files whose small icon is their own (programs, icons, shortcuts...), not

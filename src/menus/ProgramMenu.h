@@ -13,7 +13,7 @@ namespace quenlark {
 struct TemplateItem {
   const char* name;     // the item's design name, e.g. "SettingMenuItem"
   const char* caption;
-  int imageIndex;       // index in the command images, -1 for none
+  int imageIndex;       // its CommandPicture, kNoPicture for none
   MenuCommand command;
   bool visible;
   std::vector<TemplateItem> children;

@@ -6,6 +6,7 @@
 
 #include "base/Cp932.h"
 #include "base/Texts.h"
+#include "ui/PictureSizes.h"
 
 namespace quenlark::ui {
 namespace coolmenu {
@@ -17,10 +18,12 @@ int Scaled(int value, int dpi) {
   return static_cast<int>(product >= 0 ? (product + half) / kBaseDpi : (product - half) / kBaseDpi);
 }
 
+static_assert(kPictureSizes[0] == kImageSize, "the smallest frame is the picture at the base DPI");
+
 int ImageSizeFor(int dpi) {
   const int wanted = Scaled(kImageSize, dpi);
   int size = kImageSize;
-  for (int candidate : {20, 24, 32, 40, 48, 64})
+  for (int candidate : kPictureSizes)
     if (candidate <= wanted) size = candidate;
   return size;
 }

@@ -123,9 +123,9 @@ inline constexpr unsigned kMncExecute = 2;  // MNC_EXECUTE
 // pixel (halves away from zero); a DPI of 0 or less counts as kBaseDpi.
 int Scaled(int value, int dpi);
 // The side of the item pictures and check marks at `dpi`: the largest of the
-// sizes their icon resources hold (16, 20, 24, 32, 40, 48 and 64) that fits
-// in 16 pixels scaled to the DPI, so a picture is drawn at its own size,
-// never stretched.
+// sizes their icon resources hold (kPictureSizes, from resources/art/sizes)
+// that fits in 16 pixels scaled to the DPI, so a picture is drawn at its own
+// size, never stretched.
 int ImageSizeFor(int dpi);
 
 bool AcceptsItemHeight(int itemHeight);

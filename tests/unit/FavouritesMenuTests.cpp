@@ -64,7 +64,7 @@ TEST(ProgramMenuTest, MirrorCopiesTheTwoLevelsWithCommandsAndPictures) {
   const std::vector<MenuCommand> commands = {
       MenuCommand::Setting, MenuCommand::UseFileSetting, MenuCommand::None, MenuCommand::None, MenuCommand::None,
       MenuCommand::Help,    MenuCommand::About,          MenuCommand::None, MenuCommand::Exit};
-  const std::vector<int> images = {1, 2, -1, 3, -1, 4, 6, -1, 8};
+  const std::vector<int> images = {1, 2, -1, 3, -1, 4, 6, -1, 7};
   for (std::size_t k = 0; k < items.size(); ++k) {
     EXPECT_EQ(items[k].command, commands[k]) << k;
     EXPECT_TRUE(items[k].enabled) << k;

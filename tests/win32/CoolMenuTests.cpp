@@ -632,3 +632,27 @@ TEST_F(CoolMenuTest, AnOpeningMakesItsDrawingObjectsOnceAndClosingFreesThem) {
   renderer_->ReleaseOpening();
   EXPECT_EQ(GdiCount::live, liveBefore);
 }
+
+// Every menu picture, loaded at 16, 24 and 32 px from its PNG frames, paints
+// what the same frames stored as bitmaps (BMP...) paint, and not nothing.
+TEST(CoolMenuPictures, PngFramesPaintAsTheirBitmapsDid) {
+  for (const std::string name : {"CHECK", "CHECKMONO", "CMDHISTORY", "CMDSETTINGS", "CMDFAVOURITES", "CMDCLEAR",
+                                 "CMDHELP", "CMDSHELLRECENT", "CMDABOUT", "CMDEXIT"}) {
+    for (const int size : {16, 24, 32}) {
+      Canvas canvas;
+      for (const int x : {0, 100}) {
+        const std::string resource = x ? "BMP" + name : name;
+        const auto icon =
+            static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), resource.c_str(), IMAGE_ICON, size, size, 0));
+        ASSERT_TRUE(icon) << resource << " at " << size;
+        DrawIconEx(canvas.dc(), x, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
+        DestroyIcon(icon);
+      }
+      int differing = 0;
+      for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 100; ++x) differing += canvas.At(x, y) != canvas.At(100 + x, y);
+      EXPECT_EQ(differing, 0) << name << " at " << size;
+      EXPECT_LT(canvas.Count(RECT{0, 0, 100, 40}, RGB(0, 0, 0)), 100 * 40) << name << " at " << size;
+    }
+  }
+}
