@@ -94,7 +94,8 @@ bool TPopupCool::CheckTypedSelection(HWND owner, UINT msg, WPARAM position, LPAR
   if (!renderer || renderer->typing_.popup != popup || renderer->typing_.selecting != position) return true;
   renderer->typing_.selecting.reset();
   const UINT item = static_cast<UINT>(position);
-  if (!(GetMenuState(popup, item, MF_BYPOSITION) & MF_HILITE)) HiliteMenuItem(owner, popup, item, MF_BYPOSITION | MF_HILITE);
+  if (!(GetMenuState(popup, item, MF_BYPOSITION) & MF_HILITE))
+    HiliteMenuItem(owner, popup, item, MF_BYPOSITION | MF_HILITE);
   return true;
 }
 
