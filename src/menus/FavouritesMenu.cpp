@@ -4,6 +4,7 @@
 
 #include "base/Texts.h"
 #include "menus/ProgramMenu.h"
+#include "ui/TypeToFind.h"
 
 namespace quenlark {
 
@@ -59,6 +60,7 @@ std::vector<MenuItem> BuildFavouriteItems(const TFavourites& favourites, const T
     if (slot.Name == ">") {
       // One level only: a ">" inside a submenu starts the next one beside it.
       item.caption = slot.File;
+      item.findName = ui::ShownText(slot.File);
       if (settings.IconDisp) {
         item.icon.kind = IconRequest::Kind::CommandImage;
         item.icon.index = kSubmenuImage;
@@ -70,6 +72,7 @@ std::vector<MenuItem> BuildFavouriteItems(const TFavourites& favourites, const T
     // A favourite, or a "-" separator, which keeps its slot and the icon of
     // its (empty) File like any other entry.
     item.caption = slot.Name;
+    if (!item.IsSeparator()) item.findName = ui::ShownText(slot.Name);
     item.tag = i;
     item.command = MenuCommand::OpenFavourite;
     if (settings.IconDisp) item.icon = FavouriteIcon(slot.File);

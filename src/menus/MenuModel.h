@@ -67,6 +67,9 @@ struct MenuItem {
   int tag = 0;
   MenuCommand command = MenuCommand::None;
   IconRequest icon;
+  // The name typing finds the item by, as it shows (no date, no folders);
+  // empty for items typing never finds (separators, commands).
+  std::string findName;
   std::vector<MenuItem> children;
 
   bool IsSeparator() const { return caption == "-"; }

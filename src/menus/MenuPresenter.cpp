@@ -70,6 +70,7 @@ ChosenItem TMenuPresenter::Show(HWND owner, POINT at) {
 void TMenuPresenter::Release() {
   renderer_.ReleaseOpening();
   renderer_.ClearItemImages();
+  renderer_.ClearFindNames();
   images_.Clear();
   menu_.Clear();
 }

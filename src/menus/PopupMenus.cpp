@@ -248,6 +248,7 @@ void TPopupMenu::Append(HMENU parent, const MenuItem& item, TMenuImages& images,
   HMENU children = submenu.release();
   commands_[id] = ChosenItem{item.command, item.tag};
   if (renderer) {
+    renderer->SetFindName(id, item.findName);
     int index = images.Add(item.icon);
     if (index >= 0) {
       ui::TItemImage& entry = renderer->AddItemImage();

@@ -6,6 +6,7 @@
 #include "base/Texts.h"
 #include "base/Cp932.h"
 #include "base/Util.h"
+#include "ui/TypeToFind.h"
 
 namespace quenlark {
 
@@ -126,6 +127,7 @@ std::vector<MenuItem> BuildRecentItems(const std::vector<ListingLine>& lines, co
     MenuItem item;
     item.caption = RecentCaption(line.Field(3), line.Field(4), pathMode, settings.ExtDisp, settings.DateTimeDisp,
                                  settings.DateTopDisp);
+    item.findName = ui::ShownText(RecentCaption(line.Field(3), std::string(), 0, settings.ExtDisp, 0, false));
     item.tag = static_cast<int>(i);
     item.command = MenuCommand::OpenRecentItem;
     if (settings.IconDisp) {

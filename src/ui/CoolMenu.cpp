@@ -681,7 +681,7 @@ void TPopupCool::Report(const char* message) const noexcept {
   }
 }
 
-bool TPopupCool::RouteMessage(HWND, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexcept {
+bool TPopupCool::RouteMessage(HWND owner, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexcept {
   TPopupCool* renderer = nullptr;
   try {
     switch (msg) {
@@ -738,10 +738,14 @@ bool TPopupCool::RouteMessage(HWND, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
         if (!renderer) return false;
         result = MNC_IGNORE;
         result = renderer->MenuChar(popup, TypedCode(static_cast<wchar_t>(LOWORD(wp))));
+        if (HIWORD(result) == MNC_IGNORE)
+          result = renderer->FindByTyping(owner, popup, static_cast<wchar_t>(LOWORD(wp)), GetTickCount());
         return true;
       }
       default:
-        return false;
+        if (!CheckTypedSelection(owner, msg, wp, lp)) return false;
+        result = 0;
+        return true;
     }
   } catch (const std::exception& error) {
     if (renderer) renderer->Report(error.what());

@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -169,13 +170,35 @@ class TPopupCool : public TCoolMenu {
   // in `popup` (the bound menu or one of its submenus).
   LRESULT MenuChar(HMENU popup, unsigned typed) const;
 
+  // The name item `itemId` is found by when the user types (ui/TypeToFind);
+  // an item without one is never found so. Where no accelerator matches a
+  // typed character, a popup with such items selects the item typing finds
+  // (MNC_SELECT; nothing found keeps the selection, without a beep); other
+  // popups keep their accelerators alone.
+  void SetFindName(UINT itemId, std::string name);
+  // Forgets the names and what was typed (a new build numbers items afresh).
+  void ClearFindNames();
+  // The WM_MENUCHAR answer of typing `typed` in `popup` where no accelerator
+  // matched, at `tick` (GetTickCount) for the type-ahead time.
+  LRESULT FindByTyping(HWND owner, HMENU popup, wchar_t typed, unsigned tick);
+
  private:
   bool Owns(HMENU popup);
   static TPopupCool* ByItemData(ULONG_PTR data);
   static TPopupCool* ByMenu(HMENU popup);
   void Report(const char* message) const noexcept;
+  static bool CheckTypedSelection(HWND owner, UINT msg, WPARAM position, LPARAM popup);
 
   HMENU menu_ = nullptr;
+  std::map<UINT, std::string> findNames_;
+  // What was typed in which popup and when; the position the last answer
+  // selected, until the owner's check (CheckTypedSelection) has seen it.
+  struct Typing {
+    HMENU popup = nullptr;
+    std::string text;
+    unsigned tick = 0;
+    std::optional<UINT> selecting;
+  } typing_;
 };
 
 }  // namespace quenlark::ui

@@ -141,6 +141,8 @@ TEST(BuildRecentItemsTest, CaptionsUseTheSettings) {
   EXPECT_EQ(items[0].caption, "05-01 - report");
   items = BuildRecentItems({Line("D:\\p\\q\\r\\report.doc", "2024-05-01 09:00:00")}, settings, 2);
   EXPECT_EQ(items[0].caption, "05-01 - D:\\...\\r\\report");
+  // Typing finds the entry by its name alone, as shown: no date, no folders.
+  EXPECT_EQ(items[0].findName, "report");
 }
 
 TEST(BuildRecentItemsTest, IconsAskForTheFolderOrTheShownExtension) {

@@ -353,6 +353,23 @@ TEST_F(CoolMenuTest, MenuCharExecutesTheItemWithTheTypedAccelerator) {
   DestroyMenu(stranger);
 }
 
+TEST_F(CoolMenuTest, MenuCharSelectsWhatTypingFindsWhereNoAcceleratorMatches) {
+  TestMenu menu;
+  renderer_->SetMenu(menu.root);
+  renderer_->SetFindName(kRecent, "report");
+  renderer_->SetFindName(kParent, "\xFC\x80\xFC\x90\xFC\xAD\xFC\xBC" "ber");  // Über, Ü escaped
+  renderer_->SetFindName(kHelp, "\x83\x4A\x83\x81\x83\x89");  // カメラ
+  // The accelerator comes first; a popup without names keeps to accelerators.
+  EXPECT_EQ(Route(WM_MENUCHAR, 'r', reinterpret_cast<LPARAM>(menu.root)), MAKELRESULT(0, MNC_EXECUTE));
+  EXPECT_EQ(Route(WM_MENUCHAR, 'z', reinterpret_cast<LPARAM>(menu.sub)), MNC_IGNORE);
+  // Keys seconds apart, compared as the locale does (case, width);
+  // nothing found selects nothing, without a beep.
+  const unsigned t = GetTickCount();
+  EXPECT_EQ(renderer_->FindByTyping(nullptr, menu.root, L'\u00FC', t + 2000), MAKELRESULT(4, MNC_SELECT));
+  EXPECT_EQ(renderer_->FindByTyping(nullptr, menu.root, L'\uFF76', t + 4000), MAKELRESULT(5, MNC_SELECT));
+  EXPECT_EQ(renderer_->FindByTyping(nullptr, menu.root, L'q', t + 8000), MAKELRESULT(0xFFFF, MNC_SELECT));
+}
+
 TEST_F(CoolMenuTest, ImageIndexOfNeedsAnImageListAndAnIndexWithinIt) {
   quenlark::ui::TItemImage& entry = renderer_->AddItemImage();
   entry.MenuItem = kHelp;
