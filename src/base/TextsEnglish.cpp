@@ -27,7 +27,7 @@ constexpr TextEntry kEnglish[] = {
     {T::SettingRecentGroup, "Quenlark History"},
     {T::SettingRecentMaxLabel, "&Files to keep:"},
     {T::SettingRecentMaxHint, "How many files Quenlark History keeps (10 to 100)."},
-    {T::SettingScanTimeLabel, "Check &every (seconds):"},
+    {T::SettingScanTimeLabel, "Check &every (sec):"},
     {T::SettingScanTimeHint, "How often Quenlark looks for new files in Windows Recent Items (1 to 60 seconds)."},
     {T::SettingPathDispLabel, "&Path shown:"},
     {T::SettingPathDispHint, "How much of each file's path the Quenlark History menu shows,\n"
@@ -79,7 +79,7 @@ constexpr TextEntry kEnglish[] = {
     {T::SettingStartHint, "Whether Quenlark starts locked. While it is locked, no menu opens."},
     {T::SettingStartEnabled, "Unlocked"},
     {T::SettingStartDisabled, "Locked"},
-    {T::SettingStartLast, "Locked if it was locked when it last exited"},
+    {T::SettingStartLast, "As it was when it last exited"},
     {T::SettingMouseGroup, "Mouse and keyboard"},
     {T::SettingRecentClickLabel, "Quenlark &History:"},
     {T::SettingRecentClickHint, "The click on the tray icon that opens the Quenlark History menu."},
@@ -107,7 +107,7 @@ constexpr TextEntry kEnglish[] = {
     {T::SettingQuenlarkMenu, "Show the &Quenlark menu in Favorites"},
     {T::SettingQuenlarkMenuHint, "Adds the Quenlark menu to the end of the Favorites menu."},
     {T::SettingPassWordGroup, "Lock"},
-    {T::SettingDbClickPassWord, "Double-click the tray icon to lock or unlock"},
+    {T::SettingDbClickPassWord, "Double-click the tray icon to lock"},
     {T::SettingDbClickPassWordHint, "When this is on, a double click on the tray icon locks Quenlark or unlocks it.\n"
      "When it is off, a double click only unlocks."},
     {T::SettingPassWordHint, "The password that unlocks Quenlark. With no password, a double click unlocks without asking."},
@@ -212,7 +212,7 @@ constexpr TextEntry kEnglish[] = {
     {T::PassChangeMismatch, "The two passwords are not the same."},
 
     {T::AboutCaption, "About Quenlark"},
-    {T::AboutDescription, "Keeps the files you open in the notification area"},
+    {T::AboutDescription, "History in the notification area"},
     {T::AboutVersion, "Version %s"},
     {T::AboutOk, "OK"},
 

@@ -11,7 +11,7 @@ namespace {
 std::vector<ControlRow> Controls(PassChangeModel& model) {
   const bool english = CurrentFace() == Face::English;
   const ControlKind label = english ? ControlKind::FocusLabel : ControlKind::Label;
-  const int labelWidth = english ? 54 : 0, labelHeight = english ? 14 : 0;
+  const int labelWidth = english ? 56 : 0, labelHeight = english ? 14 : 0;
   return {
     {.kind = label, .id = TPassChangeForm::kPassLabel1, .name = "PassLabel1", .left = 8, .top = 12,
      .width = labelWidth, .height = labelHeight, .caption = Text(TextId::PassChangeLabel1)},

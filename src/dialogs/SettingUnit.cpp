@@ -33,7 +33,7 @@ std::vector<ControlRow> Controls(SettingModel& m) {
   // The fields' left edges: the English face's labels and items are wider,
   // so there its fields start further left and are as much wider; the labels
   // before them end where they did before the fields.
-  const int fields = ByFace(136, 116), listFields = ByFace(88, 100), keyFields = ByFace(408, 388);
+  const int fields = ByFace(136, 126), listFields = ByFace(88, 100), keyFields = ByFace(408, 388);
   std::vector<ControlRow> rows{
       // ---- RecentGroupBox: 8, 8, 257, 347
       {.kind = K::GroupBox, .id = F::kRecentGroupBox, .name = "RecentGroupBox", .left = 8, .top = 8, .width = 257,

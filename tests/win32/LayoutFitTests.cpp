@@ -203,7 +203,7 @@ std::string AccessKeyFaults(const TForm& form) {
       default:
         if (IsField(row.kind) && before && (before->kind == ControlKind::FocusLabel || before->kind == ControlKind::GroupBox) &&
             !AccessKey(before->caption))
-          faults += row.name + "'s label \"" + before->caption + "\" has no key; ";
+          faults += std::string(row.name) + "'s label \"" + before->caption + "\" has no key; ";
     }
   }
   std::set<char> taken;
