@@ -17,9 +17,9 @@ std::string HelpTopicPage(unsigned topic) {
   }
 }
 
-std::string HelpNotFoundMessage(const std::string& path) { return FormatText(TextId::HelpNotFound, path.c_str()); }
+std::string HelpNotFoundMessage(const std::string& path) { return FormatText(TextId::HelpNotFound, path); }
 
-std::string HelpNotShownMessage(const std::string& path) { return FormatText(TextId::HelpNotShown, path.c_str()); }
+std::string HelpNotShownMessage(const std::string& path) { return FormatText(TextId::HelpNotShown, path); }
 
 THelpViewer::THelpViewer(IHelpSystem& system, std::string programFolder, Face face)
     : system_(system),

@@ -1,8 +1,7 @@
 #include "base/Texts.h"
 
 #include <cctype>
-#include <cstdarg>
-#include <cstdio>
+#include <algorithm>
 #include <string_view>
 
 namespace quenlark {
@@ -83,17 +82,62 @@ const char* Text(Face face, TextId id) {
 
 const char* Text(TextId id) { return Text(currentFace, id); }
 
-std::string FormatText(TextId id, ...) {
-  const char* format = Text(id);
-  va_list args;
-  va_start(args, id);
-  va_list again;
-  va_copy(again, args);
-  const int size = std::vsnprintf(nullptr, 0, format, args);
-  va_end(args);
-  std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-  if (size > 0) std::vsnprintf(text.data(), text.size() + 1, format, again);
-  va_end(again);
+std::string_view ArgumentKinds(TextId id) {
+  switch (id) {
+    case TextId::SettingMultiUserHint:
+    case TextId::UseFileSubmenuStartRow:
+    case TextId::UseFileDeleteOne:
+    case TextId::AboutVersion:
+    case TextId::HelpNotFound:
+    case TextId::HelpNotShown:
+    case TextId::OwnerDrawFailed:
+      return "s";
+    case TextId::SettingRangeError:
+      return "sdd";
+    case TextId::SettingSameClickError:
+    case TextId::SettingSameHotKeyError:
+      return "ss";
+    case TextId::TrayHintText:
+      return "dd";
+    case TextId::UseFileStatus:
+    case TextId::UseFileStatusHint:
+    case TextId::UseFileDeleteMany:
+      return "d";
+    default:
+      return "";
+  }
+}
+
+namespace {
+int mismatches = 0;
+}  // namespace
+
+int MismatchedTextArguments() { return mismatches; }
+
+// The texts' placeholders are "%d" and "%s" only, and "%%" for a percent
+// sign (the text tests hold every face to that).
+std::string FormatTextArguments(TextId id, std::span<const TextArgument> arguments) {
+  const std::string_view kinds = ArgumentKinds(id);
+  const bool matching = arguments.size() == kinds.size() &&
+                        std::equal(kinds.begin(), kinds.end(), arguments.begin(),
+                                   [](char kind, const TextArgument& a) { return a.Kind() == kind; });
+  if (!matching) ++mismatches;
+  const std::string_view format = Text(id);
+  std::string text;
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < format.size(); ++i) {
+    if (format[i] != '%' || i + 1 == format.size()) {
+      text += format[i];
+      continue;
+    }
+    const char kind = format[++i];
+    if (kind == '%') {
+      text += '%';
+    } else if (matching && next < arguments.size()) {
+      const TextArgument& argument = arguments[next++];
+      text += kind == 'd' ? std::to_string(argument.Number()) : std::string(argument.Chars());
+    }
+  }
   return text;
 }
 

@@ -1,13 +1,13 @@
 // Every text the user reads, one table per language (a "face"). The menus and
 // dialogs name their texts by TextId; Text gives the current face's CP932
-// bytes. What is stored or parsed (registry values, favourites, history files,
-// the tray hint's format) never comes from here: a face changes only what is
-// shown.
+// bytes. What is stored or parsed (registry values, favourites, history files)
+// never comes from here: a face changes only what is shown.
 #pragma once
 
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace quenlark {
 
@@ -84,7 +84,9 @@ enum class TextId : int {
   SettingMouseGroup,
   SettingRecentClickLabel,
   SettingRecentClickHint,
-  SettingHotKeyLabel,
+  SettingHotKeyLabel,  // the three hot-key fields' labels: each its own access key
+  SettingUseFileHotKeyLabel,
+  SettingQuenlarkHotKeyLabel,
   SettingRecentHotKeyHint,
   SettingUseFileClickLabel,
   SettingUseFileClickHint,
@@ -220,6 +222,9 @@ enum class TextId : int {
   // The menu renderer's error when an item cannot be switched to owner drawing.
   OwnerDrawFailed,  // %s: the item's caption
 
+  // The tray icon's hint.
+  TrayHintText,  // %d: the files Quenlark History holds, %d: the most it keeps
+
   Count
 };
 
@@ -241,8 +246,43 @@ Face CurrentFace();
 const char* Text(TextId id);
 const char* Text(Face face, TextId id);
 
-// printf with a text as the format; the arguments must match its placeholders.
-std::string FormatText(TextId id, ...);
+// One argument of FormatText: a number for a "%d", a text for a "%s". Any
+// other type (a long, a size_t, a char, a double, a string_view) does not
+// compile: nothing converts it silently.
+class TextArgument {
+ public:
+  TextArgument(int number) : kind_('d'), number_(number) {}
+  TextArgument(const char* text) : kind_('s'), text_(text ? text : "") {}
+  TextArgument(const std::string& text) : kind_('s'), text_(text.c_str()) {}
+  template <class Other>
+  TextArgument(Other) = delete;
+
+  char Kind() const { return kind_; }
+  int Number() const { return number_; }
+  const char* Chars() const { return text_; }
+
+ private:
+  char kind_;
+  int number_ = 0;
+  const char* text_ = nullptr;
+};
+
+// The kinds of the arguments a text takes, in order, one letter each ('d' a
+// number, 's' a text); every face's text has exactly these placeholders.
+std::string_view ArgumentKinds(TextId id);
+
+// The text with each placeholder replaced by the next argument. Arguments
+// that do not match ArgumentKinds(id) in number or kind are a fault of the
+// caller: the text then comes back with its placeholders left out and the
+// fault is reported by MismatchedTextArguments() (which the tests read).
+std::string FormatTextArguments(TextId id, std::span<const TextArgument> arguments);
+int MismatchedTextArguments();
+
+template <class... Arguments>
+std::string FormatText(TextId id, const Arguments&... arguments) {
+  const TextArgument list[sizeof...(Arguments) + 1] = {TextArgument(arguments)..., TextArgument(0)};
+  return FormatTextArguments(id, std::span<const TextArgument>(list, sizeof...(Arguments)));
+}
 
 // The texts shown together in one menu or one dialog, as ranges of TextId
 // (both ends included): their "&" accelerators must differ within a range.

@@ -81,6 +81,8 @@ constexpr TextEntry kJapanese[] = {
     {T::SettingRecentClickLabel, "最近使ったﾌｧｲﾙ"},
     {T::SettingRecentClickHint, "[最近使ったﾌｧｲﾙ]のﾒﾆｭｰを表示させる時のｸﾘｯｸ設定です。"},
     {T::SettingHotKeyLabel, "ｼｮｰﾄｶｯﾄｷｰ"},
+    {T::SettingUseFileHotKeyLabel, "ｼｮｰﾄｶｯﾄｷｰ"},
+    {T::SettingQuenlarkHotKeyLabel, "ｼｮｰﾄｶｯﾄｷｰ"},
     {T::SettingRecentHotKeyHint, "[最近使ったﾌｧｲﾙ]のﾒﾆｭｰを表示させる時のｼｮｰﾄｶｯﾄｷｰ設定です。"},
     {T::SettingUseFileClickLabel, "良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ "},
     {T::SettingUseFileClickHint, "[良く使うﾌｧｲﾙとﾌｫﾙﾀﾞ]のﾒﾆｭｰを表示させる時のｸﾘｯｸ設定です。"},
@@ -220,6 +222,8 @@ constexpr TextEntry kJapanese[] = {
     {T::HelpErrorCaption, "Quenlark"},
 
     {T::OwnerDrawFailed, "%s のオーナードローに失敗しました"},
+
+    {T::TrayHintText, "Quenlark - %d/%dFiles"},
 };
 static_assert(InTextIdOrder(kJapanese), "the Japanese table lists every text once, in TextId order");
 

@@ -5,15 +5,18 @@ namespace quenlark {
 namespace {
 
 std::vector<ControlRow> Controls() {
+  // The label stands right before the entry: in the English face its "&"
+  // letter moves there (the Japanese label has none and takes its text's size).
+  const bool english = CurrentFace() == Face::English;
   return {
+    {.kind = english ? ControlKind::FocusLabel : ControlKind::Label, .id = TPass::kPassLabel, .name = "PassLabel",
+     .left = 16, .top = 18, .width = english ? 200 : 0, .height = english ? 14 : 0, .caption = Text(TextId::PassLabel)},
     {.kind = ControlKind::PasswordEdit, .id = TPass::kPassEdit, .name = "PassEdit", .left = 35, .top = 48,
      .width = 174, .height = 20},
     {.kind = ControlKind::DefaultButton, .id = TPass::kOkButton, .name = "OkButton", .left = 224, .top = 8,
      .width = 75, .height = 25, .caption = Text(TextId::PassOk)},
     {.kind = ControlKind::CancelButton, .id = TPass::kCancelButton, .name = "CancelButton", .left = 224, .top = 48,
      .width = 75, .height = 25, .caption = Text(TextId::PassCancel)},
-    {.kind = ControlKind::Label, .id = TPass::kPassLabel, .name = "PassLabel", .left = 16, .top = 18,
-     .caption = Text(TextId::PassLabel)},
   };
 }
 

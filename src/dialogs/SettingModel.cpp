@@ -48,7 +48,7 @@ int SortSelectValue(int position) {
 }
 
 std::string MultiUserHint(const std::string& loginName) {
-  return FormatText(TextId::SettingMultiUserHint, loginName.c_str());
+  return FormatText(TextId::SettingMultiUserHint, loginName);
 }
 
 void SettingModel::Load(const TSettings& s) {

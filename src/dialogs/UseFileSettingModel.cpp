@@ -125,7 +125,7 @@ bool UseFileSettingModel::SaveCurrent() {
 std::string UseFileSettingModel::DeleteQuestion() const {
   const std::vector<int> rows = SelectedRows();
   if (rows.empty()) return {};
-  if (rows.size() == 1) return FormatText(TextId::UseFileDeleteOne, RowTexts()[static_cast<std::size_t>(rows.front())].c_str());
+  if (rows.size() == 1) return FormatText(TextId::UseFileDeleteOne, RowTexts()[static_cast<std::size_t>(rows.front())]);
   return FormatText(TextId::UseFileDeleteMany, static_cast<int>(rows.size()));
 }
 

@@ -1,11 +1,12 @@
 #include "menus/TrayHint.h"
 
 #include "base/Cp932.h"
+#include "base/Texts.h"
 
 namespace quenlark {
 
 std::string TrayHint(int historyCount, int recentMax) {
-  return "Quenlark - " + std::to_string(historyCount) + "/" + std::to_string(recentMax) + "Files";
+  return FormatText(TextId::TrayHintText, historyCount, recentMax);
 }
 
 std::string TrayTipText(const std::string& hint) {

@@ -6,8 +6,9 @@
 
 namespace quenlark {
 
-// "Quenlark - <count>/<RecentMax>Files": the entries the history holds after
-// the latest scan and the RecentMax that scan trimmed it to.
+// The entries the history holds after the latest scan and the RecentMax that
+// scan trimmed it to, in the current face: "Quenlark - 12/30Files" in the
+// Japanese one, "Quenlark - 12 of 30 files" in the English one.
 std::string TrayHint(int historyCount, int recentMax);
 
 // The part of the hint before the first "|", at most 63 bytes, never ending

@@ -1,5 +1,7 @@
 #include "menus/TrayHint.h"
 
+#include "base/Texts.h"
+
 #include <gtest/gtest.h>
 
 using quenlark::TrayHint;
@@ -9,6 +11,10 @@ TEST(TrayHintTest, CountsTheHistoryAgainstRecentMax) {
   EXPECT_EQ(TrayHint(2, 30), "Quenlark - 2/30Files");
   EXPECT_EQ(TrayHint(0, 10), "Quenlark - 0/10Files");
   EXPECT_EQ(TrayHint(100, 100), "Quenlark - 100/100Files");
+  quenlark::SetFace(quenlark::Face::English);
+  EXPECT_EQ(TrayHint(12, 30), "Quenlark - 12 of 30 files");
+  quenlark::SetFace(quenlark::Face::Japanese);
+  EXPECT_EQ(TrayHint(12, 30), "Quenlark - 12/30Files");
 }
 
 TEST(TrayHintTest, ShowsThePartBeforeABarCutTo63Bytes) {

@@ -1,8 +1,11 @@
-// Every text of every dialog fits its control, in both faces, at 96 and 144 dpi: measured
-// in the control's own font against its rectangle as the form placed it.
+// Every text of every dialog fits its control, in both faces, at 96, 144 and 192 dpi: measured
+// in the control's own font against its rectangle as the form placed it. And in the English
+// face every control a user moves to has an access key of its own.
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cctype>
+#include <set>
 #include "FakeDialogHost.h"
 #include "FakeRegistry.h"
 #include "dialogs/AboutUnit.h"
@@ -111,13 +114,13 @@ struct Dialogs {  // every dialog of the program over fakes, made in the face ch
   std::vector<TForm*> All() { return {&setting, &favourites, &clear, &pass, &passChange, &about}; }
 };
 }  // namespace
-TEST(LayoutFitTest, EveryTextOfEveryDialogFitsItsControlInBothFacesAt96And144Dpi) {
+TEST(LayoutFitTest, EveryTextOfEveryDialogFitsItsControlInBothFacesAt96To192Dpi) {
   ASSERT_TRUE(LoadTahoma()) << "no tahoma.ttf (scripts/setup installs fonts-wine)";
   std::string clipped;
   for (const Face face : {Face::Japanese, Face::English}) {
     SetFace(face);
     Dialogs dialogs;
-    for (const int dpi : {96, 144}) {
+    for (const int dpi : {96, 144, 192}) {
       for (TForm* form : dialogs.All()) {
         RECT w{};
         GetWindowRect(form->Handle(), &w);
@@ -140,4 +143,91 @@ TEST(LayoutFitTest, EveryTextOfEveryDialogFitsItsControlInBothFacesAt96And144Dpi
   }
   SetFace(Face::Japanese);
   EXPECT_EQ(clipped, "");
+}
+
+namespace {
+// The letter or digit after a single "&", upper-cased, or 0.
+char AccessKey(const std::string& text) {
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != '&') continue;
+    if (text[i + 1] != '&') return static_cast<char>(std::toupper(static_cast<unsigned char>(text[i + 1])));
+    ++i;
+  }
+  return 0;
+}
+bool IsField(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Edit: case ControlKind::PasswordEdit: case ControlKind::ComboBox: case ControlKind::HotKey:
+    case ControlKind::ListBox: case ControlKind::CheckListView: return true;
+    default: return false;
+  }
+}
+// The access-key faults of one form in tab order: a control a user moves to without a key, a
+// label of a field that is not the row right before it (the dialog manager moves the focus
+// from a label to the next control) or has no colon, a key taken twice. Enter and Esc reach
+// the default and cancel buttons, and OK has no key in Windows either; a radio button is reached by its group box's key; a field
+// with no label before it has nothing to carry a key. A control may go without one only when
+// every letter and digit of its text is some other control's key.
+std::string AccessKeyFaults(const TForm& form) {
+  std::string faults;
+  std::vector<std::pair<std::string, char>> keyed;  // text, key
+  std::vector<std::string> unkeyed;
+  const std::vector<ControlRow>& rows = form.Rows();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const ControlRow& row = rows[i];
+    if (row.hidden) continue;
+    const ControlRow* before = i > 0 ? &rows[i - 1] : nullptr;
+    const char key = AccessKey(row.caption);
+    switch (row.kind) {
+      case ControlKind::FocusLabel:
+        if (i + 1 >= rows.size() || !IsField(rows[i + 1].kind)) faults += "\"" + row.caption + "\" is not right before a field; ";
+        if (row.caption.empty() || row.caption.back() != ':') faults += "\"" + row.caption + "\" has no colon; ";
+        [[fallthrough]];
+      case ControlKind::GroupBox:
+        if (key) keyed.emplace_back(row.caption, key);
+        break;
+      case ControlKind::Label:
+        if (i + 1 < rows.size() && IsField(rows[i + 1].kind)) faults += "\"" + row.caption + "\" names a field but moves no focus; ";
+        break;
+      case ControlKind::Button: case ControlKind::CheckBox:
+        if (row.caption == "OK") break;  // a commit button, as Windows' own have none
+        if (key) keyed.emplace_back(row.caption, key); else unkeyed.push_back(row.caption);
+        break;
+      case ControlKind::RadioButton: {
+        std::size_t group = i;
+        while (group > 0 && rows[group].kind == ControlKind::RadioButton) --group;
+        if (!key && !(rows[group].kind == ControlKind::GroupBox && AccessKey(rows[group].caption)))
+          faults += "radio \"" + row.caption + "\" has no key nor a keyed group; ";
+        break;
+      }
+      default:
+        if (IsField(row.kind) && before && (before->kind == ControlKind::FocusLabel || before->kind == ControlKind::GroupBox) &&
+            !AccessKey(before->caption))
+          faults += std::string(row.name) + "'s label \"" + before->caption + "\" has no key; ";
+    }
+  }
+  std::set<char> taken;
+  for (const auto& [text, key] : keyed)
+    if (!taken.insert(key).second) faults += "'" + std::string(1, key) + "' again in \"" + text + "\"; ";
+  for (const std::string& text : unkeyed) {
+    for (char c : text) {
+      if (std::isalnum(static_cast<unsigned char>(c)) && !taken.count(static_cast<char>(std::toupper(static_cast<unsigned char>(c))))) {
+        faults += "\"" + text + "\" has no key though '" + std::string(1, c) + "' is free; ";
+        break;
+      }
+    }
+  }
+  return faults.empty() ? "" : form.ClassName() + ": " + faults + "\n";
+}
+}  // namespace
+
+TEST(LayoutFitTest, InTheEnglishFaceEveryControlAUserMovesToHasItsOwnAccessKey) {
+  SetFace(Face::English);
+  std::string faults;
+  {
+    Dialogs dialogs;
+    for (TForm* form : dialogs.All()) faults += AccessKeyFaults(*form);
+  }
+  SetFace(Face::Japanese);
+  EXPECT_EQ(faults, "");
 }

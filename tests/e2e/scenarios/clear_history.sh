@@ -24,7 +24,7 @@ wait_menu >/dev/null
 keys Down Down Down Right Down Return
 wait_visible TSelectClearForm 1 5
 sleep 0.5
-expect_soon "$(in_face "[最近使ったﾌｧｲﾙ]の一覧  (3/3)" "History  (3/3)")" "counter when opened" drv control-text TSelectClearForm $GroupBox
+expect_soon "$(in_face "[最近使ったﾌｧｲﾙ]の一覧  (3/3)" "C&hecked  (3/3)")" "counter when opened" drv control-text TSelectClearForm $GroupBox
 expect_soon "3" "rows" drv control-send TSelectClearForm $List $LVM_GETITEMCOUNT 0 0
 expect_english_window TSelectClearForm
 
@@ -38,7 +38,7 @@ xdotool mousemove $((l + 60)) $((t + 2 + row + row / 2))
 sleep 0.2
 xdotool click 1
 sleep 0.5
-expect_soon "$(in_face "[最近使ったﾌｧｲﾙ]の一覧  (2/3)" "History  (2/3)")" "counter after the click" drv control-text TSelectClearForm $GroupBox
+expect_soon "$(in_face "[最近使ったﾌｧｲﾙ]の一覧  (2/3)" "C&hecked  (2/3)")" "counter after the click" drv control-text TSelectClearForm $GroupBox
 # The pointer leaves the list, so the screenshot shows no tooltip over it.
 xdotool mousemove 5 5
 sleep 0.5
@@ -48,7 +48,7 @@ convert "$SHOTS/select_clear.png" -crop "$((r - l))x$((b - t))+$l+$t" +repage "$
 
 keys alt+c
 expect_eq "$(drv message-box TSelectClearForm "$(patience 5)" | tr '\n' '|')" "$(in_face "ｸﾘｱ確認|ﾁｪｯｸされている[最近使ったﾌｧｲﾙ]をｸﾘｱしますか？|" \
-  "Confirm Clear|Clear the checked files from the history?|")" \
+  "Confirm Clear|Clear the checked items?|")" \
   "the confirmation"
 # No (the default) keeps the dialog open; then Yes.
 keys Return

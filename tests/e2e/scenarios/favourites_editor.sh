@@ -36,7 +36,7 @@ first_favourite_is() {
 }
 
 # The status bar's count of favourites.
-status() { in_face "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : $1個" "Favourites: $1"; }
+status() { in_face "登録ﾌｧｲﾙ/ﾌｫﾙﾀﾞ数 : $1個" "Menu rows: $1"; }
 
 tray_click right
 wait_menu >/dev/null
@@ -106,7 +106,7 @@ read -r l t r b < <(drv window-rect TUseFileSettingForm)
 xdotool mousemove $(((l + r) / 2)) $((t + 10)) click 1
 sleep 0.3
 keys alt+d
-drv message-box TUseFileSettingForm "$(patience 5)" | grep -qF "$(in_face '良く使うﾌｫﾙﾀﾞを選択してください。' 'Choose a favourite folder.')" || fail "no folder picker"
+drv message-box TUseFileSettingForm "$(patience 5)" | grep -qF "$(in_face '良く使うﾌｫﾙﾀﾞを選択してください。' 'Choose a folder to add to Favorites.')" || fail "no folder picker"
 sleep 0.5
 shot folder_picker
 read -r l t r b < <(drv window-rect '#32770')

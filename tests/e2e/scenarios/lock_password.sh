@@ -68,7 +68,8 @@ wait_visible '#32770' 1 5
 expect_eq "$(drv message-box TQuenlarkForm "$(patience 5)")" \
   "$(in_face "ﾊﾟｽﾜｰﾄﾞｴﾗｰ
 ﾊﾟｽﾜｰﾄﾞが違います。" "Password Error
-The password is wrong.")" "the wrong password's message"
+The password is incorrect.
+To try again, click OK. After three wrong passwords Quenlark stays locked.")" "the wrong password's message"
 shot wrong_password
 keys Return  # OK: try again
 wait_visible TPass 1 5
