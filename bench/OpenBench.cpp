@@ -262,30 +262,6 @@ int main(int argc, char** argv) {
     CoUninitialize();
     return 0;
   }
-  if (a[0] == "windows") {
-    EnumWindows(
-        [](HWND w, LPARAM) CALLBACK -> BOOL {
-          wchar_t cls[128] = {};
-          GetClassNameW(w, cls, 128);
-          RECT r{};
-          GetWindowRect(w, &r);
-          std::printf("top %p %ls %d (%ld,%ld)-(%ld,%ld)\n", (void*)w, cls, IsWindowVisible(w), r.left, r.top, r.right, r.bottom);
-          EnumChildWindows(
-              w,
-              [](HWND c, LPARAM) CALLBACK -> BOOL {
-                wchar_t cc[128] = {};
-                GetClassNameW(c, cc, 128);
-                RECT rc{};
-                GetWindowRect(c, &rc);
-                std::printf("   child %p %ls %d (%ld,%ld)-(%ld,%ld)\n", (void*)c, cc, IsWindowVisible(c), rc.left, rc.top, rc.right, rc.bottom);
-                return TRUE;
-              },
-              0);
-          return TRUE;
-        },
-        0);
-    return 0;
-  }
   if (a[0] == "wait-history" && a.size() == 4) {
     const std::wstring folder = platform::Wide(a[1]);
     const int n = std::atoi(a[2].c_str());
