@@ -220,30 +220,21 @@ TEST_F(PopupMenusTest, AKeptIconIsReadAgainOnceItsFileChangesAndDestroyedWhenDro
 // The opening's list starts as a copy of the kept pictures, whose slots are
 // freed and refilled as menus change: every item still shows its own picture.
 TEST(MenuImagesTest, EachItemShowsItsOwnPictureWhileKeptPicturesComeAndGo) {
-  auto pixels = [](HIMAGELIST list, int index) {
+  auto px = [](HIMAGELIST list, int index) {
     BITMAPINFO format{{sizeof(BITMAPINFOHEADER), 32, -32, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void* bits = nullptr;
+    platform::UniqueBitmap bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
     platform::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    platform::UniqueBitmap bitmap(CreateDIBSection(dc.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-    HGDIOBJ old = SelectObject(dc.get(), bitmap.get());
+    SelectObject(dc.get(), bitmap.get());
     ImageList_Draw(list, index, dc.get(), 0, 0, ILD_NORMAL);
-    std::vector<DWORD> seen(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + 32 * 32);
-    SelectObject(dc.get(), old);
-    return seen;
+    return std::vector<DWORD>(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + 32 * 32);
   };
-  auto picture = [](int i) { return IconRequest{IconRequest::Kind::CommandImage, i, {}, {}}; };
-  TMenuImages images(GetModuleHandleA(nullptr));
+  auto pic = [](int p) { return IconRequest{IconRequest::Kind::CommandImage, p, {}, {}}; };
+  // The reference converts every picture afresh (it never starts a build).
+  TMenuImages menu(GetModuleHandleA(nullptr)), ref(GetModuleHandleA(nullptr));
   for (const std::vector<int>& build : std::vector<std::vector<int>>{{0, 1, 2}, {2, 3}, {4, 0, 3}, {1, 2, 4, 0}}) {
-    images.Clear();
-    images.BeginBuild(1);
-    std::vector<int> at;
-    for (int p : build) at.push_back(images.Add(picture(p)));
-    images.EndBuild();
-    for (std::size_t k = 0; k < build.size(); ++k) {
-      TMenuImages alone(GetModuleHandleA(nullptr));
-      alone.BeginBuild(1);
-      ASSERT_EQ(alone.Add(picture(build[k])), 0);
-      EXPECT_EQ(pixels(images.IconImageList(), at[k]), pixels(alone.IconImageList(), 0)) << "picture " << build[k];
-    }
+    menu.BeginBuild(1);
+    for (int p : build) EXPECT_EQ(px(menu.IconImageList(), menu.Add(pic(p))), px(ref.IconImageList(), ref.Add(pic(p))));
+    menu.EndBuild();
   }
 }
