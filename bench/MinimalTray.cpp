@@ -4,7 +4,7 @@
 // shell-link resolution and one shell icon look-up at start; every second
 // the shell's Recent folder is listed and each shortcut not seen before is
 // resolved once and copied beside the program; a click on the icon opens a
-// popup menu of the documents captured (up to 100), built for the opening
+// popup menu of the documents captured (up to 100, their names), built for the opening
 // and destroyed after it. Compiled and linked with the flags of quenlark.exe.
 //
 //   minimal_tray.exe [SHORTCUT]   SHORTCUT: the .lnk resolved at start
@@ -87,7 +87,9 @@ void ShowMenu(HWND window) {
   HMENU menu = CreatePopupMenu();
   if (!menu) return;
   UINT id = 1;
-  for (auto it = g_captured.rbegin(); it != g_captured.rend(); ++it) AppendMenuA(menu, MF_STRING, id++, it->c_str());
+  // The documents' names, newest first, as a history menu shows them.
+  for (auto it = g_captured.rbegin(); it != g_captured.rend(); ++it)
+    AppendMenuA(menu, MF_STRING, id++, it->c_str() + it->find_last_of('\\') + 1);
   AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
   AppendMenuA(menu, MF_STRING, 0xFFFF, "Exit");
   POINT at{};

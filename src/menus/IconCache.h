@@ -44,6 +44,8 @@ class IconCache {
   void EndPass();
   // Destroys every icon.
   void Clear();
+  // Whether an icon is kept under `key` (with any last-write time).
+  bool Contains(const std::string& key) const { return entries_.count(key) > 0; }
   std::size_t Size() const { return entries_.size(); }
   std::size_t Bound() const { return bound_; }
 

@@ -38,6 +38,8 @@ void TMenuPresenter::Rebuild(const std::vector<MenuItem>& items, bool iconDisp, 
   }
   renderer_.MenuStyle = style;
   images_.BeginBuild(iconScope);
+  // The build starts its own image list.
+  renderer_.Images = images_.IconImageList();
   menu_.Build(items, images_, renderer);
   images_.EndBuild();
   if (!renderer) return;

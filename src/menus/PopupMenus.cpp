@@ -144,7 +144,8 @@ TMenuImages::TMenuImages(HINSTANCE instance)
     : instance_(instance),
       size_(ui::coolmenu::ImageSizeFor(ui::SystemDpi())),
       icons_(ImageList_Create(size_, size_, ILC_COLOR32 | ILC_MASK, 16, 16)),
-      kept_(&DestroyCachedIcon, kKeptIcons) {}
+      kept_(&DestroyCachedIcon, kKeptIcons),
+      keptStrip_(ImageList_Create(size_, size_, ILC_COLOR32 | ILC_MASK, 16, 16)) {}
 
 TMenuImages::~TMenuImages() = default;
 
@@ -154,19 +155,58 @@ void TMenuImages::SetDpi(int dpi) {
   size_ = size;
   added_.clear();
   kept_.Clear();
+  keptSlots_.clear();
+  freeSlots_.clear();
+  fromStrip_ = 0;
   icons_.reset(ImageList_Create(size_, size_, ILC_COLOR32 | ILC_MASK, 16, 16));
+  keptStrip_.reset(ImageList_Create(size_, size_, ILC_COLOR32 | ILC_MASK, 16, 16));
 }
 
 void TMenuImages::Clear() {
   ImageList_RemoveAll(icons_.get());
   added_.clear();
+  fromStrip_ = 0;
 }
 
 int TMenuImages::Count() const { return ImageList_GetImageCount(icons_.get()); }
 
-void TMenuImages::BeginBuild(int scope) { kept_.BeginPass(scope); }
+void TMenuImages::BeginBuild(int scope) {
+  kept_.BeginPass(scope);
+  added_.clear();
+  if (HIMAGELIST copy = ImageList_GetImageCount(keptStrip_.get()) > 0 ? ImageList_Duplicate(keptStrip_.get()) : nullptr) {
+    icons_.reset(copy);
+    fromStrip_ = ImageList_GetImageCount(copy);
+  } else {
+    ImageList_RemoveAll(icons_.get());
+    fromStrip_ = 0;
+  }
+}
 
-void TMenuImages::EndBuild() { kept_.EndPass(); }
+void TMenuImages::EndBuild() {
+  kept_.EndPass();
+  // The slots of the pictures the pass dropped take the next new ones.
+  for (auto it = keptSlots_.begin(); it != keptSlots_.end();) {
+    if (kept_.Contains(it->first)) {
+      ++it;
+    } else {
+      freeSlots_.push_back(it->second);
+      it = keptSlots_.erase(it);
+    }
+  }
+}
+
+int TMenuImages::Keep(const std::string& key, HICON icon) {
+  int slot = -1;
+  if (auto it = keptSlots_.find(key); it != keptSlots_.end()) {
+    slot = it->second;
+  } else if (!freeSlots_.empty()) {
+    slot = freeSlots_.back();
+    freeSlots_.pop_back();
+  }
+  slot = ImageList_ReplaceIcon(keptStrip_.get(), slot, icon);
+  if (slot >= 0) keptSlots_[key] = slot;
+  return slot;
+}
 
 int TMenuImages::Add(const IconRequest& asked) {
   if (asked.kind == IconRequest::Kind::None) return -1;
@@ -181,6 +221,12 @@ int TMenuImages::Add(const IconRequest& asked) {
   // read again once the file has changed; a file type's needs no time.
   const std::uint64_t lastWrite = request.kind == IconRequest::Kind::OnDisk ? facts.lastWrite : 0;
   HICON icon = static_cast<HICON>(kept_.Find(key, lastWrite));
+  // A kept picture is in the opening's list already, at its slot (unless it
+  // was read again since the list was copied).
+  if (auto slot = keptSlots_.find(key); icon && slot != keptSlots_.end() && slot->second < fromStrip_) {
+    added_[key] = slot->second;
+    return slot->second;
+  }
   platform::UniqueIcon fresh;
   if (!icon) {
     fresh = request.kind == IconRequest::Kind::CommandImage
@@ -189,7 +235,10 @@ int TMenuImages::Add(const IconRequest& asked) {
     if (!fresh) return -1;
     ++lookUps_;
     icon = fresh.get();
-    if (kept_.Store(key, lastWrite, icon)) fresh.release();
+    if (kept_.Store(key, lastWrite, icon)) {
+      fresh.release();
+      Keep(key, icon);
+    }
   }
   const int index = ImageList_AddIcon(icons_.get(), icon);
   if (index < 0) return -1;

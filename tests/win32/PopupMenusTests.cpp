@@ -216,3 +216,25 @@ TEST_F(PopupMenusTest, AKeptIconIsReadAgainOnceItsFileChangesAndDestroyedWhenDro
   EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore);
   testsupport::RemoveTree(folder);
 }
+
+// The opening's list starts as a copy of the kept pictures, whose slots are
+// freed and refilled as menus change: every item still shows its own picture.
+TEST(MenuImagesTest, EachItemShowsItsOwnPictureWhileKeptPicturesComeAndGo) {
+  auto px = [](HIMAGELIST list, int index) {
+    BITMAPINFO format{{sizeof(BITMAPINFOHEADER), 32, -32, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void* bits = nullptr;
+    platform::UniqueBitmap bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    platform::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    SelectObject(dc.get(), bitmap.get());
+    ImageList_Draw(list, index, dc.get(), 0, 0, ILD_NORMAL);
+    return std::vector<DWORD>(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + 32 * 32);
+  };
+  auto pic = [](int p) { return IconRequest{IconRequest::Kind::CommandImage, p, {}, {}}; };
+  // The reference converts every picture afresh (it never starts a build).
+  TMenuImages menu(GetModuleHandleA(nullptr)), ref(GetModuleHandleA(nullptr));
+  for (const std::vector<int>& build : std::vector<std::vector<int>>{{0, 1, 2}, {2, 3}, {4, 0, 3}, {1, 2, 4, 0}}) {
+    menu.BeginBuild(1);
+    for (int p : build) EXPECT_EQ(px(menu.IconImageList(), menu.Add(pic(p))), px(ref.IconImageList(), ref.Add(pic(p))));
+    menu.EndBuild();
+  }
+}
