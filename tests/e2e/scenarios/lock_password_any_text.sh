@@ -9,18 +9,24 @@ use_shell_folder
 use_document 'locked.qlt.lnk' "$DocsW\\locked.qlt" -60
 reg_set System DbClickPassWord 1
 reg_set System PassWord "$(printf '\x9e\x8b\x8c\x93cba' | iconv -f CP932 -t UTF-8)"
-reg_set System StartMode 1
-ql_start
-wait_tray
-xdotool mousemove "$TRAY_X" "$TRAY_Y"
-sleep 0.3
-xdotool click --repeat 2 --delay 100 1
-wait_visible TPass 1 5
-expect_soon "TPass visible Edit" "the keys go to" drv foreground
-keys_to TPass
-xdotool type --delay 100 'ABC東京'
-keys Return
-wait_menu >/dev/null
+# Starts the program locked, double-clicks its icon and types TEXT into the
+# password dialog; the left-click menu must open.
+start_locked_and_unlock() {
+  reg_set System StartMode 1
+  ql_start
+  wait_tray
+  xdotool mousemove "$TRAY_X" "$TRAY_Y"
+  sleep 0.3
+  xdotool click --repeat 2 --delay 100 1
+  wait_visible TPass 1 5
+  expect_soon "TPass visible Edit" "the keys go to" drv foreground
+  keys_to TPass
+  xdotool type --delay 100 "$1"
+  keys Return
+  wait_menu >/dev/null
+}
+
+start_locked_and_unlock 'ABC東京'
 echo "ok: unlocked by the password an earlier version stored"
 keys Escape
 wait_no_menu
@@ -53,16 +59,5 @@ expect_soon '表rellüM' "PassWord as stored (its characters in reverse order)" 
 drv end-session TQuenlarkForm
 ql_wait_exit 5
 
-reg_set System StartMode 1
-ql_start
-wait_tray
-xdotool mousemove "$TRAY_X" "$TRAY_Y"
-sleep 0.3
-xdotool click --repeat 2 --delay 100 1
-wait_visible TPass 1 5
-expect_soon "TPass visible Edit" "the keys go to" drv foreground
-keys_to TPass
-xdotool type --delay 100 'mülLER表'
-keys Return
-wait_menu >/dev/null
+start_locked_and_unlock 'mülLER表'
 echo "ok: unlocked by the password set before the restart"
