@@ -50,7 +50,9 @@ want=$(echo "$want" | LC_ALL=C sort)
 [ "$got" == "$want" ] || { echo "FAIL: $zip holds:"$'\n'"$got"$'\n'"expected:"$'\n'"$want" >&2; exit 1; }
 echo "ok: $(basename "$zip") holds $(echo "$got" | grep -vc '/$') files in $name/"
 for f in readme-ja.txt readme-en.txt; do
-  unzip -p "$zip" "$name/$f" | tr -d '\r' | grep -q . || { echo "FAIL: $f is empty" >&2; exit 1; }
+  # Read whole: "grep -q" would stop reading at the first line, and unzip,
+  # writing on into a closed pipe, would fail the pipeline (pipefail).
+  [ -n "$(unzip -p "$zip" "$name/$f" | tr -d '\r\n')" ] || { echo "FAIL: $f is empty" >&2; exit 1; }
   # Notepad text: every line ends in CR LF.
   [ "$(unzip -p "$zip" "$name/$f" | grep -vc $'\r$')" = 0 ] || { echo "FAIL: $f has lines without CR LF" >&2; exit 1; }
 done
