@@ -45,6 +45,18 @@ TEST(DpiChangeTest, EveryControlFollowsItsTableRowToTheNewDpiAndBack) {
   const auto adjust = reinterpret_cast<AdjustForDpi>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
   ASSERT_TRUE(adjust);
+  // A rectangle Windows suggests for a form it took to be at 144 dpi (two
+  // thirds), sent at the DPI the form has: its place is taken, nothing rescaled.
+  const RECT twoThirds{window.left + 10, window.top + 20, window.left + 10 + (window.right - window.left) * 2 / 3,
+                       window.top + 20 + (window.bottom - window.top) * 2 / 3};
+  SendMessageW(h, WM_DPICHANGED, MAKEWPARAM(form.Dpi(), form.Dpi()), reinterpret_cast<LPARAM>(&twoThirds));
+  GetWindowRect(h, &now);
+  EXPECT_TRUE(now.left == twoThirds.left && now.top == twoThirds.top && now.right - now.left == window.right - window.left &&
+              now.bottom - now.top == window.bottom - window.top) << "rescaled at the DPI it has";
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const RECT place = PlaceIn(h, form.Control(rows[i].id));
+    EXPECT_TRUE(EqualRect(&place, &at96[i])) << rows[i].name << " moved at the DPI it has";
+  }
   for (const int dpi : {144, 192, 96}) {
     const RECT suggested{window.left, window.top, window.left + MulDiv(window.right - window.left, dpi, 96),
                          window.top + MulDiv(window.bottom - window.top, dpi, 96)};

@@ -1,7 +1,7 @@
 // A form's size across DPIs under Wine (every monitor has the system's DPI,
-// so WM_DPICHANGED is sent by hand): a DPI change to the DPI the form is laid
-// out for rescales nothing, a size stored at another DPI comes back at this
-// one, and what a form measures for its frame and metrics is the DPI's.
+// so WM_DPICHANGED is sent by hand): a size stored at another DPI comes back
+// at this one, and what a form measures for its frame and metrics is the
+// DPI's. (A DPI change to the DPI a form has: DpiChangeTests.)
 #include <windows.h>
 
 #include <commctrl.h>
@@ -11,7 +11,6 @@
 #include "FakeDialogHost.h"
 #include "FakeRegistry.h"
 #include "dialogs/SelectClearUnit.h"
-#include "dialogs/SettingUnit.h"
 #include "dialogs/UseFileSettingUnit.h"
 #include "platform/Win32Desktop.h"
 #include "platform/Win32FileSystem.h"
@@ -22,13 +21,6 @@
 using namespace quenlark;
 
 namespace {
-
-RECT PlaceIn(HWND form, HWND control) {
-  RECT r{};
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 // The frame Windows gives a window of `form`'s styles at a DPI.
 SIZE FrameAt(HWND form, int dpi) {
@@ -51,33 +43,6 @@ struct Forms {
 };
 
 }  // namespace
-
-TEST(FormPlacementDpiTest, ADpiChangeToTheDpiTheFormHasRescalesNothing) {
-  Forms f;
-  TPassChangeForm passChange{f.app, f.registry, f.messages};
-  TSettingForm form{f.app, f.registry, f.host, passChange, f.messages};
-  ASSERT_TRUE(passChange.Create() && form.Create());
-  const HWND h = form.Handle();
-  RECT before{}, after{};
-  GetWindowRect(h, &before);
-  std::vector<RECT> controls;
-  for (const ControlRow& row : form.Rows()) controls.push_back(PlaceIn(h, form.Control(row.id)));
-  // What Windows suggests for a form it took to be at 144 dpi: two thirds.
-  const RECT suggested{before.left + 10, before.top + 20, before.left + 10 + (before.right - before.left) * 2 / 3,
-                       before.top + 20 + (before.bottom - before.top) * 2 / 3};
-  SendMessageW(h, WM_DPICHANGED, MAKEWPARAM(form.Dpi(), form.Dpi()), reinterpret_cast<LPARAM>(&suggested));
-  GetWindowRect(h, &after);
-  EXPECT_EQ(after.left, suggested.left);
-  EXPECT_EQ(after.top, suggested.top);
-  EXPECT_EQ(after.right - after.left, before.right - before.left) << "the form was rescaled";
-  EXPECT_EQ(after.bottom - after.top, before.bottom - before.top) << "the form was rescaled";
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    const RECT now = PlaceIn(h, form.Control(form.Rows()[i].id));
-    EXPECT_TRUE(EqualRect(&now, &controls[i])) << form.Rows()[i].name << " moved";
-  }
-  form.Destroy();
-  passChange.Destroy();
-}
 
 TEST(FormPlacementDpiTest, ASizeStoredAt144DpiIsShownAtItsClientSizeAt96) {
   Forms f;
