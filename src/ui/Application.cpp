@@ -128,7 +128,11 @@ void TApplication::BringToFront(POINT) {
   // the activation), it would not become the active one again: the
   // foreground goes to the desktop first.
   if (GetForegroundWindow() == Handle() && !IsWindowVisible(Handle())) SetForegroundWindow(GetDesktopWindow());
-  SetWindowPos(Handle(), HWND_TOPMOST, left, top, 1, 1, SWP_SHOWWINDOW);
+  // Shown where it is in the Z order: the foreground raises it anyway. Made
+  // topmost, it would make every dialog it owns topmost with it (the system
+  // does so, one window at a time, at every opening), and the dialogs would
+  // then stay above every other program's windows.
+  SetWindowPos(Handle(), nullptr, left, top, 1, 1, SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOOWNERZORDER);
   SetForegroundWindow(Handle());
 }
 

@@ -48,8 +48,9 @@ class TApplication : public TWindow {
   // Brings the application to the foreground for a popup menu: the window
   // becomes a 1 x 1 tool window in the screen's corner, so that the menu
   // gets the keyboard (a hidden window cannot take the focus under every
-  // window system), and the menu closes when the user clicks elsewhere. The
-  // point is where the menu will open; the window keeps away from it.
+  // window system), and the menu closes when the user clicks elsewhere. It
+  // is never made topmost, so neither are the dialogs it owns. The point is
+  // where the menu will open; the window keeps away from it.
   void BringToFront(POINT at);
   // Hides the application window again after the menu.
   void Recede();

@@ -4,8 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <cwchar>
 #include <exception>
+#include <iterator>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "platform/Win32Handles.h"
@@ -102,7 +105,17 @@ MenuPalette ChoosePalette(bool dark) {
 // it is read at every opening): its face, height, italic, and bold when
 // heavier than 500; `bold` forces bold for a default item. The height is in
 // pixels at `dpi` (the system gives it at the system's DPI).
-platform::UniqueFont LoadMenuFont(bool bold, int dpi, int& height) {
+// What decides a text's width in a font made from `lf`: its face, size,
+// weight and slant (the measuring DC is the same at every opening).
+std::string FontKey(const LOGFONTW& lf) {
+  std::wstring face(lf.lfFaceName, wcsnlen(lf.lfFaceName, LF_FACESIZE));
+  std::string key = std::to_string(lf.lfHeight) + "/" + std::to_string(lf.lfWeight) + "/" +
+                    std::to_string(lf.lfItalic) + "/";
+  key.append(reinterpret_cast<const char*>(face.data()), face.size() * sizeof(wchar_t));
+  return key;
+}
+
+platform::UniqueFont LoadMenuFont(bool bold, int dpi, int& height, std::string& key) {
   LOGFONTW source{};
   NONCLIENTMETRICSW metrics{};
   // The system's menu font as the system makes it for the DPI (its own
@@ -131,6 +144,7 @@ platform::UniqueFont LoadMenuFont(bool bold, int dpi, int& height) {
   std::memcpy(lf.lfFaceName, source.lfFaceName, sizeof(lf.lfFaceName));
   lf.lfFaceName[LF_FACESIZE - 1] = L'\0';
   height = lf.lfHeight;
+  key = FontKey(lf);
   return platform::UniqueFont(CreateFontIndirectW(&lf));
 }
 
@@ -250,6 +264,9 @@ struct TCoolMenu::Opening {
   int fontHeight = 0;
   platform::UniqueFont font;
   platform::UniqueFont boldFont;
+  // What the two fonts are, for the widths kept between openings.
+  std::string fontKey;
+  std::string boldFontKey;
   platform::UniqueBrush dither;
   // Holds the measured item's font for DT_CALCRECT.
   platform::UniqueMemoryDc measureDc;
@@ -280,7 +297,7 @@ TCoolMenu::Opening& TCoolMenu::CurrentOpening() {
 HFONT TCoolMenu::MenuFont(bool bold) {
   Opening& opening = CurrentOpening();
   platform::UniqueFont& font = bold ? opening.boldFont : opening.font;
-  if (!font) font = LoadMenuFont(bold, opening.dpi, opening.fontHeight);
+  if (!font) font = LoadMenuFont(bold, opening.dpi, opening.fontHeight, bold ? opening.boldFontKey : opening.fontKey);
   return font.get();
 }
 
@@ -294,6 +311,7 @@ void TCoolMenu::ReleaseOpening() {
     SetMenuInfo(opening_->backgroundMenu, &info);
   }
   opening_.reset();
+  widths_.EndOpening();
 }
 
 bool TCoolMenu::SetItemHeight(int itemHeight) {
@@ -328,9 +346,13 @@ void TCoolMenu::OwnerDrawLevel(HMENU menu, const std::string& parentCaption, int
 
   for (int position = 0; position < count; ++position) {
     const UINT pos = static_cast<UINT>(position);
+    // The text comes with the rest in one call when it fits the buffer.
+    wchar_t text[128];
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = static_cast<UINT>(std::size(text));
     if (!GetMenuItemInfoW(menu, pos, TRUE, &info)) throw ECoolMenuError(OwnerDrawFailureMessage(std::string()));
 
     // An item this renderer switched before keeps what was read then: the
@@ -340,6 +362,8 @@ void TCoolMenu::OwnerDrawLevel(HMENU menu, const std::string& parentCaption, int
     TRememberedItem item;
     if (ours && known)
       item.Caption = known->Caption;
+    else if (!(info.fType & MFT_SEPARATOR) && info.cch + 1 < std::size(text))
+      item.Caption = platform::ProgramText(std::wstring_view(text, info.cch));
     else if (!(info.fType & MFT_SEPARATOR))
       item.Caption = MenuItemText(menu, pos);
     item.Separator = (info.fType & MFT_SEPARATOR) || IsSeparatorCaption(item.Caption);
@@ -359,7 +383,11 @@ void TCoolMenu::OwnerDrawLevel(HMENU menu, const std::string& parentCaption, int
     if (item.Separator) change.fType |= MFT_SEPARATOR;
     change.fState = info.fState & (MFS_CHECKED | MFS_DISABLED | MFS_DEFAULT);
     change.dwItemData = self;
-    if (!SetMenuItemInfoW(menu, pos, TRUE, &change)) throw ECoolMenuError(OwnerDrawFailureMessage(item.Caption));
+    // An item switched before and unchanged since (the menu is switched
+    // when it is built and again as it opens) is left as it is.
+    const bool switched = ours && known && info.fType == change.fType && info.fState == change.fState;
+    if (!switched && !SetMenuItemInfoW(menu, pos, TRUE, &change))
+      throw ECoolMenuError(OwnerDrawFailureMessage(item.Caption));
 
     if (info.hSubMenu && depth < kMaxMenuDepth) OwnerDrawLevel(info.hSubMenu, item.Caption, depth + 1);
   }
@@ -371,14 +399,22 @@ void TCoolMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
   Opening& opening = CurrentOpening();
   UINT height = static_cast<UINT>(MeasureHeight(item.Separator, itemHeight_, true, opening.fontHeight, opening.dpi));
 
-  if (!opening.measureDc) opening.measureDc.reset(CreateCompatibleDC(nullptr));
+  // A caption measured in an earlier opening in the same font keeps its
+  // width; only new ones are measured.
+  const std::string text = DisplayText(item.Caption);
+  const std::string& fontKey = item.Default ? opening.boldFontKey : opening.fontKey;
+  std::optional<int> kept = font ? widths_.Find(fontKey, text) : std::nullopt;
+  if (!kept && !opening.measureDc) opening.measureDc.reset(CreateCompatibleDC(nullptr));
   int textWidth = 0;
-  if (opening.measureDc) {
+  if (kept) {
+    textWidth = *kept;
+  } else if (opening.measureDc) {
     ScopedSelect select(opening.measureDc.get(), font);
-    const std::string text = DisplayText(item.Caption);
     RECT r{0, 0, 0, 0};
     DrawCp932Text(opening.measureDc.get(), text, r, DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
     textWidth = r.right - r.left;
+    // A measure that failed is not kept: the next opening tries again.
+    if (font && (textWidth > 0 || text.empty())) widths_.Store(fontKey, text, textWidth);
   }
   measure.itemWidth = static_cast<UINT>(MeasureWidth(textWidth, itemHeight_, opening.dpi));
   DoMeasureItem(measure.itemID, height);

@@ -21,6 +21,7 @@
 #include "platform/Win32Handles.h"
 #include "ui/CoolMenuLayout.h"
 #include "ui/Dpi.h"
+#include "ui/MeasuredWidths.h"
 
 namespace quenlark::ui {
 
@@ -49,7 +50,8 @@ struct TRememberedItem {
 // What the renderer needs while a menu is open (the items it remembers, the
 // menu fonts, the dither brush, its memory DCs) is made at the first use in
 // an opening and kept until ReleaseOpening: a menu of a hundred items makes
-// one font, not two hundred, and nothing of it outlives the opening.
+// one font, not two hundred, and nothing of it outlives the opening but the
+// captions' widths, which the next opening in the same font uses again.
 class TCoolMenu {
  public:
   // The check marks are the icon resources "CHECK" and "CHECKMONO" of
@@ -143,6 +145,8 @@ class TCoolMenu {
   bool dark_ = false;
   std::vector<TItemImage> itemImages_;
   std::map<UINT, TRememberedItem> items_;
+  // Caption widths kept from one opening to the next.
+  MeasuredWidths widths_;
   std::unique_ptr<Opening> opening_;
 };
 

@@ -1,4 +1,5 @@
 #include "ui/CoolMenuLayout.h"
+#include "ui/MeasuredWidths.h"
 
 #include <gtest/gtest.h>
 
@@ -277,4 +278,29 @@ TEST(CoolMenuLayoutTest, ImageIndexOfTakesTheFirstEntryWithinTheList) {
 TEST(CoolMenuLayoutTest, FailureMessageFollowsTheCaption) {
   EXPECT_EQ(OwnerDrawFailureMessage("設定(&S)..."), "設定(&S)... のオーナードローに失敗しました");
   EXPECT_EQ(OwnerDrawFailureMessage(""), " のオーナードローに失敗しました");
+}
+
+// Widths kept between openings: found again in the same font only; beyond
+// the limit, an opening keeps what it used and forgets the rest.
+TEST(MeasuredWidthsTest, KeepsWhatTheLastOpeningUsedInItsFont) {
+  quenlark::ui::MeasuredWidths widths(2);
+  widths.Store("Meiryo/12", "alpha", 40);
+  widths.Store("Meiryo/12", "beta", 35);
+  widths.Store("Meiryo/12 bold", "alpha", 44);
+  widths.EndOpening();
+  EXPECT_EQ(widths.Find("Meiryo/12", "alpha"), 40);
+  EXPECT_EQ(widths.Find("Meiryo/12 bold", "alpha"), 44);
+  EXPECT_EQ(widths.Find("Meiryo/14", "alpha"), std::nullopt);  // the user changed the font
+  EXPECT_EQ(widths.Find("Meiryo/12", "gamma"), std::nullopt);
+  // Three kept, two allowed: the first opening used them all, so they stay
+  // until an opening that did not use one of them ends.
+  EXPECT_EQ(widths.Count(), 3u);
+  widths.EndOpening();
+  EXPECT_EQ(widths.Count(), 2u);
+  EXPECT_EQ(widths.Find("Meiryo/12", "beta"), std::nullopt);
+  // An opening that used nothing (closed before measuring) forgets nothing.
+  widths.EndOpening();
+  widths.EndOpening();
+  EXPECT_EQ(widths.Count(), 2u);
+  EXPECT_EQ(widths.Find("Meiryo/12", "alpha"), 40);
 }

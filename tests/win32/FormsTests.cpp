@@ -374,3 +374,21 @@ TEST_F(FormsTest, ThePasswordDialogClosedAtOnceTakesNothingLater) {
   EXPECT_NE(GetForegroundWindow(), pass.Handle());
   pass.Destroy();
 }
+
+// The application window comes forward for every menu; the dialogs it owns
+// must not become topmost with it, or they would stay above every other
+// program's windows from the first menu on.
+TEST_F(FormsTest, BringingTheApplicationForwardLeavesItsDialogsInTheirPlace) {
+  ProbeForm form(app, registry);
+  ASSERT_TRUE(form.Create());
+  ASSERT_EQ(GetWindow(form.Handle(), GW_OWNER), app.Handle());
+  for (int opening = 0; opening < 2; ++opening) {
+    app.BringToFront({500, 400});
+    EXPECT_TRUE(IsWindowVisible(app.Handle()));
+    EXPECT_FALSE(GetWindowLongW(app.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    app.Recede();
+    EXPECT_FALSE(IsWindowVisible(app.Handle()));
+  }
+  form.Destroy();
+}
