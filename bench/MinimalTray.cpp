@@ -9,6 +9,11 @@
 //
 //   minimal_tray.exe [SHORTCUT]   SHORTCUT: the .lnk resolved at start
 //
+// With QUENLARK_MINIMAL_OWNER_DRAW set in its environment it draws the
+// documents' items itself (owner drawing, the names in the menu font, no
+// pictures) and its class is QlMinimalTrayOwnerDraw: the floor of any menu
+// whose items a program measures and paints, as Quenlark's renderer does.
+//
 // The shell's Recent folder is read where Quenlark reads it (the "Recent"
 // value of the user's Shell Folders key). The window's class is
 // QlMinimalTray; its tray callback message is WM_APP + 1, as Quenlark's, so
@@ -33,6 +38,9 @@ std::string g_historyFolder;
 std::unordered_set<std::string> g_seen;  // shortcut names resolved once
 std::vector<std::string> g_captured;     // targets, newest last, at most 100
 HICON g_icon = nullptr;
+bool g_ownerDraw = false;
+HDC g_measureDc = nullptr;  // with the menu font, for the owner-drawn items
+HFONT g_menuFont = nullptr;
 
 // The target of a shortcut through the shell link object, or "".
 std::string Resolve(const std::string& lnk) {
@@ -88,8 +96,11 @@ void ShowMenu(HWND window) {
   if (!menu) return;
   UINT id = 1;
   // The documents' names, newest first, as a history menu shows them.
-  for (auto it = g_captured.rbegin(); it != g_captured.rend(); ++it)
-    AppendMenuA(menu, MF_STRING, id++, it->c_str() + it->find_last_of('\\') + 1);
+  for (auto it = g_captured.rbegin(); it != g_captured.rend(); ++it) {
+    const char* name = it->c_str() + it->find_last_of('\\') + 1;
+    // An owner-drawn item carries its name as its item data.
+    AppendMenuA(menu, g_ownerDraw ? MF_OWNERDRAW : MF_STRING, id++, name);
+  }
   AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
   AppendMenuA(menu, MF_STRING, 0xFFFF, "Exit");
   POINT at{};
@@ -110,6 +121,29 @@ LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kScanTimer) Scan();
       return 0;
+    case WM_MEASUREITEM: {
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      const char* name = reinterpret_cast<const char*>(measure->itemData);
+      SIZE size{};
+      GetTextExtentPoint32A(g_measureDc, name, lstrlenA(name), &size);
+      measure->itemWidth = static_cast<UINT>(size.cx) + 8;
+      measure->itemHeight = static_cast<UINT>(size.cy) + 4;
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+      const bool selected = draw->itemState & ODS_SELECTED;
+      FillRect(draw->hDC, &draw->rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
+      SetBkMode(draw->hDC, TRANSPARENT);
+      SetTextColor(draw->hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+      HGDIOBJ old = SelectObject(draw->hDC, g_menuFont);
+      RECT text = draw->rcItem;
+      text.left += 4;
+      DrawTextA(draw->hDC, reinterpret_cast<const char*>(draw->itemData), -1, &text,
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+      SelectObject(draw->hDC, old);
+      return TRUE;
+    }
     case WM_CLOSE:
       DestroyWindow(window);
       return 0;
@@ -148,12 +182,22 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     g_icon = info.hIcon;
   if (!g_icon) g_icon = LoadIconA(nullptr, IDI_APPLICATION);
 
+  g_ownerDraw = GetEnvironmentVariableA("QUENLARK_MINIMAL_OWNER_DRAW", nullptr, 0) > 0;
+  if (g_ownerDraw) {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    g_menuFont = CreateFontIndirectA(&metrics.lfMenuFont);
+    g_measureDc = CreateCompatibleDC(nullptr);
+    SelectObject(g_measureDc, g_menuFont);
+  }
+  const char* className = g_ownerDraw ? "QlMinimalTrayOwnerDraw" : "QlMinimalTray";
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
-  windowClass.lpszClassName = "QlMinimalTray";
+  windowClass.lpszClassName = className;
   if (!RegisterClassA(&windowClass)) return 1;
-  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, "QlMinimalTray", "Minimal tray", WS_POPUP, 0, 0, 0, 0, nullptr,
+  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, className, "Minimal tray", WS_POPUP, 0, 0, 0, 0, nullptr,
                                 nullptr, instance, nullptr);
   if (!window) return 1;
   Scan();
@@ -174,6 +218,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     DispatchMessageA(&message);
   }
   if (info.hIcon) DestroyIcon(info.hIcon);
+  if (g_measureDc) DeleteDC(g_measureDc);
+  if (g_menuFont) DeleteObject(g_menuFont);
   if (SUCCEEDED(com)) CoUninitialize();
   return 0;
 }
