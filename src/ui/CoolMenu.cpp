@@ -101,10 +101,6 @@ MenuPalette ChoosePalette(bool dark) {
   return SystemPalette([](SysColour role) -> MenuColour { return GetSysColor(static_cast<int>(role)); });
 }
 
-// The system's menu font (the user may change it while the program runs, so
-// it is read at every opening): its face, height, italic, and bold when
-// heavier than 500; `bold` forces bold for a default item. The height is in
-// pixels at `dpi` (the system gives it at the system's DPI).
 // What decides a text's width in a font made from `lf`: its face, size,
 // weight and slant (the measuring DC is the same at every opening).
 std::string FontKey(const LOGFONTW& lf) {
@@ -115,6 +111,11 @@ std::string FontKey(const LOGFONTW& lf) {
   return key;
 }
 
+// The system's menu font (the user may change it while the program runs, so
+// it is read at every opening): its face, height, italic, and bold when
+// heavier than 500; `bold` forces bold for a default item. The height is in
+// pixels at `dpi` (the system gives it at the system's DPI); `key` names the
+// font for the widths kept between openings.
 platform::UniqueFont LoadMenuFont(bool bold, int dpi, int& height, std::string& key) {
   LOGFONTW source{};
   NONCLIENTMETRICSW metrics{};
