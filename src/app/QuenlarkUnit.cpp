@@ -89,6 +89,8 @@ void TQuenlarkForm::CreateFrontDoor() {
   clickWaitTimer_ = NewTimerId();
   trayIcon_->OnClick = [this](MouseButton button, POINT at) { QuenlarkTrayIconClick(button, at); };
   trayIcon_->OnDblClick = [this] { QuenlarkTrayIconDblClick(); };
+  hoverTimer_ = NewTimerId();
+  trayIcon_->OnHover = [this] { QuenlarkTrayIconHover(); };
   hotKeys_ = std::make_unique<THookHotKey>(instance);
   hotKeys_->OnHotKey = [this](int index) { frontDoor_.HotKey(index); };
   recentPopupMenu_ = std::make_unique<TMenuPresenter>(instance, app_.Theme);
@@ -192,6 +194,14 @@ void TQuenlarkForm::QuenlarkTrayIconClick(MouseButton button, POINT at) {
   // overtook.
   const WPARAM report = static_cast<WPARAM>(button) | (static_cast<WPARAM>(frontDoor_.DoubleClicks()) << 8);
   PostMessageW(Handle(), kTrayClickMessage, report, MAKELPARAM(at.x, at.y));
+}
+
+void TQuenlarkForm::QuenlarkTrayIconHover() {
+  if (!frontDoor_.UseAllowed || frontDoor_.ClickBusy || frontDoor_.HotKeyBusy) return;
+  app_.ShowAhead();
+  // Hidden again a while after the pointer last moved over the icon, if no
+  // menu took the window meanwhile.
+  SetTimer(Handle(), hoverTimer_, kHoverShowMilliseconds, nullptr);
 }
 
 void TQuenlarkForm::QuenlarkTrayIconDblClick() {
@@ -395,6 +405,10 @@ bool TQuenlarkForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
     case WM_TIMER:
       if (wp == startTimer_) StartTimerTimer();
       if (wp == scanTimer_) ScanTimerTimer();
+      if (wp == hoverTimer_) {
+        KillTimer(Handle(), hoverTimer_);
+        if (!frontDoor_.ClickBusy && !frontDoor_.HotKeyBusy && !passwordAsked_) app_.HideIfIdle();
+      }
       if (wp == clickWaitTimer_) {
         KillTimer(Handle(), clickWaitTimer_);
         frontDoor_.ClickWaitOver();

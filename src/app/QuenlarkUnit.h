@@ -121,6 +121,7 @@ class TQuenlarkForm : public TForm,
   void ClearQuenlarkRecentMenuItemClick();
   void QuenlarkTrayIconClick(MouseButton button, POINT at);
   void QuenlarkTrayIconDblClick();
+  void QuenlarkTrayIconHover();
   void AppEventsMinimize();
 
   void CreateFrontDoor();
@@ -179,6 +180,9 @@ class TQuenlarkForm : public TForm,
   UINT_PTR settleTimer_ = 0;
   // A left click's wait for a second press that would make it a double click.
   UINT_PTR clickWaitTimer_ = 0;
+  // Hides the application window shown ahead of a click that did not come.
+  UINT_PTR hoverTimer_ = 0;
+  static constexpr UINT kHoverShowMilliseconds = 3000;
   // Tells the history's trigger of changes in its folders.
   std::unique_ptr<platform::IChangeWatch> changeWatch_;
   // The password question of the current double click brought the

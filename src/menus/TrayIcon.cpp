@@ -164,6 +164,9 @@ bool TTrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDBLCLK:
       if (OnDblClick) OnDblClick();
       break;
+    case WM_MOUSEMOVE:
+      if (OnHover) OnHover();
+      break;
     default:
       break;
   }

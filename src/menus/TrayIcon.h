@@ -36,6 +36,8 @@ class TTrayIcon {
 
   std::function<void(MouseButton button, POINT at)> OnClick;
   std::function<void()> OnDblClick;
+  // The pointer moved over the icon (a click may follow).
+  std::function<void()> OnHover;
   // A new taskbar (its DPI may differ from the old one's) asks for the icon
   // again: the handler gives SetIcon the picture made for it, which adds the
   // icon. Without a handler the icon is added again with its picture.

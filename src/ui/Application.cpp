@@ -117,23 +117,35 @@ void TApplication::ProcessMessages() {
   }
 }
 
-void TApplication::BringToFront(POINT) {
+void TApplication::ShowInCorner(UINT flags) {
   // One pixel in the top-left corner of the screen: shown on the screen (a
   // window off it takes no keyboard under every window system) but away
   // from the pointer, where it would take the second click of a double
-  // click on the tray icon.
+  // click on the tray icon. Shown where it is in the Z order: the
+  // foreground raises it anyway. Made topmost, it would make every dialog
+  // it owns topmost with it (the system does so, one window at a time, at
+  // every opening), and the dialogs would then stay above every other
+  // program's windows.
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
   const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  SetWindowPos(Handle(), nullptr, left, top, 1, 1, SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOOWNERZORDER | flags);
+}
+
+void TApplication::BringToFront(POINT) {
   // Still the foreground window while hidden (a dialog just closed gave it
   // the activation), it would not become the active one again: the
   // foreground goes to the desktop first.
   if (GetForegroundWindow() == Handle() && !IsWindowVisible(Handle())) SetForegroundWindow(GetDesktopWindow());
-  // Shown where it is in the Z order: the foreground raises it anyway. Made
-  // topmost, it would make every dialog it owns topmost with it (the system
-  // does so, one window at a time, at every opening), and the dialogs would
-  // then stay above every other program's windows.
-  SetWindowPos(Handle(), nullptr, left, top, 1, 1, SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOOWNERZORDER);
+  if (!IsWindowVisible(Handle())) ShowInCorner(0);
   SetForegroundWindow(Handle());
+}
+
+void TApplication::ShowAhead() {
+  if (!IsWindowVisible(Handle())) ShowInCorner(SWP_NOACTIVATE);
+}
+
+void TApplication::HideIfIdle() {
+  if (IsWindowVisible(Handle()) && GetForegroundWindow() != Handle()) ShowWindow(Handle(), SW_HIDE);
 }
 
 void TApplication::Recede() {

@@ -52,6 +52,13 @@ class TApplication : public TWindow {
   // is never made topmost, so neither are the dialogs it owns. The point is
   // where the menu will open; the window keeps away from it.
   void BringToFront(POINT at);
+  // Shows the window ahead of a click, without taking the foreground, while
+  // the pointer rests on the tray icon: a window system takes a few
+  // milliseconds to show a window, which the menu then does not wait for.
+  void ShowAhead();
+  // Hides a window shown ahead when no click followed (not while it is the
+  // foreground window: a menu or a question has it then, and Recede hides it).
+  void HideIfIdle();
   // Hides the application window again after the menu.
   void Recede();
   std::function<void()> OnMinimize;
@@ -67,6 +74,10 @@ class TApplication : public TWindow {
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  // Shows the window as one pixel in the screen's corner, with `flags`
+  // added to SetWindowPos's.
+  void ShowInCorner(UINT flags);
+
   HINSTANCE instance_;
   bool terminated_ = false;
   platform::IWaitSource* waitSource_ = nullptr;

@@ -392,3 +392,21 @@ TEST_F(FormsTest, BringingTheApplicationForwardLeavesItsDialogsInTheirPlace) {
   }
   form.Destroy();
 }
+
+// Shown ahead while the pointer rests on the tray icon, the window takes no
+// foreground and is hidden again when no menu took it; a menu's foreground
+// keeps it shown.
+TEST_F(FormsTest, AWindowShownAheadOfAClickGoesAgainUnlessAMenuTookIt) {
+  SetForegroundWindow(GetDesktopWindow());
+  app.ShowAhead();
+  EXPECT_TRUE(IsWindowVisible(app.Handle()));
+  EXPECT_NE(GetForegroundWindow(), app.Handle());
+  app.HideIfIdle();
+  EXPECT_FALSE(IsWindowVisible(app.Handle()));
+  app.ShowAhead();
+  app.BringToFront({500, 400});
+  app.HideIfIdle();
+  EXPECT_TRUE(IsWindowVisible(app.Handle()));
+  app.Recede();
+  EXPECT_FALSE(IsWindowVisible(app.Handle()));
+}
